@@ -1,0 +1,62 @@
+#include "app/main_window.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+#include "app/current_settings.h"
+#include "app/icon_source.h"
+#include "app/window_proc.h"
+#include "common/window_set.h"
+#include "systools/windows_version_win.h"
+
+namespace {
+
+constexpr int kProgramIconResource = 102;
+
+std::string currentDirectory() {
+    char directory[MAX_PATH];
+    const DWORD length = GetCurrentDirectoryA(MAX_PATH, directory);
+    return length > 0 && length < MAX_PATH ? std::string(directory, length) : std::string();
+}
+
+HICON iconOfSourceFile() {
+    const std::string file = iconSourceFile(currentSettings().AppIcon, currentDirectory());
+    SHFILEINFOA info{};
+    SHGetFileInfoA(file.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON);
+    return info.hIcon;  // owned by the class for the program's lifetime
+}
+
+}  // namespace
+
+ATOM registerMainWindowClass(HINSTANCE instance) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_HREDRAW;
+    wc.lpfnWndProc = MainWindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = iconOfSourceFile();
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kMainWindowClass;
+    wc.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIconResource));
+    return RegisterClassExA(&wc);
+}
+
+HWND createMainWindow(HINSTANCE instance) {
+    RECT desktop{};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    const HWND window =
+        CreateWindowExA(0, kMainWindowClass, "Dormival", WS_OVERLAPPEDWINDOW,
+                        (desktop.right - 160) / 2, (desktop.bottom - 140) / 2, 100, 100, nullptr,
+                        nullptr, instance, nullptr);
+    windows().main = window;
+    return window;
+}
+
+void hideMainWindow() {
+    if (windowsVersion().platformClass < 1) return;
+    ShowWindow(windows().main, SW_MINIMIZE);
+    ShowWindow(windows().main, SW_HIDE);
+    UpdateWindow(windows().main);
+}

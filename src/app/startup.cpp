@@ -1,0 +1,38 @@
+#include "app/startup.h"
+
+#include "app/command_line.h"
+#include "app/current_settings.h"
+#include "app/main_window.h"
+#include "common/window_set.h"
+#include "power/power_calls.h"
+#include "systools/windows_version_win.h"
+
+void runCommandLine(const std::string& arguments) {
+    loadSettings();
+    const CommandLineAction request = parseArguments(arguments);
+    applyOverrides(request, currentSettings());
+    runCommandLineAction(request, currentSettings(), powerSystem());
+}
+
+int runDormival(HINSTANCE instance) {
+    detectWindowsVersion();
+
+    const std::string arguments = argumentText(GetCommandLineA());
+    if (!arguments.empty()) runCommandLine(arguments);
+
+    registerMainWindowClass(instance);
+    createMainWindow(instance);
+    hideMainWindow();
+    UpdateWindow(windows().main);
+    SetLastError(0);
+
+    loadSettings();
+    loadSettings();
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,6 @@
+#include "common/window_set.h"
+
+WindowSet& windows() {
+    static WindowSet set;
+    return set;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <windows.h>
+
+// Handles of the program's windows. An entry is set when its window is
+// created and left as it is when the window is destroyed; opening the window
+// again overwrites it.
+struct WindowSet {
+    HWND main = nullptr;
+};
+
+WindowSet& windows();

@@ -1,0 +1,39 @@
+#pragma once
+
+struct Settings;
+
+// Everything that changes the machine's power state goes through this one
+// interface: the program implements it with the real system calls, tests
+// with a recorder. Results are not examined by any caller: a refused action
+// simply leaves the machine as it was.
+class PowerSystem {
+public:
+    virtual ~PowerSystem() = default;
+    // Enables the shutdown privilege of the process token; true on success.
+    virtual bool enableShutdownPrivilege() = 0;
+    // Removes the main window's tray icon (id 1).
+    virtual void removeTrayIcon() = 0;
+    virtual void exitWindows(unsigned flags) = 0;
+    virtual void setSystemPowerState(bool suspend, int force) = 0;
+    // Restarts Windows 95/98/ME without restarting the machine.
+    virtual void fastReboot() = 0;
+};
+
+// Action codes as the settings and the command line name them.
+namespace action_code {
+constexpr const char* kNone = "-1";
+constexpr const char* kShutdown = "0";
+constexpr const char* kReboot = "1";
+constexpr const char* kLogoff = "2";
+constexpr const char* kStandby = "3";
+constexpr const char* kHibernate = "4";
+}  // namespace action_code
+
+// The single calls, each with its arguments taken from the settings in memory.
+void shutdown(const Settings& settings, PowerSystem& power);
+void reboot(const Settings& settings, PowerSystem& power);
+void logoff(const Settings& settings, PowerSystem& power);
+void standby(const Settings& settings, PowerSystem& power);
+// Hibernation's force comes from forcehibernate, except on the command line,
+// which has a flag of its own; so the caller passes it.
+void hibernate(int force, PowerSystem& power);

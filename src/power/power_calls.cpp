@@ -1,0 +1,67 @@
+#include "power/power_calls.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "app/tray.h"
+#include "common/window_set.h"
+
+namespace {
+
+class SystemPowerCalls final : public PowerSystem {
+public:
+    bool enableShutdownPrivilege() override { return ::enableShutdownPrivilege(); }
+    void removeTrayIcon() override { ::removeTrayIcon(windows().main); }
+    void exitWindows(unsigned flags) override { ExitWindowsEx(flags, 0); }
+    void setSystemPowerState(bool suspend, int force) override {
+        SetSystemPowerState(suspend ? TRUE : FALSE, force);
+    }
+    void fastReboot() override {
+        ShellExecuteA(windows().main, "Open", "rundll.exe", "user.exe,exitwindowsexec", "",
+                      SW_SHOWNORMAL);
+    }
+};
+
+PowerSystem* replacementPowerSystem = nullptr;
+
+// powrprof.dll, once loaded; it stays loaded for the program's lifetime.
+HMODULE powrprof = nullptr;
+
+}  // namespace
+
+PowerSystem& powerSystem() {
+    static SystemPowerCalls real;
+    return replacementPowerSystem ? *replacementPowerSystem : real;
+}
+
+void setPowerSystem(PowerSystem* replacement) { replacementPowerSystem = replacement; }
+
+bool enableShutdownPrivilege() {
+    HANDLE token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+        return false;
+    TOKEN_PRIVILEGES privileges{};
+    LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid);
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+    const bool enabled = GetLastError() == ERROR_SUCCESS;
+    CloseHandle(token);
+    return enabled;
+}
+
+bool testHibernation() {
+    if (powrprof) return true;
+    // By full path: a bare name would be searched in the program's folder and
+    // the current directory first, where a planted DLL would run.
+    char directory[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(directory, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return false;
+    const std::string path = std::string(directory, length) + "\\powrprof.dll";
+    powrprof = LoadLibraryA(path.c_str());
+    return powrprof != nullptr;
+}
+
+bool hibernationAvailable() { return powrprof != nullptr; }

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "power/power_actions.h"
+
+// The power system in use: the real system calls unless a test installed
+// another one. Every power action of the program goes through it.
+PowerSystem& powerSystem();
+
+// Installs a replacement (tests); nullptr goes back to the real calls.
+void setPowerSystem(PowerSystem* replacement);
+
+// Enables SeShutdownPrivilege on the process token. Fails at once on Windows
+// 95/98/ME, where tokens do not exist; the actions then run without it.
+bool enableShutdownPrivilege();
+
+// Loads powrprof.dll from the system directory once; while it is loaded,
+// hibernation is offered. Returns whether it is loaded.
+bool testHibernation();
+bool hibernationAvailable();
