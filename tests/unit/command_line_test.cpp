@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/settings.h"
-#include "recording_power.h"
+#include "common/recording_power.h"
 
 namespace {
 

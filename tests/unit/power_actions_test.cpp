@@ -4,7 +4,7 @@
 
 #include "app/settings.h"
 #include "power/shutdown_flags.h"
-#include "recording_power.h"
+#include "common/recording_power.h"
 
 namespace {
 

@@ -1,0 +1,37 @@
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+#include "app/current_settings.h"
+#include "common/recording_power.h"
+#include "power/power_calls.h"
+
+namespace {
+
+class CommandLineStartup : public ::testing::Test {
+protected:
+    void SetUp() override { setPowerSystem(&recorder); }
+    void TearDown() override { setPowerSystem(nullptr); }
+    RecordingPower recorder;
+};
+
+TEST_F(CommandLineStartup, LoadsSettingsBeforeApplyingTheSwitches) {
+    currentSettings().poweroff = "stale";
+    currentSettings().forcestandby = "stale";
+    runCommandLine("spf");
+    EXPECT_EQ(recorder.calls,
+              (std::vector<std::string>{"privilege", "removeTrayIcon", "ExitWindowsEx(13)"}));
+    EXPECT_EQ(currentSettings().forcestandby, "0");
+}
+
+TEST_F(CommandLineStartup, OverridesLastUntilTheNextLoad) {
+    runCommandLine("s");
+    EXPECT_EQ(recorder.calls.back(), "ExitWindowsEx(1)");
+    EXPECT_EQ(currentSettings().poweroff, "0");
+    EXPECT_EQ(currentSettings().forceshutdown, "0");
+    loadSettings();
+    EXPECT_EQ(currentSettings().poweroff, "1");
+    EXPECT_EQ(currentSettings().forceshutdown, "1");
+}
+
+}  // namespace

@@ -1,0 +1,188 @@
+#!/usr/bin/env bash
+# The Wine session the Windows tests run in: one Xvfb (unless a display is
+# already there), and per Windows version a booted 32-bit prefix with a
+# persistent wineserver, a virtual desktop with its tray, and a small holder
+# program that keeps the desktop up between test programs.
+#
+#   wine-env.sh up [VERSION...]   prepare (default: win95 win98 nt40 winxp)
+#   wine-env.sh ensure VERSION    prepare one version if needed; quick when ready
+#   wine-env.sh vars VERSION      print the environment for running in VERSION
+#   wine-env.sh down              stop only what up/ensure started
+#
+# State lives in $DORMIVAL_WINE_DIR (default: build/windows/wine).
+# $DORMIVAL_WINTOOL names the helper wintool.exe built with the program.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+dir=${DORMIVAL_WINE_DIR:-$here/../build/windows/wine}
+mkdir -p "$dir"
+dir=$(cd "$dir" && pwd)
+wintool=${DORMIVAL_WINTOOL:-$dir/../wintool.exe}
+default_versions="win95 win98 nt40 winxp"
+
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC
+
+log() { echo "wine-env: $*" >&2; }
+
+display_alive() { DISPLAY=$1 xdpyinfo >/dev/null 2>&1 || [ -S "/tmp/.X11-unix/X${1#:}" ]; }
+
+# The display: ours if we started one, else a working $DISPLAY, else a new Xvfb.
+ensure_display() {
+  if [ -f "$dir/display" ] && display_alive "$(cat "$dir/display")"; then
+    return
+  fi
+  if [ -n "${DISPLAY:-}" ] && DISPLAY=$DISPLAY xdpyinfo >/dev/null 2>&1; then
+    echo "$DISPLAY" >"$dir/display"
+    return
+  fi
+  local n=90
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  command -v Xvfb >/dev/null || { log "Xvfb is not installed"; exit 1; }
+  setsid Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+  echo $! >"$dir/xvfb.pid"
+  for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  [ -S "/tmp/.X11-unix/X$n" ] || { log "Xvfb :$n did not start"; exit 1; }
+  echo ":$n" >"$dir/display"
+  log "started Xvfb :$n"
+}
+
+prefix_of() { echo "$dir/prefix-$1"; }
+
+# Registry settings every prefix shares: a virtual desktop (the tray lives in
+# its explorer) and the functions whose calls a relay trace shows.
+write_common_reg() {
+  cat >"$dir/common.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1024x768"
+
+[HKEY_CURRENT_USER\Software\Wine\Debug]
+"RelayInclude"="user32.ExitWindowsEx;kernel32.SetSystemPowerState;advapi32.InitiateSystemShutdownA;shell32.ShellExecuteA"
+REG
+}
+
+ensure_base() {
+  local base=$dir/prefix-base
+  [ -f "$base/.booted" ] && return
+  rm -rf "$base"
+  log "booting the base prefix"
+  WINEPREFIX=$base wineboot --init >/dev/null 2>&1
+  write_common_reg
+  WINEPREFIX=$base wine regedit /S "$(winepath_of "$dir/common.reg")" >/dev/null 2>&1
+  WINEPREFIX=$base wineserver -w
+  touch "$base/.booted"
+}
+
+winepath_of() { echo "Z:${1//\//\\}"; }
+
+ensure_prefix() {
+  local v=$1 p
+  p=$(prefix_of "$v")
+  if [ ! -f "$p/.booted" ]; then
+    ensure_base
+    rm -rf "$p"
+    cp -a "$dir/prefix-base" "$p"
+    rm -f "$p/.booted"
+    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine]\n"Version"="%s"\n' "$v" >"$dir/version-$v.reg"
+    WINEPREFIX=$p wine regedit /S "$(winepath_of "$dir/version-$v.reg")" >/dev/null 2>&1
+    WINEPREFIX=$p wineserver -w
+    touch "$p/.booted"
+    log "prepared the $v prefix"
+  fi
+}
+
+pid_alive() { [ -f "$1" ] && kill -0 "$(cat "$1")" 2>/dev/null; }
+
+# A persistent wineserver, the holder and the tray of one prefix.
+ensure_session() {
+  local v=$1 p
+  p=$(prefix_of "$v")
+  export WINEPREFIX=$p DISPLAY
+  DISPLAY=$(cat "$dir/display")
+  if ! pid_alive "$dir/server-$v.pid"; then
+    WINEPREFIX=$p setsid wineserver -f -p >/dev/null 2>&1 &
+    echo $! >"$dir/server-$v.pid"
+    sleep 0.2
+  fi
+  if ! pid_alive "$dir/holder-$v.pid"; then
+    [ -f "$wintool" ] || { log "no wintool.exe at $wintool: build the Windows tree first"; exit 1; }
+    setsid wine "$wintool" hold >/dev/null 2>&1 &
+    echo $! >"$dir/holder-$v.pid"
+    if ! wine "$wintool" wait Shell_TrayWnd 60 >/dev/null 2>&1; then
+      log "the tray of the $v session did not come up"
+      exit 1
+    fi
+  fi
+}
+
+# Runs this script again under the session lock. flock -o keeps the lock's
+# descriptor out of the programs started here, which outlive this script.
+with_lock() { exec flock -o "$dir/lock" "${BASH_SOURCE[0]}" "$@"; }
+
+up_versions() {
+  ensure_display
+  local v
+  for v in "$@"; do ensure_prefix "$v"; ensure_session "$v"; done
+}
+
+print_vars() {
+  local v=$1
+  cat <<VARS
+export WINEARCH=win32 WINEDEBUG=-all
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES"
+export LANG=$LANG LC_ALL=$LC_ALL TZ=$TZ
+export WINEPREFIX=$(prefix_of "$v")
+export DISPLAY=$(cat "$dir/display")
+export DORMIVAL_WINTOOL=$wintool
+VARS
+}
+
+# Processes whose environment names one of our prefixes.
+our_processes() {
+  local pid
+  for pid in $(ls /proc | grep -E '^[0-9]+$'); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -q "^WINEPREFIX=$dir/prefix-" && echo "$pid"
+  done
+  return 0
+}
+
+down() {
+  local f v
+  for f in "$dir"/server-*.pid; do
+    [ -e "$f" ] || continue
+    v=${f##*/server-}; v=${v%.pid}
+    WINEPREFIX=$(prefix_of "$v") wineserver -k >/dev/null 2>&1 || true
+    rm -f "$f" "$dir/holder-$v.pid"
+  done
+  for _ in $(seq 50); do [ -z "$(our_processes)" ] && break; sleep 0.1; done
+  local left
+  left=$(our_processes)
+  if [ -n "$left" ]; then
+    log "killing leftover processes: $left"
+    kill -9 $left 2>/dev/null || true
+  fi
+  if pid_alive "$dir/xvfb.pid"; then
+    kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
+    log "stopped Xvfb $(cat "$dir/display")"
+  fi
+  rm -f "$dir/xvfb.pid" "$dir/display"
+}
+
+cmd=${1:-}
+shift || true
+case $cmd in
+  up) with_lock locked-up ${*:-$default_versions} ;;
+  ensure) with_lock locked-up "$1" ;;
+  locked-up) up_versions "$@" ;;
+  vars) print_vars "$1" ;;
+  down) with_lock locked-down ;;
+  locked-down) down ;;
+  *) echo "usage: $0 up [VERSION...] | ensure VERSION | vars VERSION | down" >&2; exit 2 ;;
+esac
