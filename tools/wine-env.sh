@@ -148,7 +148,8 @@ VARS
 our_processes() {
   local pid
   for pid in $(ls /proc | grep -E '^[0-9]+$'); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -q "^WINEPREFIX=$dir/prefix-" && echo "$pid"
+    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -q "^WINEPREFIX=$dir/prefix-" &&
+      echo "$pid"
   done
   return 0
 }

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Measures Dormival.exe beside a bare Win32 program with one hidden window,
+# both built here and run in the same Wine session: file size, imported DLLs,
+# time from process start until the main window exists, private memory.
+# Writes bench/results.md. Not a test: run it by hand after tools/build.sh.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=$root/build/windows
+runs=${RUNS:-5}
+bare=$build/bench-bare.exe
+i686-w64-mingw32-gcc-posix -O2 -s -mwindows -o "$bare" "$root/bench/bare.c"
+
+export DORMIVAL_WINE_DIR=$build/wine DORMIVAL_WINTOOL=$build/wintool.exe
+"$root/tools/wine-env.sh" ensure winxp
+eval "$("$root/tools/wine-env.sh" vars winxp)"
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+# measure EXE CLASS -> "startup_ms private_kb" (medians over $runs starts)
+measure() {
+  local out ms=() kb=()
+  for _ in $(seq "$runs"); do
+    out=$(wine "$DORMIVAL_WINTOOL" measure "$2" "$1" | tr -d '\r')
+    ms+=("$(sed -n 's/^startup_ms=//p' <<<"$out")")
+    kb+=("$(sed -n 's/^private_kb=//p' <<<"$out")")
+  done
+  echo "$(printf '%s\n' "${ms[@]}" | median) $(printf '%s\n' "${kb[@]}" | median)"
+}
+
+imports() { i686-w64-mingw32-objdump -p "$1" | sed -n 's/^\s*DLL Name: //p' | paste -sd' ' -; }
+size_kb() { echo $(( $(stat -c %s "$1") / 1024 )); }
+
+read -r d_ms d_kb <<<"$(measure "$build/Dormival.exe" Dormival)"
+read -r b_ms b_kb <<<"$(measure "$bare" BareWindow)"
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
+
+cat >"$root/bench/results.md" <<MD
+# Benchmark results
+
+$(date -u +%Y-%m-%d), $(wine --version), Windows XP prefix under Xvfb, median of $runs starts.
+Start-up: from CreateProcess until the program's main window exists.
+
+| figure | Dormival.exe | bare Win32 program | ratio |
+|---|---|---|---|
+| file size (KB) | $(size_kb "$build/Dormival.exe") | $(size_kb "$bare") | $(ratio "$(size_kb "$build/Dormival.exe")" "$(size_kb "$bare")") |
+| start-up to main window (ms) | $d_ms | $b_ms | $(ratio "$d_ms" "$b_ms") |
+| private memory (KB) | $d_kb | $b_kb | $(ratio "$d_kb" "$b_kb") |
+
+Imports of Dormival.exe: $(imports "$build/Dormival.exe")
+
+Imports of the bare program: $(imports "$bare")
+
+Budget: Dormival.exe at most 512 KB.
+MD
+cat "$root/bench/results.md"

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Starts the real Dormival.exe under Wine with each command-line switch and
+# reads the power calls it makes from Wine's relay trace.
+#   command_line.sh full|brief DORMIVAL.EXE
+# full: every switch; brief: the cases whose path differs by Windows version.
+set -uo pipefail
+mode=$1
+exe=$2
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+env_script=$here/../../tools/wine-env.sh
+version=${DORMIVAL_WINVER:-winxp}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+passed=0
+failed=0
+
+session() {
+  "$env_script" ensure "$version" || exit 1
+  eval "$("$env_script" vars "$version")"
+}
+
+calls_in() {
+  # Wine spells some DLL names in capitals (KERNEL32.SetSystemPowerState)
+  grep -aoiE 'Call (user32\.ExitWindowsEx|kernel32\.SetSystemPowerState)\([0-9a-f,]*\)' "$1" |
+    sed 's/^Call //; s/^KERNEL32\./kernel32./; s/^USER32\./user32./' | paste -sd' ' -
+}
+
+# check SWITCH EXPECTED-CALLS stays|ends
+check() {
+  local switch=$1 expected=$2 outcome=$3 trace=$work/trace.txt state
+  session
+  WINEDEBUG=-all,+relay wine "$exe" "$switch" 2>"$trace" &
+  local pid=$!
+  if [ "$outcome" = stays ]; then
+    if wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null; then
+      state=$(wine "$DORMIVAL_WINTOOL" find Dormival | tr -d '\r')
+      wine "$DORMIVAL_WINTOOL" close Dormival 20 >/dev/null
+    else
+      state="no window"
+    fi
+  else
+    state="ended"
+  fi
+  # Wine ends the session after ExitWindowsEx; wait until the call is in the
+  # trace and the program has gone, or close it ourselves.
+  for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    [ "$outcome" = ends ] && [ -n "$(calls_in "$trace")" ] && break
+    sleep 0.1
+  done
+  sleep 0.5
+  if kill -0 "$pid" 2>/dev/null; then
+    wine "$DORMIVAL_WINTOOL" close Dormival 5 >/dev/null
+    sleep 0.5
+    kill "$pid" 2>/dev/null
+  fi
+  wait "$pid" 2>/dev/null
+  local got
+  got=$(calls_in "$trace")
+  local want_state=hidden
+  [ "$outcome" = ends ] && want_state=ended
+  if [ "$got" = "$expected" ] && [ "$state" = "$want_state" ]; then
+    echo "ok   $version $switch: ${got:-no power call}; $state"
+    passed=$((passed + 1))
+  else
+    echo "FAIL $version $switch: calls '${got}' (want '${expected}'), window $state (want $want_state)"
+    failed=$((failed + 1))
+  fi
+}
+
+exit_windows() { printf 'user32.ExitWindowsEx(%08x,00000000)' "$1"; }
+power_state() { printf 'kernel32.SetSystemPowerState(%08x,%08x)' "$1" "$2"; }
+
+check /sp "$(exit_windows 9)" ends
+check /b "$(power_state 1 0)" stays
+check /x "" stays
+if [ "$mode" = full ]; then
+  check /s "$(exit_windows 1)" ends
+  check /spf "$(exit_windows 13)" ends
+  check /sfp "$(exit_windows 13)" ends
+  check /fsp "$(exit_windows 9)" ends
+  check /rf "$(exit_windows 6)" ends
+  check /fr "$(exit_windows 2)" ends
+  check /l "$(exit_windows 0)" ends
+  check /lf "$(exit_windows 4)" ends
+  check /bf "$(power_state 1 1)" stays
+  check /h "$(power_state 0 0)" stays
+  check /shutdown "$(power_state 0 0)" stays
+  check /reboot "$(power_state 1 0)" stays
+  check /S "" stays
+  check /p "" stays
+  # a command line too long for the working buffer runs no action
+  check "/b$(printf 'x%.0s' $(seq 300))" "" stays
+fi
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
