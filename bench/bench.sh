@@ -2,6 +2,8 @@
 # Measures Dormival.exe beside a bare Win32 program with one hidden window,
 # both built here and run in the same Wine session: file size, imported DLLs,
 # time from process start until the main window exists, private memory.
+# Private memory is the idle program's anonymous resident memory as the
+# host sees it (Wine does not report it to Windows callers).
 # Writes bench/results.md. Not a test: run it by hand after tools/build.sh.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -19,10 +21,16 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 # measure EXE CLASS -> "startup_ms private_kb" (medians over $runs starts)
 measure() {
   local out ms=() kb=()
+  local name pid
+  name=$(basename "$1")
   for _ in $(seq "$runs"); do
-    out=$(wine "$DORMIVAL_WINTOOL" measure "$2" "$1" | tr -d '\r')
-    ms+=("$(sed -n 's/^startup_ms=//p' <<<"$out")")
-    kb+=("$(sed -n 's/^private_kb=//p' <<<"$out")")
+    wine "$DORMIVAL_WINTOOL" measure "$2" "$1" >"$build/bench-out.txt" &
+    sleep 1.5
+    # private (anonymous resident) memory of the idle program, from the host
+    pid=$(pgrep -f "^[^ ]*$name" | head -1)
+    kb+=("$(grep -a "^RssAnon:" "/proc/$pid/status" 2>/dev/null | tr -dc "0-9")")
+    wait
+    ms+=("$(tr -d '\r' <"$build/bench-out.txt" | sed -n 's/^startup_ms=//p')")
   done
   echo "$(printf '%s\n' "${ms[@]}" | median) $(printf '%s\n' "${kb[@]}" | median)"
 }
