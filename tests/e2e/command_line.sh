@@ -29,12 +29,14 @@ calls_in() {
 check() {
   local switch=$1 expected=$2 outcome=$3 trace=$work/trace.txt state
   session
-  WINEDEBUG=-all,+relay wine "$exe" "$switch" 2>"$trace" &
+  # No descendant may inherit CTest's output pipe: a desktop or server that
+  # Wine starts on the program's behalf would hold it open after the test.
+  WINEDEBUG=-all,+relay wine "$exe" "$switch" >"$work/stdout.txt" 2>"$trace" </dev/null &
   local pid=$!
   if [ "$outcome" = stays ]; then
-    if wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null; then
-      state=$(wine "$DORMIVAL_WINTOOL" find Dormival | tr -d '\r')
-      wine "$DORMIVAL_WINTOOL" close Dormival 20 >/dev/null
+    if wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null 2>&1 </dev/null; then
+      state=$(wine "$DORMIVAL_WINTOOL" find Dormival </dev/null 2>/dev/null | tr -d '\r')
+      wine "$DORMIVAL_WINTOOL" close Dormival 20 >/dev/null 2>&1 </dev/null
     else
       state="no window"
     fi
@@ -50,11 +52,19 @@ check() {
   done
   sleep 0.5
   if kill -0 "$pid" 2>/dev/null; then
-    wine "$DORMIVAL_WINTOOL" close Dormival 5 >/dev/null
+    wine "$DORMIVAL_WINTOOL" close Dormival 5 >/dev/null 2>&1 </dev/null
     sleep 0.5
     kill "$pid" 2>/dev/null
   fi
   wait "$pid" 2>/dev/null
+  if [ "$outcome" = ends ]; then
+    # let the ended session finish going down before the next case rebuilds it
+    local holder=${DORMIVAL_WINE_DIR:-}/holder-$version.pid
+    for _ in $(seq 50); do
+      [ -f "$holder" ] && kill -0 "$(cat "$holder")" 2>/dev/null || break
+      sleep 0.1
+    done
+  fi
   local got
   got=$(calls_in "$trace")
   local want_state=hidden
