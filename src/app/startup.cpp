@@ -26,6 +26,8 @@ int runDormival(HINSTANCE instance) {
     UpdateWindow(windows().main);
     SetLastError(0);
 
+    // Loaded twice: the browser cache is emptied between the two loads once
+    // that tool exists, and the second load is the one the schedule uses.
     loadSettings();
     loadSettings();
 
