@@ -104,8 +104,8 @@ pid_alive() { [ -f "$1" ] && kill -0 "$(cat "$1")" 2>/dev/null; }
 ensure_session() {
   local v=$1 p
   p=$(prefix_of "$v")
-  export WINEPREFIX=$p DISPLAY
   DISPLAY=$(cat "$dir/display")
+  export WINEPREFIX=$p DISPLAY
   if ! pid_alive "$dir/server-$v.pid"; then
     WINEPREFIX=$p setsid wineserver -f -p >/dev/null 2>&1 &
     echo $! >"$dir/server-$v.pid"
