@@ -7,18 +7,13 @@
 #include "app/current_settings.h"
 #include "app/icon_source.h"
 #include "app/window_proc.h"
+#include "common/current_directory.h"
 #include "common/window_set.h"
 #include "systools/windows_version_win.h"
 
 namespace {
 
 constexpr int kProgramIconResource = 102;
-
-std::string currentDirectory() {
-    char directory[MAX_PATH];
-    const DWORD length = GetCurrentDirectoryA(MAX_PATH, directory);
-    return length > 0 && length < MAX_PATH ? std::string(directory, length) : std::string();
-}
 
 HICON iconOfSourceFile() {
     const std::string file = iconSourceFile(currentSettings().AppIcon, currentDirectory());

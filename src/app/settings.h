@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+
+class SettingsStore;
 
 // The in-memory settings, one text per registry value, named as the values
 // are named in the store. "1" means on; numbers are read with settingAsInt.
@@ -22,19 +25,42 @@ struct Settings {
     std::string checkscreen;
     std::string emptyIEFiles;
     std::string AppIcon;             // icon source file, "" = our own exe
-    std::string NetworkDrives;
+    std::string NetworkDrives;       // see network_drives.h
     std::string forcenetshutdown;
     std::string shownetworkwarning;
     std::string Hibernate;
     std::string ForceCritical;
     std::string DisableWakeEvent;
 
+    // Derived at each load.
     std::string startupLink;         // "exist" when the autostart shortcut exists
-    int doubleClick = 0;             // derived from usedblclick
+    int doubleClick = 0;             // from usedblclick, kept while that is empty
+
+    // Set whenever one of our windows is created.
+    bool german = false;             // language.dat asks for German texts
+    std::string homeDirectory;       // where Dormival.exe and its files live
 };
+
+// Every stored text went through a working buffer of 250 characters. A longer
+// value was not written by us; a load treats it as missing rather than act on
+// a cut path, computer name or number.
+constexpr std::size_t kMaxSettingLength = 249;
 
 // First step of every load: the values that a load resets, set to the
 // defaults that hold while the store has no value. TaskManagerAktion,
 // forcehibernate, AppIcon, NetworkDrives, Hibernate, ForceCritical and
 // DisableWakeEvent keep whatever they held.
 void resetToLoadDefaults(Settings& settings);
+
+// A full load: the defaults, then every string value the store holds (a key
+// that cannot be opened leaves the defaults), then the derived values. The
+// store is only read.
+void loadSettings(Settings& settings, SettingsStore& store, bool startupLinkExists);
+
+// Takes AppIcon from the store, "" when it holds none. Nothing changes when
+// the key cannot be opened.
+void loadAppIcon(Settings& settings, SettingsStore& store);
+
+// language.dat holds its first bytes (13 at most are read): German exactly
+// when they are the single character "1".
+bool languageFileMeansGerman(const std::string& firstBytes);

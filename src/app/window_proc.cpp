@@ -1,14 +1,12 @@
 #include "app/window_proc.h"
 
-#include "power/power_calls.h"
-#include "systools/windows_version_win.h"
+#include "app/current_settings.h"
 
 namespace {
 
 // Runs for every window of the program as it is created.
 LRESULT onCreate() {
-    testHibernation();
-    detectWindowsVersion();
+    runWindowCreationSettingsStep();
     return 0;
 }
 

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/settings_store.h"
+
+// Where the settings live, under HKEY_CURRENT_USER.
+constexpr const char* kSettingsKeyPath = "Software\\Dormival\\Options\\ShutDownOptions";
+
+// The settings key in the current user's registry. Values are REG_SZ,
+// written with their terminating zero.
+class RegistrySettingsStore final : public SettingsStore {
+public:
+    enum class Opening { CreateMissing, ExistingOnly };
+    explicit RegistrySettingsStore(Opening opening) : opening_(opening) {}
+    ~RegistrySettingsStore() override { close(); }
+    RegistrySettingsStore(const RegistrySettingsStore&) = delete;
+    RegistrySettingsStore& operator=(const RegistrySettingsStore&) = delete;
+
+    bool open() override;
+    void close() override;
+    std::optional<std::string> readText(const std::string& name) override;
+    bool writeText(const std::string& name, const std::string& text) override;
+    std::vector<std::string> valueNames() override;
+    bool deleteValue(const std::string& name) override;
+
+private:
+    Opening opening_;
+    HKEY key_ = nullptr;
+};

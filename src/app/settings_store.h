@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The key that holds the settings, as the load and the save see it: string
+// values by name. The shell implements it over the registry, tests with a
+// map.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    // Opens the key; false when it cannot be opened (or created, where the
+    // implementation creates a missing key). The other calls need it open.
+    virtual bool open() = 0;
+    virtual void close() = 0;
+
+    // The text of a string value; nothing when the value is missing, cannot
+    // be read or is not a string.
+    virtual std::optional<std::string> readText(const std::string& name) = 0;
+    virtual bool writeText(const std::string& name, const std::string& text) = 0;
+    // Every value in the key, of whatever type.
+    virtual std::vector<std::string> valueNames() = 0;
+    virtual bool deleteValue(const std::string& name) = 0;
+};

@@ -1,0 +1,64 @@
+#include "app/startup_link.h"
+
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include "common/window_set.h"
+
+std::string startupFolderPath() {
+    LPITEMIDLIST folder = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(windows().main, CSIDL_STARTUP, &folder))) return "";
+    char path[MAX_PATH] = "";
+    const BOOL found = SHGetPathFromIDListA(folder, path);
+    CoTaskMemFree(folder);
+    return found ? path : "";
+}
+
+std::string startupLinkPath() {
+    const std::string folder = startupFolderPath();
+    return folder.empty() ? "" : folder + "\\Dormival.lnk";
+}
+
+bool startupLinkExists() {
+    const std::string link = startupLinkPath();
+    if (link.empty()) return false;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA(link.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return true;
+}
+
+bool createShortcut(const std::string& target, const std::string& linkPath,
+                    const std::string& description, const std::string& workingDirectory) {
+    WCHAR widePath[MAX_PATH];
+    if (MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) == 0) return false;
+    if (FAILED(CoInitialize(nullptr))) return false;
+    bool saved = false;
+    IShellLinkA* link = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        link->SetPath(target.c_str());
+        link->SetDescription(description.c_str());
+        link->SetWorkingDirectory(workingDirectory.c_str());
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            saved = SUCCEEDED(file->Save(widePath, TRUE));
+            file->Release();
+        }
+        link->Release();
+    }
+    CoUninitialize();
+    return saved;
+}
+
+void setAutostart(bool on, const std::string& homeDirectory) {
+    const std::string link = startupLinkPath();
+    if (link.empty()) return;
+    if (on)
+        createShortcut(homeDirectory + "\\Dormival.exe", link, "Dormival - ShutDown your System",
+                       homeDirectory);
+    else
+        DeleteFileA(link.c_str());
+}
