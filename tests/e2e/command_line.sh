@@ -78,6 +78,46 @@ check() {
   fi
 }
 
+settings_key='HKCU\Software\Dormival\Options\ShutDownOptions'
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+
+regedit() { wine reg "$@" >/dev/null 2>&1 </dev/null; }
+
+# name=text of every value in the settings key, sorted; "no key" without one
+stored_values() {
+  local out
+  out=$(wine reg query "$settings_key" </dev/null 2>/dev/null) || { echo "no key"; return; }
+  tr -d '\r' <<<"$out" | awk '$2 ~ /^REG_/ {print $1 "=" $3}' | sort | paste -sd' ' -
+}
+
+# expect WHAT GOT WANT
+expect() {
+  if [ "$2" = "$3" ]; then
+    echo "ok   $version $1: '${2}'"
+    passed=$((passed + 1))
+  else
+    echo "FAIL $version $1: '${2}' (want '${3}')"
+    failed=$((failed + 1))
+  fi
+}
+
+# A first start creates the settings key, writes nothing into it, and takes
+# away an autostart entry an older version left in the Run key.
+first_start() {
+  session
+  regedit delete "$settings_key" /f
+  regedit add "$run_key" /v Dormival /d old /f
+  wine "$exe" >/dev/null 2>&1 </dev/null &
+  local pid=$!
+  wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null 2>&1 </dev/null
+  wine "$DORMIVAL_WINTOOL" close Dormival 20 >/dev/null 2>&1 </dev/null
+  wait "$pid" 2>/dev/null
+  expect "first start: settings key" "$(stored_values)" ""
+  local run_entry=gone
+  wine reg query "$run_key" /v Dormival >/dev/null 2>&1 </dev/null && run_entry=present
+  expect "first start: old Run entry" "$run_entry" gone
+}
+
 exit_windows() { printf 'user32.ExitWindowsEx(%08x,00000000)' "$1"; }
 power_state() { printf 'kernel32.SetSystemPowerState(%08x,%08x)' "$1" "$2"; }
 
@@ -85,7 +125,15 @@ check /sp "$(exit_windows 9)" ends
 check /b "$(power_state 1 0)" stays
 check /x "" stays
 if [ "$mode" = full ]; then
+  first_start
+  # the switches, not the stored settings, decide; the store stays as it was
+  session
+  regedit add "$settings_key" /v poweroff /d 1 /f
+  regedit add "$settings_key" /v forceshutdown /d 1 /f
   check /s "$(exit_windows 1)" ends
+  session
+  expect "/s: stored settings" "$(stored_values)" "forceshutdown=1 poweroff=1"
+  regedit delete "$settings_key" /f
   check /spf "$(exit_windows 13)" ends
   check /sfp "$(exit_windows 13)" ends
   check /fsp "$(exit_windows 9)" ends
