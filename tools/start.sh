@@ -6,9 +6,11 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/tools/install-deps.sh"
 "$root/tools/build.sh"
-export DORMIVAL_WINE_DIR=$root/build/windows/wine DORMIVAL_WINTOOL=$root/build/windows/wintool.exe
+tree=windows
+[ "$("$root/tools/wine-arch.sh")" = win64 ] && tree=windows64  # host without 32-bit support
+export DORMIVAL_WINE_DIR=$root/build/$tree/wine DORMIVAL_WINTOOL=$root/build/$tree/wintool.exe
 "$root/tools/wine-env.sh" ensure winxp
 eval "$("$root/tools/wine-env.sh" vars winxp)"
 echo "Dormival runs on display $DISPLAY; end it from its tray menu or with Ctrl+C." >&2
-cd "$root/build/windows"
+cd "$root/build/$tree"
 exec wine Dormival.exe "$@"

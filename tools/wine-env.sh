@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Wine session the Windows tests run in: one Xvfb (unless a display is
-# already there), and per Windows version a booted 32-bit prefix with a
+# already there), and per Windows version a booted prefix (32-bit, or 64-bit where the host cannot run 32-bit programs) with a
 # persistent wineserver, a virtual desktop with its tray, and a small holder
 # program that keeps the desktop up between test programs.
 #
@@ -20,7 +20,17 @@ dir=$(cd "$dir" && pwd)
 wintool=${DORMIVAL_WINTOOL:-$dir/../wintool.exe}
 default_versions="win95 win98 nt40 winxp"
 
-export WINEARCH=win32
+export WINEARCH=${DORMIVAL_WINEARCH:-$("$here/wine-arch.sh")}
+if [ "$WINEARCH" = win64 ]; then
+  # The wine, wine-stable and wineboot commands would pick the 32-bit loader.
+  mkdir -p "$dir/bin64"
+  for tool in wine wine-stable; do
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$dir/bin64/$tool"
+  done
+  printf '#!/bin/sh\nexec /usr/lib/wine/wine64 wineboot.exe "$@"\n' >"$dir/bin64/wineboot"
+  chmod +x "$dir/bin64"/*
+  export PATH=$dir/bin64:$PATH WINELOADER=/usr/lib/wine/wine64
+fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC
@@ -135,7 +145,8 @@ up_versions() {
 print_vars() {
   local v=$1
   cat <<VARS
-export WINEARCH=win32 WINEDEBUG=-all
+export WINEARCH=$WINEARCH WINEDEBUG=-all PATH="$PATH"
+${WINELOADER:+export WINELOADER=$WINELOADER}
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES"
 export LANG=$LANG LC_ALL=$LC_ALL TZ=$TZ
 export WINEPREFIX=$(prefix_of "$v")
