@@ -1,0 +1,120 @@
+#include "app/tray_menu.h"
+
+#include "common/text.h"
+
+namespace {
+
+using Kind = TrayMenuEntry::Kind;
+
+class MenuWriter {
+public:
+    MenuWriter(TrayMenuModel& model, TrayMenu menu, bool german)
+        : entries_(model[static_cast<int>(menu)]), german_(german) {}
+
+    void command(const char* de, const char* en, unsigned id) {
+        entries_.push_back({Kind::Command, bilingual(german_, de, en), id});
+    }
+    void command(const char* both, unsigned id) { command(both, both, id); }
+    void submenu(const char* de, const char* en, TrayMenu menu) {
+        entries_.push_back({Kind::Submenu, bilingual(german_, de, en), 0, menu});
+    }
+    void separator() { entries_.push_back({Kind::Separator, "", 0}); }
+    void markLastDefault() { entries_.back().isDefault = true; }
+
+private:
+    std::vector<TrayMenuEntry>& entries_;
+    bool german_;
+};
+
+void buildRoot(TrayMenuModel& model, const TrayMenuContext& c) {
+    namespace id = tray_command;
+    const bool a = c.windows95;
+    MenuWriter root(model, TrayMenu::Root, c.german);
+    root.command("&Optionen", "&Options", id::kOptions);
+    if (!a) root.markLastDefault();
+    root.separator();
+    root.command("&Favoriten", "&Favorites", id::kFavourites);
+    root.submenu("&Desktop", "&Desktop", TrayMenu::Desktop);
+    root.submenu("System", "System", TrayMenu::System);
+    root.submenu("&Tools", "&Tools", TrayMenu::Tools);
+    root.separator();
+    if (a) {
+        root.command("&Shutdown Netzwerk ", "ShutDown Network", id::kNetworkShutdown);
+        root.command("&Reboot Netzwerk ", "Rebbot Network", id::kNetworkReboot);
+        root.command("&neu anmelden", "&log off", id::kLogoff);
+        root.command("&Standby Modus ", "Standby mode", id::kStandby);
+        root.command("&schneller Reboot ", "fast reboot", id::kFastReboot);
+        root.command("&kompletter Reboot", "complete reboot", id::kCompleteReboot);
+    } else {
+        root.command("&Reboot Netzwerk ", "Reboot Network", id::kNetworkReboot);
+        root.command("&Shutdown Netzwerk ", "ShutDown Network", id::kNetworkShutdown);
+        root.command("&neu anmelden", "Log off", id::kLogoff);
+        root.command("&Standby Modus ", "Standby Mode", id::kStandby);
+        // Restarting only Windows exists on Windows 9x alone.
+        if (c.platformClass == 0)
+            root.command("&schneller Reboot", "&fast Reboot", id::kFastReboot);
+        root.command("&kompletter Reboot", "&Complete Reboot", id::kCompleteReboot);
+    }
+    if (c.hibernationAvailable) root.command("Hibernate", id::kHibernate);
+    root.command(a ? "Shutdown" : "&Shutdown", id::kShutdown);
+    root.separator();
+    root.command("&Dormival beenden", a ? "Terminate Dormival" : "&Terminate Dormival",
+                 id::kTerminate);
+    root.command("Anzeigefenster &schliessen", a ? "Close &popup" : "Close &PopupWindow",
+                 id::kNone);
+}
+
+void buildSubmenus(TrayMenuModel& model, const TrayMenuContext& c) {
+    namespace id = tray_command;
+    const bool a = c.windows95;
+    MenuWriter desktop(model, TrayMenu::Desktop, c.german);
+    desktop.command("Desktop &aktualisieren", a ? "&Refresh desktop" : "&refresh desktop",
+                    id::kRefreshDesktop);
+    desktop.command("alle Fenster &maximieren",
+                    a ? "&maximize all windows" : "m&aximize all windows",
+                    id::kRestoreAllWindows);
+    desktop.command("alle Fenster &minimieren",
+                    a ? "minimize &all windows" : "&minimize all windows",
+                    id::kMinimiseAllWindows);
+    desktop.command("alle Fenster &schließen", "&close all windows", id::kCloseAllWindows);
+
+    MenuWriter system(model, TrayMenu::System, c.german);
+    system.command("Anzeigeeigenschaften", "Screen Properties", id::kDisplayModes);
+    system.command("&Process Viewer", id::kProcessViewer);
+    system.submenu("CPU-Information", "CPU-Information", TrayMenu::Cpu);
+    system.submenu("Systemlaufzeit", a ? "time since windows started : " : "windows runtime",
+                   TrayMenu::Runtime);
+    system.submenu("Systemressourcen", a ? "System recources" : "Systemressourcen",
+                   TrayMenu::Resources);
+
+    MenuWriter tools(model, TrayMenu::Tools, c.german);
+    tools.command(" Anzeigeeigenschaften MS", " ScreenProperties MS", id::kDisplayProperties);
+    tools.command("Rebuild_Icons", id::kRebuildIcons);
+    tools.submenu("&CD-Laufwerk", "CD-Drive", TrayMenu::CdDrive);
+
+    MenuWriter runtime(model, TrayMenu::Runtime, c.german);
+    runtime.command(c.runtimeText.c_str(), id::kNone);
+    runtime.command(c.bootText.c_str(), id::kNone);
+
+    MenuWriter resources(model, TrayMenu::Resources, c.german);
+    for (int i = 0; i < kResourcesEntries; ++i) resources.command(kResourcesPlaceholder, id::kNone);
+    MenuWriter cpu(model, TrayMenu::Cpu, c.german);
+    for (int i = 0; i < kCpuEntries; ++i) cpu.command(kCpuPlaceholder, id::kNone);
+}
+
+}  // namespace
+
+TrayMenuModel buildTrayMenuModel(const TrayMenuContext& context) {
+    TrayMenuModel model;
+    buildRoot(model, context);
+    buildSubmenus(model, context);
+    return model;
+}
+
+std::string trayTooltip(int platformClass, bool german) {
+    if (platformClass == 0)
+        return bilingual(german, "Dormival links Operation ausführen, rechts Optionen",
+                         "Dormival left run Operation, right Options");
+    return bilingual(german, "Dormival\nlinks Operation ausführen\nrechts Optionen",
+                     "Dormival\nleft run Operation\nright options");
+}

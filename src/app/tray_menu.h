@@ -1,0 +1,75 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+// The eight popup menus the tray icon's right click opens, built anew each
+// time.
+enum class TrayMenu {
+    Root,
+    System,
+    Resources,  // eight placeholders, filled with the memory figures
+    Cpu,        // two placeholders: clock rate, processor identifier
+    Desktop,
+    Tools,
+    CdDrive,    // filled with the CD drives' open and close entries
+    Runtime,
+};
+constexpr int kTrayMenuCount = 8;
+
+// Command identifiers of the tray menu.
+namespace tray_command {
+constexpr unsigned kNone = 0;  // the last entry: closes the menu, nothing else
+constexpr unsigned kShutdown = 123;
+constexpr unsigned kCompleteReboot = 200;
+constexpr unsigned kFastReboot = 201;
+constexpr unsigned kLogoff = 202;
+constexpr unsigned kCloseAllWindows = 203;
+constexpr unsigned kMinimiseAllWindows = 204;
+constexpr unsigned kTerminate = 205;
+constexpr unsigned kRestoreAllWindows = 206;
+constexpr unsigned kRefreshDesktop = 207;
+constexpr unsigned kRebuildIcons = 213;
+constexpr unsigned kDisplayProperties = 214;
+constexpr unsigned kOptions = 217;
+constexpr unsigned kFavourites = 218;
+constexpr unsigned kStandby = 223;
+constexpr unsigned kNetworkShutdown = 229;
+constexpr unsigned kNetworkReboot = 230;
+constexpr unsigned kHibernate = 247;
+constexpr unsigned kProcessViewer = 1495;
+constexpr unsigned kDisplayModes = 1498;
+}  // namespace tray_command
+
+struct TrayMenuEntry {
+    enum class Kind { Command, Separator, Submenu };
+    Kind kind = Kind::Command;
+    std::string text;
+    unsigned id = 0;                   // Command only
+    TrayMenu submenu = TrayMenu::Root;  // Submenu only
+    bool isDefault = false;
+};
+
+// Each menu's entries top to bottom.
+using TrayMenuModel = std::array<std::vector<TrayMenuEntry>, kTrayMenuCount>;
+
+struct TrayMenuContext {
+    bool windows95 = false;  // variant A on Windows 95, variant B everywhere else
+    int platformClass = 0;
+    bool german = false;
+    bool hibernationAvailable = false;
+    std::string runtimeText;  // the System runtime submenu's two entries
+    std::string bootText;
+};
+
+TrayMenuModel buildTrayMenuModel(const TrayMenuContext& context);
+
+// The icon's tooltip: one line on Windows 9x, three lines on the NT family.
+std::string trayTooltip(int platformClass, bool german);
+
+// Texts of the System resources and CPU information placeholders.
+constexpr const char* kResourcesPlaceholder = "360";
+constexpr const char* kCpuPlaceholder = "A";
+constexpr int kResourcesEntries = 8;
+constexpr int kCpuEntries = 2;
