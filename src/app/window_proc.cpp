@@ -1,29 +1,95 @@
 #include "app/window_proc.h"
 
 #include "app/current_settings.h"
+#include "app/tray.h"
+#include "app/tray_menu.h"
+#include "app/tray_menu_win.h"
+#include "power/power_calls.h"
+#include "power/tray_actions.h"
+#include "systools/windows_version_win.h"
 
 namespace {
 
-// Runs for every window of the program as it is created.
-LRESULT onCreate() {
+TrayActionContext trayActionContext() {
+    return {currentSettings(), powerSystem(), [] { loadSettings(); }};
+}
+
+// Runs for every window of the program as it is created: each one carries a
+// tray icon of its own while it exists.
+LRESULT onCreate(HWND window) {
     runWindowCreationSettingsStep();
+    addTrayIcon(window);
+    detectWindowsVersion();
     return 0;
 }
 
 // Destroying any of our windows ends the innermost message loop.
-LRESULT onDestroy() {
+LRESULT onDestroy(HWND window) {
+    removeTrayIcon(window);
     PostQuitMessage(0);
     return 0;
+}
+
+// wParam as a whole: a control's notification (an edit's change, say) has a
+// code in the high word and must not pass for the command of its id.
+LRESULT onCommand(HWND window, WPARAM id) {
+    if (id == tray_command::kTerminate) {
+        // the window whose icon was clicked; for the main window the program ends
+        DestroyWindow(window);
+        return 0;
+    }
+    TrayActionContext context = trayActionContext();
+    runTrayPowerCommand(static_cast<unsigned>(id), context);
+    return 0;
+}
+
+void runClick() {
+    TrayActionContext context = trayActionContext();
+    switch (runClickAction(context)) {
+    case ClickOutcome::Done:
+        break;
+    case ClickOutcome::NetworkShutdown:
+    case ClickOutcome::NetworkReboot:
+        // this build does not shut down network computers yet
+        break;
+    }
+}
+
+LRESULT onTrayNotify(HWND window, WPARAM wParam, LPARAM mouse) {
+    switch (mouse) {
+    case WM_RBUTTONDOWN:
+        showTrayMenu(window);
+        return 1;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        // one of the two acts, by the double-click setting; the other is ignored
+        const bool doubleClick = currentSettings().doubleClick != 0;
+        if ((mouse == WM_LBUTTONDBLCLK) != doubleClick) return 0;
+        runClick();
+        return DefWindowProcA(window, kTrayNotifyMessage, wParam, mouse);
+    }
+    default:
+        return 0;
+    }
 }
 
 }  // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // A restarted shell has lost every icon; each window adds its own again.
+    if (message == taskbarCreatedMessage() && message != 0) {
+        addTrayIcon(window);
+        return 0;
+    }
     switch (message) {
     case WM_CREATE:
-        return onCreate();
+        return onCreate(window);
     case WM_DESTROY:
-        return onDestroy();
+        return onDestroy(window);
+    case WM_COMMAND:
+        return onCommand(window, wParam);
+    case kTrayNotifyMessage:
+        return onTrayNotify(window, wParam, lParam);
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -1,0 +1,169 @@
+#include "app/window_proc.h"
+
+#include <gtest/gtest.h>
+#include <shellapi.h>
+
+#include "app/current_settings.h"
+#include "app/feature_window.h"
+#include "app/main_window.h"
+#include "app/settings_registry.h"
+#include "app/tray.h"
+#include "common/recording_power.h"
+#include "common/window_set.h"
+#include "power/power_calls.h"
+#include "systools/windows_version_win.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+// Whether the shell's tray holds the icon that this window owns.
+bool hasTrayIcon(HWND owner) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = owner;
+    data.uID = kTrayIconId;
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+void drainMessages() {
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
+}
+
+// Real windows of the program's class, power calls recorded, no stored settings.
+class WindowProc : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        detectWindowsVersion();
+        registerMainWindowClass(GetModuleHandleA(nullptr));
+    }
+    void SetUp() override {
+        RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
+        setPowerSystem(&power);
+        main = createMainWindow(GetModuleHandleA(nullptr));
+        loadSettings();
+    }
+    void TearDown() override {
+        setPowerSystem(nullptr);
+        for (HWND w : {second, main})
+            if (IsWindow(w)) DestroyWindow(w);
+        drainMessages();
+        RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
+    }
+    static void store(const char* name, const char* text) {
+        HKEY key;
+        RegCreateKeyA(HKEY_CURRENT_USER, kSettingsKeyPath, &key);
+        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                       static_cast<DWORD>(strlen(text) + 1));
+        RegCloseKey(key);
+    }
+    LRESULT notify(HWND window, UINT mouse) {
+        return SendMessageA(window, kTrayNotifyMessage, kTrayIconId, mouse);
+    }
+    RecordingPower power;
+    HWND main = nullptr;
+    HWND second = nullptr;
+};
+
+TEST_F(WindowProc, EachWindowOfTheClassOwnsATrayIconWhileItExists) {
+    EXPECT_TRUE(hasTrayIcon(main));
+    second = CreateWindowExA(0, kMainWindowClass, "second", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(hasTrayIcon(second));
+    DestroyWindow(second);
+    EXPECT_FALSE(hasTrayIcon(second));
+    EXPECT_TRUE(hasTrayIcon(main));
+    MSG m;
+    EXPECT_TRUE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(WindowProc, ARestartedTaskbarGetsTheIconBack) {
+    removeTrayIcon(main);
+    ASSERT_FALSE(hasTrayIcon(main));
+    SendMessageA(main, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(hasTrayIcon(main));
+}
+
+TEST_F(WindowProc, LeftButtonDownWithNothingStoredShutsDown) {
+    EXPECT_EQ(notify(main, WM_LBUTTONDOWN), 0);
+    EXPECT_EQ(power.calls, (Calls{"privilege", "removeTrayIcon", "ExitWindowsEx(13)"}));
+    power.calls.clear();
+    EXPECT_EQ(notify(main, WM_LBUTTONDBLCLK), 0);
+    EXPECT_TRUE(power.calls.empty()) << "a double click is ignored by default";
+    EXPECT_EQ(notify(main, WM_MOUSEMOVE), 0);
+    EXPECT_TRUE(power.calls.empty());
+}
+
+TEST_F(WindowProc, DoubleClickSettingChoosesWhichButtonMessageActs) {
+    store("usedblclick", "1");
+    store("mouseclick", "3");
+    loadSettings();
+    notify(main, WM_LBUTTONDOWN);
+    EXPECT_TRUE(power.calls.empty());
+    notify(main, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(power.calls, (Calls{"privilege", "SetSystemPowerState(TRUE,0)"}));
+}
+
+TEST_F(WindowProc, MenuPowerCommandsReachThePowerCalls) {
+    store("forcereboot", "1");
+    SendMessageA(main, WM_COMMAND, 200, 0);
+    SendMessageA(main, WM_COMMAND, 123, 0);
+    EXPECT_EQ(power.calls, (Calls{"privilege", "ExitWindowsEx(6)", "privilege",
+                                  "ExitWindowsEx(13)", "removeTrayIcon"}));
+    power.calls.clear();
+    // the last menu entry, and a notification carrying a command's id
+    SendMessageA(main, WM_COMMAND, 0, 0);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(123, EN_CHANGE), 0);
+    EXPECT_TRUE(power.calls.empty());
+    EXPECT_TRUE(IsWindow(main));
+}
+
+TEST_F(WindowProc, TerminateDestroysTheWindowThatGotTheCommand) {
+    second = CreateWindowExA(0, kMainWindowClass, "second", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(second, WM_COMMAND, 205, 0);
+    EXPECT_FALSE(IsWindow(second));
+    EXPECT_TRUE(IsWindow(main));
+    SendMessageA(main, WM_COMMAND, 205, 0);
+    EXPECT_FALSE(IsWindow(main));
+    EXPECT_FALSE(hasTrayIcon(main));
+}
+
+// A feature window's local loop, ended by terminating the program from the
+// main window's menu: the feature window goes too and the quit reaches the
+// loop outside.
+TEST_F(WindowProc, TerminatingWhileAFeatureWindowIsOpenEndsEverything) {
+    WNDCLASSEXA wc{};
+    wc.lpszClassName = "DormivalTestFeature";
+    registerFeatureClass(wc);
+    second = CreateWindowExA(0, "DormivalTestFeature", "feature", WS_OVERLAPPEDWINDOW, 0, 0, 100,
+                             100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(hasTrayIcon(second));
+    PostMessageA(main, WM_COMMAND, 205, 0);
+    runFeatureWindow(second);
+    EXPECT_FALSE(IsWindow(main));
+    EXPECT_FALSE(IsWindow(second));
+    EXPECT_FALSE(hasTrayIcon(second));
+    MSG m;
+    EXPECT_TRUE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+        << "the outer loop must end as well";
+}
+
+TEST_F(WindowProc, ClosingAFeatureWindowEndsOnlyItsOwnLoop) {
+    WNDCLASSEXA wc{};
+    wc.lpszClassName = "DormivalTestFeature";
+    registerFeatureClass(wc);
+    second = CreateWindowExA(0, "DormivalTestFeature", "feature", WS_OVERLAPPEDWINDOW, 0, 0, 100,
+                             100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    PostMessageA(second, WM_CLOSE, 0, 0);
+    runFeatureWindow(second);
+    EXPECT_FALSE(IsWindow(second));
+    EXPECT_TRUE(IsWindow(main));
+    MSG m;
+    EXPECT_FALSE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace
