@@ -10,7 +10,13 @@
                                    desktop and its tray stay up between runs
    wintool measure CLASS EXE [ARG] starts EXE, prints the milliseconds until
                                    its window of CLASS exists and its private
-                                   memory, then closes it */
+                                   memory, then closes it
+   wintool post CLASS MSG WP LP    posts a message to the window of CLASS
+   wintool menu SECONDS [KEY...]   waits for a popup menu, prints it and
+                                   everything below it (menudump.dll, beside
+                                   wintool.exe, reads it inside its program),
+                                   then presses the keys (up, down, enter,
+                                   esc) in it */
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -105,13 +111,78 @@ static int measure(const char *cls, const char *exe, const char *arg) {
     return 0;
 }
 
+static int post(const char *cls, const char *msg, const char *wp, const char *lp) {
+    HWND w = FindWindowA(cls, NULL);
+    if (!w) return 1;
+    return PostMessageA(w, (UINT)strtoul(msg, NULL, 0), (WPARAM)strtoul(wp, NULL, 0),
+                        (LPARAM)strtol(lp, NULL, 0)) ? 0 : 1;
+}
+
+static HWND visible_popup(void) {
+    HWND w = NULL;
+    while ((w = FindWindowExA(NULL, w, "#32768", NULL)) != NULL)
+        if (IsWindowVisible(w)) return w;
+    return NULL;
+}
+
+static int key_code(const char *name) {
+    if (!strcmp(name, "up")) return VK_UP;
+    if (!strcmp(name, "down")) return VK_DOWN;
+    if (!strcmp(name, "enter")) return VK_RETURN;
+    if (!strcmp(name, "esc")) return VK_ESCAPE;
+    return 0;
+}
+
+static int menu(int seconds, int keys, char **key) {
+    DWORD end = GetTickCount() + (DWORD)seconds * 1000;
+    char path[MAX_PATH], *slash;
+    HWND popup;
+    HMODULE dll;
+    HOOKPROC proc;
+    HHOOK hook;
+    FILE *in;
+    int c, i;
+    while ((popup = visible_popup()) == NULL) {
+        if ((int)(GetTickCount() - end) > 0) return 1;
+        Sleep(50);
+    }
+    GetModuleFileNameA(NULL, path, sizeof path);
+    slash = strrchr(path, '\\');
+    strcpy(slash ? slash + 1 : path, "menudump.dll");
+    DeleteFileA("C:\\menudump.txt");
+    if (!(dll = LoadLibraryA(path)) ||
+        !(proc = (HOOKPROC)(void (*)(void))GetProcAddress(dll, "DumpMenuHook")) ||
+        !(hook = SetWindowsHookExA(WH_CALLWNDPROC, proc, dll, GetWindowThreadProcessId(popup, NULL)))) {
+        fprintf(stderr, "cannot hook the menu's thread\n");
+        return 2;
+    }
+    while (!(in = fopen("C:\\menudump.txt", "r"))) {
+        SendMessageTimeoutA(popup, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, NULL);
+        if ((int)(GetTickCount() - end) > 0) break;
+        Sleep(50);
+    }
+    UnhookWindowsHookEx(hook);
+    if (!in) return 1;
+    while ((c = fgetc(in)) != EOF) putchar(c);
+    fclose(in);
+    fflush(stdout);
+    for (i = 0; i < keys; ++i) {
+        PostMessageA(popup, WM_KEYDOWN, key_code(key[i]), 0);
+        PostMessageA(popup, WM_KEYUP, key_code(key[i]), 0xC0000000);
+        Sleep(100);
+    }
+    return 0;
+}
+
 int main(int argc, char **argv) {
+    if (argc >= 6 && !strcmp(argv[1], "post")) return post(argv[2], argv[3], argv[4], argv[5]);
+    if (argc >= 3 && !strcmp(argv[1], "menu")) return menu(atoi(argv[2]), argc - 3, argv + 3);
     if (argc >= 3 && !strcmp(argv[1], "find")) return find(argv[2]);
     if (argc >= 4 && !strcmp(argv[1], "wait")) return wait_for(argv[2], atoi(argv[3]));
     if (argc >= 4 && !strcmp(argv[1], "close")) return close_all(argv[2], atoi(argv[3]));
     if (argc >= 2 && !strcmp(argv[1], "hold")) return hold();
     if (argc >= 4 && !strcmp(argv[1], "measure"))
         return measure(argv[2], argv[3], argc >= 5 ? argv[4] : NULL);
-    fprintf(stderr, "usage: wintool find|wait|close|hold|measure ...\n");
+    fprintf(stderr, "usage: wintool find|wait|close|hold|measure|post|menu ...\n");
     return 2;
 }

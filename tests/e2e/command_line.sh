@@ -7,23 +7,7 @@ set -uo pipefail
 mode=$1
 exe=$2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-env_script=$here/../../tools/wine-env.sh
-version=${DORMIVAL_WINVER:-winxp}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-
-session() {
-  "$env_script" ensure "$version" || exit 1
-  eval "$("$env_script" vars "$version")"
-}
-
-calls_in() {
-  # Wine spells some DLL names in capitals (KERNEL32.SetSystemPowerState)
-  grep -aoiE 'Call (user32\.ExitWindowsEx|kernel32\.SetSystemPowerState)\([0-9a-f,]*\)' "$1" |
-    sed 's/^Call //; s/^KERNEL32\./kernel32./; s/^USER32\./user32./' | paste -sd' ' -
-}
+source "$here/lib.sh"
 
 # check SWITCH EXPECTED-CALLS stays|ends
 check() {
@@ -57,14 +41,7 @@ check() {
     kill "$pid" 2>/dev/null
   fi
   wait "$pid" 2>/dev/null
-  if [ "$outcome" = ends ]; then
-    # let the ended session finish going down before the next case rebuilds it
-    local holder=${DORMIVAL_WINE_DIR:-}/holder-$version.pid
-    for _ in $(seq 50); do
-      [ -f "$holder" ] && kill -0 "$(cat "$holder")" 2>/dev/null || break
-      sleep 0.1
-    done
-  fi
+  [ "$outcome" = ends ] && wait_for_session_end
   local got
   got=$(calls_in "$trace")
   local want_state=hidden
@@ -74,29 +51,6 @@ check() {
     passed=$((passed + 1))
   else
     echo "FAIL $version $switch: calls '${got}' (want '${expected}'), window $state (want $want_state)"
-    failed=$((failed + 1))
-  fi
-}
-
-settings_key='HKCU\Software\Dormival\Options\ShutDownOptions'
-run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
-
-regedit() { wine reg "$@" >/dev/null 2>&1 </dev/null; }
-
-# name=text of every value in the settings key, sorted; "no key" without one
-stored_values() {
-  local out
-  out=$(wine reg query "$settings_key" </dev/null 2>/dev/null) || { echo "no key"; return; }
-  tr -d '\r' <<<"$out" | awk '$2 ~ /^REG_/ {print $1 "=" $3}' | sort | paste -sd' ' -
-}
-
-# expect WHAT GOT WANT
-expect() {
-  if [ "$2" = "$3" ]; then
-    echo "ok   $version $1: '${2}'"
-    passed=$((passed + 1))
-  else
-    echo "FAIL $version $1: '${2}' (want '${3}')"
     failed=$((failed + 1))
   fi
 }
@@ -117,9 +71,6 @@ first_start() {
   wine reg query "$run_key" /v Dormival >/dev/null 2>&1 </dev/null && run_entry=present
   expect "first start: old Run entry" "$run_entry" gone
 }
-
-exit_windows() { printf 'user32.ExitWindowsEx(%08x,00000000)' "$1"; }
-power_state() { printf 'kernel32.SetSystemPowerState(%08x,%08x)' "$1" "$2"; }
 
 check /sp "$(exit_windows 9)" ends
 check /b "$(power_state 1 0)" stays
@@ -150,5 +101,4 @@ if [ "$mode" = full ]; then
   # a command line too long for the working buffer runs no action
   check "/b$(printf 'x%.0s' $(seq 300))" "" stays
 fi
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -1,0 +1,63 @@
+# Shared by the end-to-end scripts: the Wine session of $DORMIVAL_WINVER,
+# the power calls of a relay trace, the stored settings and the tally.
+# Sourcing scripts set $here to their own directory.
+env_script=$here/../../tools/wine-env.sh
+version=${DORMIVAL_WINVER:-winxp}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+passed=0
+failed=0
+
+session() {
+  "$env_script" ensure "$version" || exit 1
+  eval "$("$env_script" vars "$version")"
+}
+
+calls_in() {
+  # Wine spells some DLL names in capitals (KERNEL32.SetSystemPowerState)
+  grep -aoiE 'Call (user32\.ExitWindowsEx|kernel32\.SetSystemPowerState)\([0-9a-f,]*\)' "$1" |
+    sed 's/^Call //; s/^KERNEL32\./kernel32./; s/^USER32\./user32./' | paste -sd' ' -
+}
+
+exit_windows() { printf 'user32.ExitWindowsEx(%08x,00000000)' "$1"; }
+power_state() { printf 'kernel32.SetSystemPowerState(%08x,%08x)' "$1" "$2"; }
+
+# Wine ends the session after ExitWindowsEx; let it finish going down before
+# the next case brings it up again.
+wait_for_session_end() {
+  local holder=${DORMIVAL_WINE_DIR:-}/holder-$version.pid
+  for _ in $(seq 50); do
+    [ -f "$holder" ] && kill -0 "$(cat "$holder")" 2>/dev/null || break
+    sleep 0.1
+  done
+}
+
+wintool() { wine "$DORMIVAL_WINTOOL" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+
+settings_key='HKCU\Software\Dormival\Options\ShutDownOptions'
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+
+regedit() { wine reg "$@" >/dev/null 2>&1 </dev/null; }
+
+# name=text of every value in the settings key, sorted; "no key" without one
+stored_values() {
+  local out
+  out=$(wine reg query "$settings_key" </dev/null 2>/dev/null) || { echo "no key"; return; }
+  tr -d '\r' <<<"$out" | awk '$2 ~ /^REG_/ {print $1 "=" $3}' | sort | paste -sd' ' -
+}
+
+# expect WHAT GOT WANT
+expect() {
+  if [ "$2" = "$3" ]; then
+    echo "ok   $version $1: '${2}'"
+    passed=$((passed + 1))
+  else
+    echo "FAIL $version $1: '${2}' (want '${3}')"
+    failed=$((failed + 1))
+  fi
+}
+
+finish() {
+  echo "$passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+}
