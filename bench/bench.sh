@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Measures Dormival.exe beside a bare Win32 program with one hidden window,
 # both built here and run in the same Wine session: file size, imported DLLs,
-# time from process start until the main window exists, private memory.
+# time from process start until the main window exists, private memory;
+# and the time to build the tray menu set (without the clock measurement).
 # Private memory is the idle program's anonymous resident memory as the
 # host sees it (Wine does not report it to Windows callers).
 # Writes bench/results.md. Not a test: run it by hand after tools/build.sh.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=$root/build/windows
+tree=windows arch=i686
+[ "$("$root/tools/wine-arch.sh")" = win64 ] && tree=windows64 arch=x86_64  # no 32-bit support
+build=$root/build/$tree
 runs=${RUNS:-5}
 bare=$build/bench-bare.exe
-i686-w64-mingw32-gcc-posix -O2 -s -mwindows -o "$bare" "$root/bench/bare.c"
+$arch-w64-mingw32-gcc-posix -O2 -s -mwindows -o "$bare" "$root/bench/bare.c"
+cmake --build "$build" --target bench_menu_build >/dev/null
 
 export DORMIVAL_WINE_DIR=$build/wine DORMIVAL_WINTOOL=$build/wintool.exe
 "$root/tools/wine-env.sh" ensure winxp
@@ -35,17 +39,18 @@ measure() {
   echo "$(printf '%s\n' "${ms[@]}" | median) $(printf '%s\n' "${kb[@]}" | median)"
 }
 
-imports() { i686-w64-mingw32-objdump -p "$1" | sed -n 's/^\s*DLL Name: //p' | paste -sd' ' -; }
+imports() { $arch-w64-mingw32-objdump -p "$1" | sed -n 's/^\s*DLL Name: //p' | paste -sd' ' -; }
 size_kb() { echo $(( $(stat -c %s "$1") / 1024 )); }
 
 read -r d_ms d_kb <<<"$(measure "$build/Dormival.exe" Dormival)"
 read -r b_ms b_kb <<<"$(measure "$bare" BareWindow)"
+menu_ms=$(wine "$build/bench_menu_build.exe" </dev/null | tr -d '\r' | sed -n 's/^menu_build_ms=//p')
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
 
 cat >"$root/bench/results.md" <<MD
 # Benchmark results
 
-$(date -u +%Y-%m-%d), $(wine --version), Windows XP prefix under Xvfb, median of $runs starts.
+$(date -u +%Y-%m-%d), $(wine --version), $arch build, Windows XP prefix under Xvfb, median of $runs starts.
 Start-up: from CreateProcess until the program's main window exists.
 
 | figure | Dormival.exe | bare Win32 program | ratio |
@@ -57,6 +62,9 @@ Start-up: from CreateProcess until the program's main window exists.
 Imports of Dormival.exe: $(imports "$build/Dormival.exe")
 
 Imports of the bare program: $(imports "$bare")
+
+Tray menu set (eight menus with the memory figures, without the clock-rate
+measurement), built and destroyed: $menu_ms ms, median of 200 builds.
 
 Budget: Dormival.exe at most 512 KB.
 MD
