@@ -15,6 +15,8 @@
 namespace {
 
 // The first layout of the record, which every shell version accepts.
+static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88);
+
 NOTIFYICONDATAA trayRecord(HWND owner) {
     NOTIFYICONDATAA data{};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
