@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/menu_lines.h"
+
 namespace {
 
 using Kind = TrayMenuEntry::Kind;
@@ -17,17 +19,8 @@ TrayMenuContext context(bool windows95, int platformClass, bool german, bool hib
     return c;
 }
 
-// One line per entry: "text=id", "-" for a separator, "text>" for a
-// submenu, "*" after the default item.
 std::vector<std::string> lines(const TrayMenuModel& model, TrayMenu menu) {
-    std::vector<std::string> out;
-    for (const auto& e : model[static_cast<int>(menu)]) {
-        std::string line = e.kind == Kind::Separator ? "-"
-                           : e.kind == Kind::Submenu ? e.text + ">"
-                                                     : e.text + "=" + std::to_string(e.id);
-        out.push_back(line + (e.isDefault ? "*" : ""));
-    }
-    return out;
+    return menuLines(model[static_cast<int>(menu)]);
 }
 
 using Lines = std::vector<std::string>;

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "common/menu_lines.h"
 #include "systools/system_figures_win.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
-// A real menu read back entry by entry, in the form of the model's entries:
-// "text=id", "-", "text>" for a submenu, "*" after the default item.
+// A real menu read back entry by entry, as menuLines writes the model's.
 Lines readMenu(HMENU menu) {
     Lines out;
     const int count = GetMenuItemCount(menu);
@@ -27,22 +27,11 @@ Lines readMenu(HMENU menu) {
             out.push_back("unreadable");
             continue;
         }
-        std::string line = (item.fType & MFT_SEPARATOR) ? "-"
-                           : item.hSubMenu               ? std::string(text) + ">"
-                                                         : std::string(text) + "=" + std::to_string(item.wID);
-        out.push_back(line + ((item.fState & MFS_DEFAULT) ? "*" : ""));
-    }
-    return out;
-}
-
-Lines modelLines(const std::vector<TrayMenuEntry>& entries) {
-    Lines out;
-    for (const auto& e : entries) {
         using Kind = TrayMenuEntry::Kind;
-        std::string line = e.kind == Kind::Separator ? "-"
-                           : e.kind == Kind::Submenu ? e.text + ">"
-                                                     : e.text + "=" + std::to_string(e.id);
-        out.push_back(line + (e.isDefault ? "*" : ""));
+        const Kind kind = (item.fType & MFT_SEPARATOR) ? Kind::Separator
+                          : item.hSubMenu               ? Kind::Submenu
+                                                        : Kind::Command;
+        out.push_back(menuLine(kind, text, item.wID, (item.fState & MFS_DEFAULT) != 0));
     }
     return out;
 }
@@ -69,7 +58,7 @@ TEST_P(TrayMenus, RealMenusMatchTheModel) {
     const TrayMenuHandles menus = createTrayMenus(c, ClockRate::Skip);
     for (TrayMenu m : {TrayMenu::Root, TrayMenu::System, TrayMenu::Desktop, TrayMenu::Tools,
                        TrayMenu::Runtime, TrayMenu::CdDrive})
-        EXPECT_EQ(readMenu(menus[static_cast<int>(m)]), modelLines(model[static_cast<int>(m)]))
+        EXPECT_EQ(readMenu(menus[static_cast<int>(m)]), menuLines(model[static_cast<int>(m)]))
             << "menu " << static_cast<int>(m);
     // each submenu entry opens the menu of the set that the model names
     for (int m = 0; m < kTrayMenuCount; ++m) {

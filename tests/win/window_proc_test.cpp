@@ -58,6 +58,14 @@ protected:
                        static_cast<DWORD>(strlen(text) + 1));
         RegCloseKey(key);
     }
+    // A window of a feature class, as the feature windows are made.
+    static HWND createFeatureWindow() {
+        WNDCLASSEXA wc{};
+        wc.lpszClassName = "DormivalTestFeature";
+        registerFeatureClass(wc);
+        return CreateWindowExA(0, "DormivalTestFeature", "feature", WS_OVERLAPPEDWINDOW, 0, 0,
+                               100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    }
     LRESULT notify(HWND window, UINT mouse) {
         return SendMessageA(window, kTrayNotifyMessage, kTrayIconId, mouse);
     }
@@ -135,11 +143,7 @@ TEST_F(WindowProc, TerminateDestroysTheWindowThatGotTheCommand) {
 // main window's menu: the feature window goes too and the quit reaches the
 // loop outside.
 TEST_F(WindowProc, TerminatingWhileAFeatureWindowIsOpenEndsEverything) {
-    WNDCLASSEXA wc{};
-    wc.lpszClassName = "DormivalTestFeature";
-    registerFeatureClass(wc);
-    second = CreateWindowExA(0, "DormivalTestFeature", "feature", WS_OVERLAPPEDWINDOW, 0, 0, 100,
-                             100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    second = createFeatureWindow();
     ASSERT_NE(second, nullptr);
     EXPECT_TRUE(hasTrayIcon(second));
     PostMessageA(main, WM_COMMAND, 205, 0);
@@ -153,11 +157,7 @@ TEST_F(WindowProc, TerminatingWhileAFeatureWindowIsOpenEndsEverything) {
 }
 
 TEST_F(WindowProc, ClosingAFeatureWindowEndsOnlyItsOwnLoop) {
-    WNDCLASSEXA wc{};
-    wc.lpszClassName = "DormivalTestFeature";
-    registerFeatureClass(wc);
-    second = CreateWindowExA(0, "DormivalTestFeature", "feature", WS_OVERLAPPEDWINDOW, 0, 0, 100,
-                             100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    second = createFeatureWindow();
     PostMessageA(second, WM_CLOSE, 0, 0);
     runFeatureWindow(second);
     EXPECT_FALSE(IsWindow(second));
