@@ -10,7 +10,7 @@
 
 namespace {
 
-TrayActionContext trayActionContext() {
+PowerEntryContext powerEntryContext() {
     return {currentSettings(), powerSystem(), [] { loadSettings(); }};
 }
 
@@ -38,13 +38,13 @@ LRESULT onCommand(HWND window, WPARAM id) {
         DestroyWindow(window);
         return 0;
     }
-    TrayActionContext context = trayActionContext();
+    PowerEntryContext context = powerEntryContext();
     runTrayPowerCommand(static_cast<unsigned>(id), context);
     return 0;
 }
 
 void runClick() {
-    TrayActionContext context = trayActionContext();
+    PowerEntryContext context = powerEntryContext();
     switch (runClickAction(context)) {
     case ClickOutcome::Done:
         break;

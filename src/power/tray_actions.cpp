@@ -16,7 +16,7 @@ void forceStandbyAndHibernate(Settings& settings) {
 
 }  // namespace
 
-ClickOutcome runClickAction(TrayActionContext& c) {
+ClickOutcome runClickAction(PowerEntryContext& c) {
     forceStandbyAndHibernate(c.settings);
     c.power.enableShutdownPrivilege();
     c.reload();
@@ -43,7 +43,7 @@ ClickOutcome runClickAction(TrayActionContext& c) {
     return ClickOutcome::Done;
 }
 
-bool runTrayPowerCommand(unsigned id, TrayActionContext& c) {
+bool runTrayPowerCommand(unsigned id, PowerEntryContext& c) {
     namespace cmd = tray_command;
     switch (id) {
     case cmd::kShutdown:

@@ -1,19 +1,9 @@
 #pragma once
 
-#include <functional>
-
-#include "power/power_actions.h"
-
-struct Settings;
+#include "power/power_entry.h"
 
 // The power actions of the tray icon: the click action and the power entries
-// of the tray menu, each with its own steps before the call. reload brings
-// the settings back to their stored state.
-struct TrayActionContext {
-    Settings& settings;
-    PowerSystem& power;
-    std::function<void()> reload;
-};
+// of the tray menu, each with its own steps before the call.
 
 // What a click leaves for the caller: the network actions are not power
 // calls of this machine.
@@ -21,7 +11,7 @@ enum class ClickOutcome { Done, NetworkShutdown, NetworkReboot };
 
 // A left click or double click: forced standby and hibernation unless the
 // store says otherwise, the privilege, a reload, then the mouseclick action.
-ClickOutcome runClickAction(TrayActionContext& context);
+ClickOutcome runClickAction(PowerEntryContext& context);
 
 // Tray menu commands 123, 200, 201, 202, 223 and 247; false for any other id.
-bool runTrayPowerCommand(unsigned id, TrayActionContext& context);
+bool runTrayPowerCommand(unsigned id, PowerEntryContext& context);

@@ -16,7 +16,7 @@ class TrayActions : public ::testing::Test {
 protected:
     void SetUp() override { resetToLoadDefaults(settings); }
     void store(const std::string& name, const std::string& text) { values.values[name] = {text}; }
-    TrayActionContext context() {
+    PowerEntryContext context() {
         return {settings, power, [this] {
                     power.calls.push_back("reload");
                     loadSettings(settings, values, false);

@@ -1,0 +1,176 @@
+#include "power/scheduler.h"
+
+#include <algorithm>
+
+#include "app/settings.h"
+#include "common/decimal.h"
+#include "common/text.h"
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The two-digit (or four-digit) number at position; -1 if a digit is missing.
+int numberAt(const std::string& text, std::size_t position, std::size_t digits) {
+    int value = 0;
+    for (std::size_t i = position; i < position + digits; ++i) {
+        if (!isDigit(text[i])) return -1;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+std::optional<std::time_t> localTimeOn(std::tm day, const TimeOfDay& time) {
+    day.tm_hour = time.hour;
+    day.tm_min = time.minute;
+    day.tm_sec = time.second;
+    day.tm_isdst = -1;  // the system decides whether daylight saving applies
+    const std::time_t result = std::mktime(&day);
+    if (result == static_cast<std::time_t>(-1)) return std::nullopt;
+    return result;
+}
+
+}  // namespace
+
+std::optional<TimeOfDay> parseTimeOfDay(const std::string& text) {
+    if (text.size() != 8 || text[2] != ':' || text[5] != ':') return std::nullopt;
+    const TimeOfDay t{numberAt(text, 0, 2), numberAt(text, 3, 2), numberAt(text, 6, 2)};
+    if (t.hour < 0 || t.hour > 23 || t.minute < 0 || t.minute > 59 || t.second < 0 ||
+        t.second > 59)
+        return std::nullopt;
+    return t;
+}
+
+std::optional<CalendarDate> parseDate(const std::string& text) {
+    if (text.size() != 10 || text[2] != '.' || text[5] != '.') return std::nullopt;
+    const CalendarDate d{numberAt(text, 0, 2), numberAt(text, 3, 2), numberAt(text, 6, 4)};
+    if (d.day < 1 || d.day > 31 || d.month < 1 || d.month > 12 || d.year < 1970)
+        return std::nullopt;
+    return d;
+}
+
+std::optional<std::time_t> localToCalendar(const CalendarDate& date, const TimeOfDay& time) {
+    std::tm day{};
+    day.tm_mday = date.day;
+    day.tm_mon = date.month - 1;
+    day.tm_year = date.year - 1900;
+    const auto result = localTimeOn(day, time);
+    if (!result) return std::nullopt;
+    // mktime moves the 31st of a short month into the next one
+    const std::tm* back = std::localtime(&*result);
+    if (!back || back->tm_mday != date.day || back->tm_mon != date.month - 1) return std::nullopt;
+    return result;
+}
+
+bool Scheduler::arm(const Settings& s, const SchedulerClock& clock) {
+    if (state_.suspended || state_.armed) return false;
+    state_.mode = 0;
+    const auto now = static_cast<std::uint32_t>(clock.now);
+    if (s.action == "1") {
+        state_.current = clock.uptimeSeconds;
+        const long long target = static_cast<long long>(settingAsInt(s.minuten)) * 60;
+        if (target >= 0 && target <= UINT32_MAX) {
+            state_.target = static_cast<std::uint32_t>(target);
+            if (state_.current < state_.target) state_.mode = 1;
+        }
+    } else if (s.action == "2") {
+        const auto time = parseTimeOfDay(s.zeit);
+        const std::tm* local = std::localtime(&clock.now);
+        if (time && local) {
+            std::tm today = *local;
+            auto target = localTimeOn(today, *time);
+            if (target && static_cast<std::uint32_t>(*target) < now) {
+                // the same time tomorrow, which is not always 86400 s away
+                ++today.tm_mday;
+                target = localTimeOn(today, *time);
+            }
+            if (target) {
+                state_.target = static_cast<std::uint32_t>(*target);
+                state_.mode = 2;
+            }
+        }
+    } else if (s.action == "3") {
+        const auto date = parseDate(s.tag);
+        const auto time = parseTimeOfDay(s.zeit);
+        const auto target = date && time ? localToCalendar(*date, *time) : std::nullopt;
+        if (target && now < static_cast<std::uint32_t>(*target)) {
+            state_.target = static_cast<std::uint32_t>(*target);
+            state_.mode = 3;
+        }
+    }
+    if (state_.mode < 1) return false;
+    // a negative period is no warning at all
+    state_.warningSeconds = static_cast<std::uint32_t>(std::max(0, settingAsInt(s.showwarning)));
+    state_.armed = true;
+    return true;
+}
+
+bool Scheduler::rearm(const Settings& settings, const SchedulerClock& clock) {
+    state_.warned = false;
+    state_.suspended = false;
+    state_.armed = false;
+    return arm(settings, clock);
+}
+
+void Scheduler::cancel() {
+    state_.suspended = true;
+    state_.mode = 0;
+    state_.armed = false;
+    state_.warned = false;
+}
+
+Scheduler::Tick Scheduler::tick(const SchedulerClock& clock) {
+    if (state_.suspended || state_.mode < 1) return {};
+    state_.current =
+        state_.mode == 1 ? clock.uptimeSeconds : static_cast<std::uint32_t>(clock.now);
+    if (state_.current >= state_.target) {
+        state_.mode = 0;
+        return {TickKind::Fire, 0};
+    }
+    const std::uint32_t remaining = state_.target - state_.current;
+    if (!state_.warned && remaining <= state_.warningSeconds) {
+        state_.warned = true;
+        return {TickKind::OpenWarning, remaining};
+    }
+    if (state_.warned) return {TickKind::UpdateCountdown, remaining};
+    return {};
+}
+
+void runScheduledAction(PowerEntryContext& c) {
+    c.reload();
+    c.power.enableShutdownPrivilege();
+    const std::string& code = c.settings.TaskManagerAktion;
+    if (code == "0") {
+        c.power.enableShutdownPrivilege();
+        c.reload();
+        shutdown(c.settings, c.power);
+        c.power.removeTrayIcon();
+    } else if (code == "1") {
+        c.power.removeTrayIcon();
+        reboot(c.settings, c.power);
+    } else if (code == "2") {
+        c.power.removeTrayIcon();
+        logoff(c.settings, c.power);
+    } else if (code == "3") {
+        standby(c.settings, c.power);
+    } else if (code == "4") {
+        c.reload();
+        c.power.removeTrayIcon();
+        c.power.enableShutdownPrivilege();
+        hibernate(settingAsInt(c.settings.forcehibernate), c.power);
+    }
+}
+
+std::string initialCountdownText(bool german) {
+    return bilingual(german, "Ihr System wird in ? Sekunden heruntergefahren",
+                     "in ? seconds your system will be shutting down");
+}
+
+std::optional<std::string> countdownText(const std::string& code, std::uint32_t remaining,
+                                         bool german) {
+    static const char* const kPrefixes[] = {"ShutDown in ", "Reboot in ", "LogOff in ",
+                                            "StandBy-Mode in ", "Hibernate-Mode in "};
+    if (code.size() != 1 || code[0] < '0' || code[0] > '4') return std::nullopt;
+    return kPrefixes[code[0] - '0'] + std::to_string(remaining) +
+           bilingual(german, " Sekunden", " seconds");
+}

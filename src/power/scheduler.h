@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <optional>
+#include <string>
+
+#include "power/power_entry.h"
+
+struct Settings;
+
+// The moment as the scheduler reads it: seconds since Windows started (the
+// millisecond tick count / 1000, unsigned) and the calendar time.
+struct SchedulerClock {
+    std::uint32_t uptimeSeconds = 0;
+    std::time_t now = 0;
+};
+
+// A time of day "HH:MM:SS" and a date "DD.MM.YYYY" exactly as the options
+// window writes them; anything else (another length, a non-digit where a
+// digit belongs, a value out of range) is refused.
+struct TimeOfDay {
+    int hour, minute, second;
+};
+struct CalendarDate {
+    int day, month, year;
+};
+std::optional<TimeOfDay> parseTimeOfDay(const std::string& text);
+std::optional<CalendarDate> parseDate(const std::string& text);
+
+// The local date and time as calendar time, with the daylight-saving rule in
+// force on that date; none for a date that does not exist.
+std::optional<std::time_t> localToCalendar(const CalendarDate& date, const TimeOfDay& time);
+
+// Carries out the stored action at a moment the user chose: a number of
+// minutes after Windows started (mode 1), daily at a time (2), or at a date
+// and time (3). Times are unsigned 32-bit seconds: uptime in mode 1,
+// calendar time otherwise.
+class Scheduler {
+public:
+    struct State {
+        int mode = 0;  // 0 = nothing armed
+        std::uint32_t target = 0;
+        std::uint32_t current = 0;
+        std::uint32_t warningSeconds = 0;
+        bool armed = false;      // the timer was started; arming waits for a re-arm
+        bool warned = false;     // the warning window was opened for this countdown
+        bool suspended = false;  // cancelled: nothing runs until a re-arm
+    };
+
+    enum class TickKind { Nothing, OpenWarning, UpdateCountdown, Fire };
+    struct Tick {
+        TickKind kind = TickKind::Nothing;
+        std::uint32_t remaining = 0;  // seconds left, for the countdown
+    };
+
+    // Arms from the settings. True when a countdown has begun: the caller then
+    // reloads the settings and starts the one-second timer.
+    bool arm(const Settings& settings, const SchedulerClock& clock);
+    // The options window's OK: a cancel or an earlier countdown no longer
+    // stands in the way.
+    bool rearm(const Settings& settings, const SchedulerClock& clock);
+    // Suspends: nothing armed, later ticks do nothing.
+    void cancel();
+    // One second has passed; Fire means the timer is to stop and the action run.
+    Tick tick(const SchedulerClock& clock);
+
+    const State& state() const { return state_; }
+
+private:
+    State state_;
+};
+
+// The action at zero, by TaskManagerAktion, with its reloads, privilege
+// steps and tray icon removal in their order.
+void runScheduledAction(PowerEntryContext& context);
+
+// The warning window's countdown line: the initial text, and the text for
+// the seconds left (none for an action code outside "0".."4").
+std::string initialCountdownText(bool german);
+std::optional<std::string> countdownText(const std::string& actionCode, std::uint32_t remaining,
+                                         bool german);

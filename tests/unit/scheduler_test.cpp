@@ -1,0 +1,216 @@
+#include "power/scheduler.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "app/settings.h"
+#include "common/fake_settings_store.h"
+#include "common/recording_power.h"
+
+namespace {
+
+using Kind = Scheduler::TickKind;
+using Calls = std::vector<std::string>;
+
+constexpr std::time_t kNoon = 1'796'731'200;  // Tue 08.12.2026 12:00:00 UTC
+
+void useTimeZone(const char* tz) {
+    setenv("TZ", tz, 1);
+    tzset();
+}
+
+class SchedulerTest : public ::testing::Test {
+protected:
+    void SetUp() override { useTimeZone("UTC"); }
+    // Arms a fresh scheduler.
+    bool arm(const char* action, const char* minuten = "", const char* zeit = "",
+             const char* tag = "", const char* warning = "0") {
+        scheduler = Scheduler{};
+        s.action = action;
+        s.minuten = minuten;
+        s.zeit = zeit;
+        s.tag = tag;
+        s.showwarning = warning;
+        return scheduler.arm(s, clock);
+    }
+    Scheduler::Tick tickAt(std::time_t now, std::uint32_t uptime = 0) {
+        return scheduler.tick({uptime, now});
+    }
+    Settings s;
+    Scheduler scheduler;
+    SchedulerClock clock{100, kNoon};
+};
+
+TEST(ScheduleTexts, OnlyTheWrittenFormatsAreRead) {
+    const auto t = parseTimeOfDay("07:05:09");
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->hour * 10000 + t->minute * 100 + t->second, 70509);
+    for (const char* bad : {"7:05:09", "07:05:09 ", "07:05", "", "07:0a:09", "07-05-09", "24:00:00",
+                            "12:60:00", "12:00:60", "+1:00:00"})
+        EXPECT_FALSE(parseTimeOfDay(bad)) << bad;
+    const auto d = parseDate("31.12.2026");
+    ASSERT_TRUE(d);
+    EXPECT_EQ(d->year * 10000 + d->month * 100 + d->day, 20261231);
+    for (const char* bad : {"1.1.2026", "31.12.26", "00.01.2026", "01.13.2026", "01/01/2026",
+                            "01.01.1969", "31.12.2026x"})
+        EXPECT_FALSE(parseDate(bad)) << bad;
+    useTimeZone("UTC");
+    EXPECT_FALSE(localToCalendar({31, 2, 2026}, {12, 0, 0})) << "no 31 February";
+    EXPECT_EQ(localToCalendar({8, 12, 2026}, {12, 0, 0}), kNoon);
+}
+
+TEST_F(SchedulerTest, MinutesAfterStart) {
+    EXPECT_FALSE(arm("1", "0"));
+    EXPECT_FALSE(arm("1", "1"));  // uptime 100 s is past 60
+    EXPECT_FALSE(arm("1", "-5"));
+    EXPECT_FALSE(arm("1", "99999999")) << "beyond the 32-bit counter";
+    EXPECT_FALSE(arm("1", ""));
+    EXPECT_TRUE(arm("1", "2"));
+    EXPECT_EQ(scheduler.state().mode, 1);
+    EXPECT_EQ(scheduler.state().target, 120u);
+    // mode 1 counts uptime, not the calendar
+    EXPECT_EQ(tickAt(kNoon + 1000, 119).kind, Kind::Nothing);
+    EXPECT_EQ(tickAt(kNoon, 120).kind, Kind::Fire);
+}
+
+TEST_F(SchedulerTest, MinutesAfterStartNearTheCounterWrap) {
+    clock.uptimeSeconds = 4'294'900;  // 49.7 days, shortly before the tick count wraps
+    EXPECT_TRUE(arm("1", "71582"));   // 4294920 s
+    EXPECT_EQ(tickAt(kNoon, 4'294'919).kind, Kind::Nothing);
+    EXPECT_EQ(tickAt(kNoon, 4'294'920).kind, Kind::Fire);
+}
+
+TEST_F(SchedulerTest, DailyTimeIsTodayOrTomorrow) {
+    EXPECT_TRUE(arm("2", "", "13:00:00"));
+    EXPECT_EQ(scheduler.state().target, kNoon + 3600);
+    EXPECT_TRUE(arm("2", "", "11:00:00"));
+    EXPECT_EQ(scheduler.state().target, kNoon + 23 * 3600);
+    // exactly now is today, and fires at the first tick
+    s.zeit = "12:00:00";
+    EXPECT_TRUE(scheduler.rearm(s, clock));
+    EXPECT_EQ(tickAt(kNoon).kind, Kind::Fire);
+    s.zeit = "12:00";
+    EXPECT_FALSE(scheduler.rearm(s, clock));
+}
+
+TEST_F(SchedulerTest, DailyTimeAcrossTheChangeToSummerTime) {
+    useTimeZone("CET-1CEST,M3.5.0,M10.5.0/3");
+    // Saturday 28.03.2026 22:00 CET; the clocks go forward that night
+    clock.now = 1'774'731'600;
+    EXPECT_TRUE(arm("2", "", "21:00:00"));
+    // Sunday 21:00 CEST, 22 hours later: not 86400 s
+    EXPECT_EQ(scheduler.state().target, 1'774'810'800u);
+}
+
+TEST_F(SchedulerTest, DateAndTime) {
+    EXPECT_FALSE(arm("3", "", "11:59:59", "08.12.2026")) << "in the past";
+    EXPECT_FALSE(arm("3", "", "12:00:00", "08.12.2026")) << "now is not the future";
+    EXPECT_FALSE(arm("3", "", "12:00:00", "31.11.2026"));
+    EXPECT_FALSE(arm("3", "", "", "09.12.2026"));
+    EXPECT_FALSE(arm("0", "5", "13:00:00", "09.12.2026"));
+    EXPECT_FALSE(arm("", "5", "13:00:00", "09.12.2026"));
+    EXPECT_TRUE(arm("3", "", "12:00:01", "08.12.2026"));
+    EXPECT_EQ(scheduler.state().target, kNoon + 1);
+    useTimeZone("CET-1CEST,M3.5.0,M10.5.0/3");
+    s.tag = "29.03.2026";
+    s.zeit = "12:00:00";
+    clock.now = 1'774'731'600;
+    EXPECT_TRUE(scheduler.rearm(s, clock));
+    EXPECT_EQ(scheduler.state().target, 1'774'778'400u) << "12:00 CEST is 10:00 UTC";
+}
+
+TEST_F(SchedulerTest, WarningOpensOnceThenCountsDownToTheAction) {
+    // a warning period longer than the time left opens at the first tick
+    ASSERT_TRUE(arm("3", "", "12:00:10", "08.12.2026", "30"));
+    const auto first = tickAt(kNoon + 1);
+    EXPECT_EQ(first.kind, Kind::OpenWarning);
+    EXPECT_EQ(first.remaining, 9u);
+    const auto second = tickAt(kNoon + 2);
+    EXPECT_EQ(second.kind, Kind::UpdateCountdown);
+    EXPECT_EQ(second.remaining, 8u);
+    EXPECT_EQ(tickAt(kNoon + 10).kind, Kind::Fire);
+    // fired: no second action, and no new countdown without a re-arm
+    EXPECT_EQ(tickAt(kNoon + 11).kind, Kind::Nothing);
+    EXPECT_FALSE(scheduler.arm(s, clock));
+    EXPECT_TRUE(scheduler.rearm(s, clock));
+}
+
+TEST_F(SchedulerTest, WarningWithinItsPeriodOnly) {
+    ASSERT_TRUE(arm("3", "", "12:01:00", "08.12.2026", "30"));
+    EXPECT_EQ(tickAt(kNoon + 29).kind, Kind::Nothing);
+    EXPECT_EQ(tickAt(kNoon + 30).kind, Kind::OpenWarning);
+    // no warning period: silent until the action
+    s.showwarning = "0";
+    ASSERT_TRUE(scheduler.rearm(s, clock));
+    EXPECT_EQ(tickAt(kNoon + 59).kind, Kind::Nothing);
+    EXPECT_EQ(tickAt(kNoon + 60).kind, Kind::Fire);
+    s.showwarning = "-30";
+    ASSERT_TRUE(scheduler.rearm(s, clock));
+    EXPECT_EQ(tickAt(kNoon + 59).kind, Kind::Nothing);
+}
+
+TEST_F(SchedulerTest, CancelSuspendsUntilTheNextRearm) {
+    ASSERT_TRUE(arm("3", "", "12:00:10", "08.12.2026", "30"));
+    tickAt(kNoon + 1);
+    scheduler.cancel();
+    EXPECT_EQ(tickAt(kNoon + 10).kind, Kind::Nothing);
+    EXPECT_EQ(tickAt(kNoon + 20).kind, Kind::Nothing);
+    EXPECT_FALSE(scheduler.arm(s, clock));
+    EXPECT_TRUE(scheduler.state().suspended);
+    EXPECT_TRUE(scheduler.rearm(s, clock));
+    EXPECT_EQ(tickAt(kNoon + 1).kind, Kind::OpenWarning) << "a new countdown warns again";
+}
+
+TEST(ScheduledAction, EachCodeInItsOrder) {
+    const std::pair<const char*, Calls> cases[] = {
+        {"0", {"privilege", "reload", "ExitWindowsEx(13)", "removeTrayIcon"}},
+        {"1", {"removeTrayIcon", "ExitWindowsEx(2)"}},
+        {"2", {"removeTrayIcon", "ExitWindowsEx(0)"}},
+        {"3", {"SetSystemPowerState(TRUE,0)"}},
+        {"4", {"reload", "removeTrayIcon", "privilege", "SetSystemPowerState(FALSE,0)"}},
+        {"5", {}},
+        {"", {}},
+    };
+    for (const auto& [code, tail] : cases) {
+        Settings settings;
+        FakeSettingsStore store;
+        store.values["TaskManagerAktion"] = {code};
+        RecordingPower power;
+        PowerEntryContext context{settings, power, [&] {
+                                      power.calls.push_back("reload");
+                                      loadSettings(settings, store, false);
+                                  }};
+        runScheduledAction(context);
+        Calls want{"reload", "privilege"};
+        want.insert(want.end(), tail.begin(), tail.end());
+        EXPECT_EQ(power.calls, want) << "TaskManagerAktion " << code;
+    }
+}
+
+TEST(ScheduledAction, RebootIsForcedExactlyWhenForcerebootIsOne) {
+    for (const auto& [stored, flags] : {std::pair{"1", "ExitWindowsEx(6)"}, {"", "ExitWindowsEx(2)"},
+                                        {"01", "ExitWindowsEx(2)"}, {"0", "ExitWindowsEx(2)"}}) {
+        Settings settings;
+        FakeSettingsStore store;
+        store.values["TaskManagerAktion"] = {"1"};
+        store.values["forcereboot"] = {stored};
+        RecordingPower power;
+        PowerEntryContext context{settings, power, [&] { loadSettings(settings, store, false); }};
+        runScheduledAction(context);
+        EXPECT_EQ(power.calls.back(), flags) << "forcereboot '" << stored << "'";
+    }
+}
+
+TEST(CountdownText, ByActionCodeAndLanguage) {
+    EXPECT_EQ(initialCountdownText(false), "in ? seconds your system will be shutting down");
+    EXPECT_EQ(initialCountdownText(true), "Ihr System wird in ? Sekunden heruntergefahren");
+    EXPECT_EQ(countdownText("1", 25, true), "Reboot in 25 Sekunden");
+    EXPECT_EQ(countdownText("3", 5, false), "StandBy-Mode in 5 seconds");
+    EXPECT_EQ(countdownText("0", 1, false), "ShutDown in 1 seconds");
+    EXPECT_EQ(countdownText("2", 30, false), "LogOff in 30 seconds");
+    EXPECT_EQ(countdownText("4", 2, true), "Hibernate-Mode in 2 Sekunden");
+    for (const char* other : {"5", "", "01", "-1"}) EXPECT_FALSE(countdownText(other, 3, false)) << other;
+}
+
+}  // namespace
