@@ -11,7 +11,7 @@ void registerFeatureClass(WNDCLASSEXA windowClass) {
 }
 
 void runFeatureWindow(HWND window) {
-    ShowWindow(window, SW_SHOW);
+    ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

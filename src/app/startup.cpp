@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "common/window_set.h"
 #include "power/power_calls.h"
+#include "power/scheduler_win.h"
 #include "systools/windows_version_win.h"
 
 void runCommandLine(const std::string& arguments) {
@@ -30,6 +31,7 @@ int runDormival(HINSTANCE instance) {
     // that tool exists, and the second load is the one the schedule uses.
     loadSettings();
     loadSettings();
+    armScheduler();
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -1,11 +1,15 @@
 #include "app/window_proc.h"
 
 #include "app/current_settings.h"
+#include "app/main_window.h"
 #include "app/tray.h"
 #include "app/tray_menu.h"
 #include "app/tray_menu_win.h"
+#include "common/window_set.h"
 #include "power/power_calls.h"
+#include "power/scheduler_win.h"
 #include "power/tray_actions.h"
+#include "power/warning_window.h"
 #include "systools/windows_version_win.h"
 
 namespace {
@@ -33,14 +37,37 @@ LRESULT onDestroy(HWND window) {
 // wParam as a whole: a control's notification (an edit's change, say) has a
 // code in the high word and must not pass for the command of its id.
 LRESULT onCommand(HWND window, WPARAM id) {
-    if (id == tray_command::kTerminate) {
+    switch (id) {
+    case tray_command::kTerminate:
         // the window whose icon was clicked; for the main window the program ends
         DestroyWindow(window);
-        return 0;
+        break;
+    case kWarningOkId:
+        // the countdown goes on without the window
+        closeWarningWindow();
+        hideMainWindow();
+        break;
+    case kWarningCancelId:
+        scheduler().cancel();
+        closeWarningWindow();
+        hideMainWindow();
+        break;
+    default: {
+        PowerEntryContext context = powerEntryContext();
+        runTrayPowerCommand(static_cast<unsigned>(id), context);
+        break;
     }
-    PowerEntryContext context = powerEntryContext();
-    runTrayPowerCommand(static_cast<unsigned>(id), context);
+    }
     return 0;
+}
+
+// The close box and Alt+F4. The main window and any window without steps of
+// its own go on to DefWindowProcA, which destroys them.
+bool onClose(HWND window) {
+    if (window != windows().warning) return false;
+    destroyWarningWindowAndControls();  // the schedule stays as it is
+    hideMainWindow();
+    return true;
 }
 
 void runClick() {
@@ -86,8 +113,20 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return onCreate(window);
     case WM_DESTROY:
         return onDestroy(window);
+    case WM_NCDESTROY:
+        if (window == windows().warning) releaseWarningFonts();
+        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_CLOSE:
+        if (onClose(window)) return 0;
+        return DefWindowProcA(window, message, wParam, lParam);
     case WM_COMMAND:
         return onCommand(window, wParam);
+    case WM_TIMER:
+        if (wParam == kSchedulerTimerId) {
+            onSchedulerTick();
+            return 0;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
     case kTrayNotifyMessage:
         return onTrayNotify(window, wParam, lParam);
     default:

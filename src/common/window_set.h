@@ -7,6 +7,12 @@
 // again overwrites it.
 struct WindowSet {
     HWND main = nullptr;
+    // the scheduler's countdown warning and its controls
+    HWND warning = nullptr;
+    HWND warningOk = nullptr;
+    HWND warningCancel = nullptr;
+    HWND warningTitle = nullptr;
+    HWND warningCountdown = nullptr;
 };
 
 WindowSet& windows();

@@ -1,0 +1,257 @@
+#include "power/warning_window.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <ctime>
+#include <string>
+
+#include "app/current_settings.h"
+#include "app/main_window.h"
+#include "app/settings_registry.h"
+#include "common/recording_power.h"
+#include "common/window_set.h"
+#include "power/power_calls.h"
+#include "power/scheduler_win.h"
+#include "systools/windows_version_win.h"
+
+namespace {
+
+std::string textOf(HWND window) {
+    char text[256] = "";
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+RECT rectOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+LOGFONTA fontOf(HWND control) {
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof(font),
+               &font);
+    return font;
+}
+
+void drain() {
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
+}
+
+// The warning window on a real main window, without stored settings.
+class WarningWindow : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        detectWindowsVersion();
+        registerMainWindowClass(GetModuleHandleA(nullptr));
+    }
+    void SetUp() override {
+        RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
+        createMainWindow(GetModuleHandleA(nullptr));
+        loadSettings();
+    }
+    void TearDown() override {
+        setPowerSystem(nullptr);
+        closeWarningWindow();
+        DestroyWindow(windows().main);
+        drain();
+        std::remove("language.dat");
+        RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
+    }
+    // Stores a countdown to a date and time SECONDS ahead and arms it, as the
+    // options window's OK does.
+    static void armCountdown(int seconds = 60, const char* warning = "120",
+                             const char* actionCode = "0") {
+        const std::time_t later = std::time(nullptr) + seconds;
+        char tag[16], zeit[16];
+        std::strftime(tag, sizeof(tag), "%d.%m.%Y", std::localtime(&later));
+        std::strftime(zeit, sizeof(zeit), "%H:%M:%S", std::localtime(&later));
+        HKEY key;
+        RegCreateKeyA(HKEY_CURRENT_USER, kSettingsKeyPath, &key);
+        for (auto [name, value] : {std::pair{"action", "3"}, {"tag", tag}, {"zeit", zeit},
+                                   {"showwarning", warning}, {"TaskManagerAktion", actionCode}})
+            RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                           static_cast<DWORD>(strlen(value) + 1));
+        RegCloseKey(key);
+        loadSettings();
+        rearmScheduler();
+        ASSERT_TRUE(scheduler().state().armed);
+    }
+};
+
+TEST_F(WarningWindow, ClassGeometryAndStyle) {
+    const HWND w = createWarningWindow();
+    ASSERT_NE(w, nullptr);
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    ASSERT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), "Apps", &wc));
+    EXPECT_EQ(wc.style, static_cast<UINT>(CS_HREDRAW));
+    EXPECT_EQ(wc.hIcon, nullptr);
+    EXPECT_EQ(wc.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+
+    EXPECT_EQ(textOf(w), "Warning");
+    RECT desktop, r;
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, (desktop.right - 300) / 2);
+    EXPECT_EQ(r.top, (desktop.bottom - 150) / 2);
+    EXPECT_EQ(r.right - r.left, 300);
+    EXPECT_EQ(r.bottom - r.top, 150);
+    const LONG style = GetWindowLongA(w, GWL_STYLE);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_TRUE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_SYSMENU) << "no system menu, so no close box";
+    EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(GetWindow(w, GW_OWNER), windows().main);
+}
+
+TEST_F(WarningWindow, ControlsTextsAndFonts) {
+    const HWND w = createWarningWindow();
+    const WindowSet& set = windows();
+    EXPECT_EQ(GetDlgCtrlID(set.warningOk), 117);
+    EXPECT_EQ(GetDlgCtrlID(set.warningCancel), 118);
+    EXPECT_EQ(GetDlgCtrlID(set.warningTitle), 1);
+    EXPECT_EQ(GetDlgCtrlID(set.warningCountdown), 1);
+    EXPECT_EQ(GetParent(set.warningOk), w);
+    EXPECT_EQ(textOf(set.warningOk), "&OK");
+    EXPECT_EQ(textOf(set.warningCancel), "&Cancel");
+    EXPECT_EQ(textOf(set.warningTitle), "Warning");
+    EXPECT_EQ(textOf(set.warningCountdown), "in ? seconds your system will be shutting down");
+
+    const auto at = [](HWND c) {
+        const RECT r = rectOf(c);
+        return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+               std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+    };
+    EXPECT_EQ(at(set.warningTitle), "10,10 300x30");
+    EXPECT_EQ(at(set.warningCountdown), "10,60 300x13");
+    EXPECT_EQ(at(set.warningOk), "190,90 100x25");
+    EXPECT_EQ(at(set.warningCancel), "80,90 100x25");
+    EXPECT_TRUE(GetWindowLongA(set.warningOk, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(GetWindowLongA(set.warningTitle, GWL_STYLE) & SS_CENTERIMAGE);
+
+    const LOGFONTA title = fontOf(set.warningTitle);
+    EXPECT_STREQ(title.lfFaceName, "Tahoma");
+    EXPECT_EQ(title.lfHeight, -20);
+    EXPECT_EQ(title.lfWeight, 600);
+    EXPECT_TRUE(title.lfUnderline);
+    for (HWND small : {set.warningCountdown, set.warningOk, set.warningCancel}) {
+        const LOGFONTA font = fontOf(small);
+        EXPECT_STREQ(font.lfFaceName, "MS Sans Serif");
+        EXPECT_EQ(font.lfHeight, -4);
+        EXPECT_EQ(font.lfWeight, 400);
+    }
+}
+
+TEST_F(WarningWindow, GermanTexts) {
+    FILE* file = std::fopen("language.dat", "wb");
+    ASSERT_NE(file, nullptr);
+    std::fputs("1", file);
+    std::fclose(file);
+    runWindowCreationSettingsStep();
+    createWarningWindow();
+    const WindowSet& set = windows();
+    EXPECT_EQ(textOf(set.warning), "Warnhinweis");
+    EXPECT_EQ(textOf(set.warningTitle), "Warnhinweis");
+    EXPECT_EQ(textOf(set.warningCancel), "&Abbrechen");
+    EXPECT_EQ(textOf(set.warningOk), "&OK");
+    EXPECT_EQ(textOf(set.warningCountdown), "Ihr System wird in ? Sekunden heruntergefahren");
+    currentSettings().TaskManagerAktion = "1";
+    updateWarningCountdown(25, "1");
+    EXPECT_EQ(textOf(set.warningCountdown), "Reboot in 25 Sekunden");
+}
+
+TEST_F(WarningWindow, CountdownUpdatesOnlyForKnownActions) {
+    createWarningWindow();
+    const HWND countdown = windows().warningCountdown;
+    updateWarningCountdown(9, "3");
+    EXPECT_EQ(textOf(countdown), "StandBy-Mode in 9 seconds");
+    SetWindowPos(windows().warning, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    updateWarningCountdown(8, "7");
+    EXPECT_EQ(textOf(countdown), "StandBy-Mode in 9 seconds");
+    EXPECT_TRUE(GetWindowLongA(windows().warning, GWL_EXSTYLE) & WS_EX_TOPMOST) << "topmost again";
+}
+
+TEST_F(WarningWindow, OkClosesAndTheCountdownGoesOn) {
+    armCountdown();
+    createWarningWindow();
+    SendMessageA(windows().warningOk, BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindow(windows().warning));
+    EXPECT_TRUE(scheduler().state().armed);
+    EXPECT_FALSE(scheduler().state().suspended);
+    updateWarningCountdown(5, "0");  // goes nowhere, harmlessly
+}
+
+TEST_F(WarningWindow, CancelSuspendsTheSchedule) {
+    armCountdown();
+    createWarningWindow();
+    SendMessageA(windows().warningCancel, BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindow(windows().warning));
+    EXPECT_TRUE(scheduler().state().suspended);
+    EXPECT_EQ(scheduler().state().mode, 0);
+}
+
+TEST_F(WarningWindow, CloseRequestDestroysWithoutCancelling) {
+    armCountdown();
+    createWarningWindow();
+    const HWND ok = windows().warningOk;
+    SendMessageA(windows().warning, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(windows().warning));
+    EXPECT_FALSE(IsWindow(ok));
+    EXPECT_TRUE(scheduler().state().armed);
+    EXPECT_FALSE(scheduler().state().suspended);
+}
+
+TEST_F(WarningWindow, OpeningTheOptionsCancelsAndCloses) {
+    armCountdown();
+    createWarningWindow();
+    cancelScheduleAndCloseWarning();
+    EXPECT_FALSE(IsWindow(windows().warning));
+    EXPECT_TRUE(scheduler().state().suspended);
+    rearmScheduler();
+    EXPECT_TRUE(scheduler().state().armed) << "the options' OK arms again";
+}
+
+// Every warning creates its fonts anew; they must go with the window.
+TEST_F(WarningWindow, FontsAreDeletedWithTheWindow) {
+    for (int i = 0; i < 3; ++i) {
+        createWarningWindow();
+        const HGDIOBJ title = reinterpret_cast<HGDIOBJ>(
+            SendMessageA(windows().warningTitle, WM_GETFONT, 0, 0));
+        const HGDIOBJ small = reinterpret_cast<HGDIOBJ>(
+            SendMessageA(windows().warningOk, WM_GETFONT, 0, 0));
+        ASSERT_EQ(GetObjectType(title), static_cast<DWORD>(OBJ_FONT));
+        ASSERT_EQ(GetObjectType(small), static_cast<DWORD>(OBJ_FONT));
+        SendMessageA(windows().warning, i == 0 ? WM_CLOSE : WM_COMMAND, kWarningOkId, 0);
+        EXPECT_EQ(GetObjectType(title), 0u) << "round " << i;
+        EXPECT_EQ(GetObjectType(small), 0u) << "round " << i;
+    }
+}
+
+// The whole countdown through timer 2 and the window's own loop: the
+// window opens at the first tick, counts down and the action runs at zero.
+TEST_F(WarningWindow, ScheduledStandbyWarnsAndFires) {
+    RecordingPower power;
+    setPowerSystem(&power);
+    armCountdown(3, "30", "3");
+
+    MSG m;
+    const DWORD end = GetTickCount() + 8000;
+    while (power.calls.empty() && GetTickCount() < end) {
+        if (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&m);
+        else
+            Sleep(10);
+    }
+    // the action ran inside the warning window's loop, which the test's loop
+    // entered through the first tick
+    EXPECT_EQ(power.calls, (std::vector<std::string>{"privilege", "SetSystemPowerState(TRUE,0)"}));
+    EXPECT_FALSE(IsWindow(windows().warning));
+    EXPECT_FALSE(scheduler().state().suspended);
+}
+
+}  // namespace
