@@ -12,6 +12,9 @@
                                    its window of CLASS exists and its private
                                    memory, then closes it
    wintool post CLASS MSG WP LP    posts a message to the window of CLASS
+   wintool texts CLASS             prints the window's title, then "id: text"
+                                   of each child window
+   wintool click CLASS ID          clicks the window's child button ID
    wintool menu SECONDS [KEY...]   waits for a popup menu, prints it and
                                    everything below it (menudump.dll, beside
                                    wintool.exe, reads it inside its program),
@@ -118,6 +121,30 @@ static int post(const char *cls, const char *msg, const char *wp, const char *lp
                         (LPARAM)strtol(lp, NULL, 0)) ? 0 : 1;
 }
 
+static BOOL CALLBACK print_child(HWND child, LPARAM unused) {
+    char text[256] = "";
+    (void)unused;
+    GetWindowTextA(child, text, sizeof text);
+    printf("%d: %s\n", GetDlgCtrlID(child), text);
+    return TRUE;
+}
+
+static int texts(const char *cls) {
+    char title[256] = "";
+    HWND w = FindWindowA(cls, NULL);
+    if (!w) return 1;
+    GetWindowTextA(w, title, sizeof title);
+    printf("%s\n", title);
+    EnumChildWindows(w, print_child, 0);
+    return 0;
+}
+
+static int click(const char *cls, int id) {
+    HWND w = FindWindowA(cls, NULL), button;
+    if (!w || !(button = GetDlgItem(w, id))) return 1;
+    return PostMessageA(button, BM_CLICK, 0, 0) ? 0 : 1;
+}
+
 static HWND visible_popup(void) {
     HWND w = NULL;
     while ((w = FindWindowExA(NULL, w, "#32768", NULL)) != NULL)
@@ -176,6 +203,8 @@ static int menu(int seconds, int keys, char **key) {
 
 int main(int argc, char **argv) {
     if (argc >= 6 && !strcmp(argv[1], "post")) return post(argv[2], argv[3], argv[4], argv[5]);
+    if (argc >= 3 && !strcmp(argv[1], "texts")) return texts(argv[2]);
+    if (argc >= 4 && !strcmp(argv[1], "click")) return click(argv[2], atoi(argv[3]));
     if (argc >= 3 && !strcmp(argv[1], "menu")) return menu(atoi(argv[2]), argc - 3, argv + 3);
     if (argc >= 3 && !strcmp(argv[1], "find")) return find(argv[2]);
     if (argc >= 4 && !strcmp(argv[1], "wait")) return wait_for(argv[2], atoi(argv[3]));
@@ -183,6 +212,6 @@ int main(int argc, char **argv) {
     if (argc >= 2 && !strcmp(argv[1], "hold")) return hold();
     if (argc >= 4 && !strcmp(argv[1], "measure"))
         return measure(argv[2], argv[3], argc >= 5 ? argv[4] : NULL);
-    fprintf(stderr, "usage: wintool find|wait|close|hold|measure|post|menu ...\n");
+    fprintf(stderr, "usage: wintool find|wait|close|hold|measure|post|texts|click|menu ...\n");
     return 2;
 }
