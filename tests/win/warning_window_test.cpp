@@ -6,14 +6,8 @@
 #include <ctime>
 #include <string>
 
-#include "app/current_settings.h"
-#include "app/main_window.h"
-#include "app/settings_registry.h"
-#include "common/recording_power.h"
-#include "common/window_set.h"
-#include "power/power_calls.h"
+#include "common/resident_fixture.h"
 #include "power/scheduler_win.h"
-#include "systools/windows_version_win.h"
 
 namespace {
 
@@ -37,30 +31,13 @@ LOGFONTA fontOf(HWND control) {
     return font;
 }
 
-void drain() {
-    MSG m;
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
-}
-
-// The warning window on a real main window, without stored settings.
-class WarningWindow : public ::testing::Test {
+// The warning window over a real main window.
+class WarningWindow : public ResidentProgramTest {
 protected:
-    static void SetUpTestSuite() {
-        detectWindowsVersion();
-        registerMainWindowClass(GetModuleHandleA(nullptr));
-    }
-    void SetUp() override {
-        RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
-        createMainWindow(GetModuleHandleA(nullptr));
-        loadSettings();
-    }
     void TearDown() override {
-        setPowerSystem(nullptr);
         closeWarningWindow();
-        DestroyWindow(windows().main);
-        drain();
         std::remove("language.dat");
-        RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
+        ResidentProgramTest::TearDown();
     }
     // Stores a countdown to a date and time SECONDS ahead and arms it, as the
     // options window's OK does.
@@ -70,13 +47,9 @@ protected:
         char tag[16], zeit[16];
         std::strftime(tag, sizeof(tag), "%d.%m.%Y", std::localtime(&later));
         std::strftime(zeit, sizeof(zeit), "%H:%M:%S", std::localtime(&later));
-        HKEY key;
-        RegCreateKeyA(HKEY_CURRENT_USER, kSettingsKeyPath, &key);
         for (auto [name, value] : {std::pair{"action", "3"}, {"tag", tag}, {"zeit", zeit},
                                    {"showwarning", warning}, {"TaskManagerAktion", actionCode}})
-            RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                           static_cast<DWORD>(strlen(value) + 1));
-        RegCloseKey(key);
+            store(name, value);
         loadSettings();
         rearmScheduler();
         ASSERT_TRUE(scheduler().state().armed);
@@ -235,8 +208,6 @@ TEST_F(WarningWindow, FontsAreDeletedWithTheWindow) {
 // The whole countdown through timer 2 and the window's own loop: the
 // window opens at the first tick, counts down and the action runs at zero.
 TEST_F(WarningWindow, ScheduledStandbyWarnsAndFires) {
-    RecordingPower power;
-    setPowerSystem(&power);
     armCountdown(3, "30", "3");
 
     MSG m;

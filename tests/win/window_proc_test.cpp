@@ -3,15 +3,9 @@
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
-#include "app/current_settings.h"
 #include "app/feature_window.h"
-#include "app/main_window.h"
-#include "app/settings_registry.h"
 #include "app/tray.h"
-#include "common/recording_power.h"
-#include "common/window_set.h"
-#include "power/power_calls.h"
-#include "systools/windows_version_win.h"
+#include "common/resident_fixture.h"
 
 namespace {
 
@@ -26,37 +20,12 @@ bool hasTrayIcon(HWND owner) {
     return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
-void drainMessages() {
-    MSG m;
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
-}
-
-// Real windows of the program's class, power calls recorded, no stored settings.
-class WindowProc : public ::testing::Test {
+// Windows of the program's class and their tray icons.
+class WindowProc : public ResidentProgramTest {
 protected:
-    static void SetUpTestSuite() {
-        detectWindowsVersion();
-        registerMainWindowClass(GetModuleHandleA(nullptr));
-    }
-    void SetUp() override {
-        RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
-        setPowerSystem(&power);
-        main = createMainWindow(GetModuleHandleA(nullptr));
-        loadSettings();
-    }
     void TearDown() override {
-        setPowerSystem(nullptr);
-        for (HWND w : {second, main})
-            if (IsWindow(w)) DestroyWindow(w);
-        drainMessages();
-        RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
-    }
-    static void store(const char* name, const char* text) {
-        HKEY key;
-        RegCreateKeyA(HKEY_CURRENT_USER, kSettingsKeyPath, &key);
-        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                       static_cast<DWORD>(strlen(text) + 1));
-        RegCloseKey(key);
+        if (IsWindow(second)) DestroyWindow(second);
+        ResidentProgramTest::TearDown();
     }
     // A window of a feature class, as the feature windows are made.
     static HWND createFeatureWindow() {
@@ -69,8 +38,6 @@ protected:
     LRESULT notify(HWND window, UINT mouse) {
         return SendMessageA(window, kTrayNotifyMessage, kTrayIconId, mouse);
     }
-    RecordingPower power;
-    HWND main = nullptr;
     HWND second = nullptr;
 };
 
