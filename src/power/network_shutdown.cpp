@@ -1,0 +1,43 @@
+#include "power/network_shutdown.h"
+
+#include "app/network_drives.h"
+#include "app/settings.h"
+#include "app/tray_menu.h"
+#include "common/decimal.h"
+#include "common/text.h"
+
+void shutDownNetwork(Settings& s, const std::function<void()>& reload,
+                     RemoteShutdownSystem& remote) {
+    const std::string local = remote.localComputerName();
+    const bool reboot = s.mouseclick == "5";
+    const int delay = settingAsInt(s.shownetworkwarning);
+    const bool force = settingAsInt(s.forcenetshutdown) != 0;
+    reload();
+    const std::string message =
+        reboot ? bilingual(s.german, "Es erfolgt ein Reboot des Netzwerks", "Reboot Network")
+               : bilingual(s.german, "Netzwerk wird heruntergefahren", "Shutting down Network");
+    for (const std::string& computer : parseNetworkDrives(s.NetworkDrives)) {
+        if (const unsigned error = remote.openToken())
+            remote.showFailure("shutdown privilege", error);
+        // the local computer needs only the ordinary shutdown privilege
+        const std::string privilege =
+            computer == local ? "SeShutdownPrivilege" : "SeRemoteShutdownPrivilege";
+        if (const unsigned error = remote.setPrivilege(privilege, true))
+            remote.showFailure("AdjustTokenPrivileges", error);
+        if (const unsigned error = remote.initiateShutdown(
+                computer, message, static_cast<unsigned>(delay), force, reboot))
+            remote.showFailure("InitiateSystemShutdown", error);
+        if (const unsigned error = remote.setPrivilege(privilege, false))
+            remote.showFailure("AdjustTokenPrivileges ", error);
+        remote.closeToken();
+    }
+}
+
+bool runNetworkCommand(unsigned id, PowerEntryContext& c, RemoteShutdownSystem& remote) {
+    if (id != tray_command::kNetworkShutdown && id != tray_command::kNetworkReboot) return false;
+    c.power.enableShutdownPrivilege();
+    // in memory only: the reload inside brings the stored value back
+    c.settings.mouseclick = id == tray_command::kNetworkReboot ? "5" : "4";
+    shutDownNetwork(c.settings, c.reload, remote);
+    return true;
+}
