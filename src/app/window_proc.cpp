@@ -6,6 +6,7 @@
 #include "app/tray_menu.h"
 #include "app/tray_menu_win.h"
 #include "common/window_set.h"
+#include "power/network_shutdown_win.h"
 #include "power/power_calls.h"
 #include "power/scheduler_win.h"
 #include "power/tray_actions.h"
@@ -54,7 +55,9 @@ LRESULT onCommand(HWND window, WPARAM id) {
         break;
     default: {
         PowerEntryContext context = powerEntryContext();
-        runTrayPowerCommand(static_cast<unsigned>(id), context);
+        const auto command = static_cast<unsigned>(id);
+        if (!runNetworkCommand(command, context, remoteShutdownSystem()))
+            runTrayPowerCommand(command, context);
         break;
     }
     }
@@ -72,14 +75,9 @@ bool onClose(HWND window) {
 
 void runClick() {
     PowerEntryContext context = powerEntryContext();
-    switch (runClickAction(context)) {
-    case ClickOutcome::Done:
-        break;
-    case ClickOutcome::NetworkShutdown:
-    case ClickOutcome::NetworkReboot:
-        // this build does not shut down network computers yet
-        break;
-    }
+    // the click's reload left the stored mouseclick, which picks reboot or shutdown
+    if (runClickAction(context) != ClickOutcome::Done)
+        shutDownNetwork(context.settings, context.reload, remoteShutdownSystem());
 }
 
 LRESULT onTrayNotify(HWND window, WPARAM wParam, LPARAM mouse) {

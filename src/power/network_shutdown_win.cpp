@@ -1,0 +1,84 @@
+#include "power/network_shutdown_win.h"
+
+#include <shlobj.h>
+
+#include "common/system_error_text.h"
+
+namespace {
+
+class SystemRemoteShutdown final : public RemoteShutdownSystem {
+public:
+    std::string localComputerName() override {
+        char name[MAX_COMPUTERNAME_LENGTH + 1] = "";
+        DWORD size = sizeof(name);
+        if (!GetComputerNameA(name, &size)) return "";
+        return name;
+    }
+    unsigned openToken() override {
+        closeToken();
+        if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token_))
+            return 0;
+        token_ = nullptr;
+        return lastErrorOrFailure();
+    }
+    unsigned setPrivilege(const std::string& privilege, bool enable) override {
+        TOKEN_PRIVILEGES privileges{};
+        privileges.PrivilegeCount = 1;
+        LookupPrivilegeValueA(nullptr, privilege.c_str(), &privileges.Privileges[0].Luid);
+        privileges.Privileges[0].Attributes = enable ? SE_PRIVILEGE_ENABLED : 0;
+        SetLastError(0);
+        AdjustTokenPrivileges(token_, FALSE, &privileges, 0, nullptr, nullptr);
+        return GetLastError();
+    }
+    unsigned initiateShutdown(const std::string& computer, const std::string& message,
+                              unsigned delaySeconds, bool force, bool reboot) override {
+        if (InitiateSystemShutdownA(const_cast<char*>(computer.c_str()),
+                                    const_cast<char*>(message.c_str()), delaySeconds,
+                                    force ? TRUE : FALSE, reboot ? TRUE : FALSE))
+            return 0;
+        return lastErrorOrFailure();
+    }
+    void closeToken() override {
+        if (token_) CloseHandle(token_);
+        token_ = nullptr;
+    }
+    void showFailure(const std::string& text, unsigned error) override {
+        const auto caption = SystemErrorText(error);
+        MessageBoxA(nullptr, text.c_str(), caption ? caption->c_str() : nullptr, MB_OK);
+    }
+
+private:
+    // A call that failed without saying why still failed.
+    static unsigned lastErrorOrFailure() {
+        const DWORD error = GetLastError();
+        return error ? error : ERROR_GEN_FAILURE;
+    }
+    HANDLE token_ = nullptr;
+};
+
+RemoteShutdownSystem* replacement = nullptr;
+
+}  // namespace
+
+RemoteShutdownSystem& remoteShutdownSystem() {
+    static SystemRemoteShutdown real;
+    return replacement ? *replacement : real;
+}
+
+void setRemoteShutdownSystem(RemoteShutdownSystem* system) { replacement = system; }
+
+std::string browseForComputer(HWND owner, const std::string& title) {
+    LPITEMIDLIST network = nullptr;
+    if (SHGetSpecialFolderLocation(owner, CSIDL_NETWORK, &network) != S_OK) return "";
+    char name[MAX_PATH] = {};
+    BROWSEINFOA browse{};
+    browse.hwndOwner = owner;
+    browse.pidlRoot = network;
+    browse.pszDisplayName = name;
+    browse.lpszTitle = title.c_str();
+    browse.ulFlags = BIF_BROWSEFORCOMPUTER;
+    if (const LPITEMIDLIST chosen = SHBrowseForFolderA(&browse)) CoTaskMemFree(chosen);
+    else name[0] = '\0';
+    CoTaskMemFree(network);
+    return name;
+}

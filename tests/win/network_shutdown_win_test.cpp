@@ -1,0 +1,105 @@
+#include "power/network_shutdown_win.h"
+
+#include <gtest/gtest.h>
+
+#include "app/tray.h"
+#include "common/resident_fixture.h"
+#include "common/system_error_text.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+TEST(SystemErrorText, TheSystemsTextWithoutItsLineBreak) {
+    const auto denied = SystemErrorText(ERROR_ACCESS_DENIED);
+    ASSERT_TRUE(denied.has_value());
+    EXPECT_FALSE(denied->empty());
+    EXPECT_EQ(denied->find_first_of("\r\n"), std::string::npos) << *denied;
+    EXPECT_FALSE(SystemErrorText(0x2fffffff).has_value());
+}
+
+// The real calls under Wine, which grants the privileges and accepts the
+// request without shutting anything down.
+TEST(RemoteShutdown, TheSystemsStepsUnderWine) {
+    RemoteShutdownSystem& remote = remoteShutdownSystem();
+    EXPECT_FALSE(remote.localComputerName().empty());
+    EXPECT_EQ(remote.openToken(), 0u);
+    EXPECT_EQ(remote.setPrivilege("SeShutdownPrivilege", true), 0u);
+    EXPECT_EQ(remote.setPrivilege("SeShutdownPrivilege", false), 0u);
+    remote.closeToken();
+    remote.closeToken();  // harmless twice
+}
+
+// The recorded requests of the tray's entry points.
+class RecordingRemote : public RemoteShutdownSystem {
+public:
+    Calls requests;
+    std::string localComputerName() override { return "HOME"; }
+    unsigned openToken() override { return 0; }
+    unsigned setPrivilege(const std::string&, bool) override { return 0; }
+    unsigned initiateShutdown(const std::string& computer, const std::string&, unsigned,
+                              bool, bool reboot) override {
+        requests.push_back(computer + (reboot ? " reboot" : " shutdown"));
+        return 0;
+    }
+    void closeToken() override {}
+    void showFailure(const std::string& text, unsigned) override { requests.push_back(text); }
+};
+
+class TrayNetworkShutdown : public ResidentProgramTest {
+protected:
+    void SetUp() override {
+        ResidentProgramTest::SetUp();
+        setRemoteShutdownSystem(&remote);
+        store("NetworkDrives", "PC1|PC2|");
+    }
+    void TearDown() override {
+        setRemoteShutdownSystem(nullptr);
+        ResidentProgramTest::TearDown();
+    }
+    RecordingRemote remote;
+};
+
+TEST_F(TrayNetworkShutdown, MenuCommandsAndClickActions) {
+    store("mouseclick", "4");
+    SendMessageA(main, WM_COMMAND, 230, 0);
+    EXPECT_EQ(remote.requests, (Calls{"PC1 reboot", "PC2 reboot"}));
+    EXPECT_EQ(currentSettings().mouseclick, "4");
+    remote.requests.clear();
+    SendMessageA(main, kTrayNotifyMessage, 1, WM_LBUTTONDOWN);
+    EXPECT_EQ(remote.requests, (Calls{"PC1 shutdown", "PC2 shutdown"}));
+    store("mouseclick", "5");
+    remote.requests.clear();
+    SendMessageA(main, kTrayNotifyMessage, 1, WM_LBUTTONDOWN);
+    EXPECT_EQ(remote.requests, (Calls{"PC1 reboot", "PC2 reboot"}));
+    remote.requests.clear();
+    SendMessageA(main, WM_COMMAND, 229, 0);
+    EXPECT_EQ(remote.requests, (Calls{"PC1 shutdown", "PC2 shutdown"}));
+    // no local power call on any of these paths
+    for (const auto& call : power.calls) EXPECT_EQ(call, "privilege");
+}
+
+BOOL CALLBACK findDialog(HWND w, LPARAM found) {
+    char cls[16] = "";
+    GetClassNameA(w, cls, sizeof(cls));
+    if (strcmp(cls, "#32770") != 0 || !IsWindowVisible(w)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = w;
+    return FALSE;
+}
+
+// Cancels the computer browser once it shows.
+void CALLBACK cancelBrowser(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog) return;
+    KillTimer(nullptr, timer);
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(TrayNetworkShutdown, CancelledBrowserReturnsNothing) {
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, cancelBrowser);
+    EXPECT_EQ(browseForComputer(main, "Browse for Computer"), "");
+    KillTimer(nullptr, timer);
+}
+
+}  // namespace
