@@ -103,3 +103,37 @@ TEST_F(TrayNetworkShutdown, CancelledBrowserReturnsNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string boxCaption, boxText;
+
+// Reads the failure box once it shows, then closes it.
+void CALLBACK readAndCloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&box));
+    if (!box) return;
+    KillTimer(nullptr, timer);
+    char text[256] = "";
+    GetWindowTextA(box, text, sizeof(text));
+    boxCaption = text;
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));  // the message's static control
+    boxText = text;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST(RemoteShutdown, FailureBoxIsTitledWithTheSystemsText) {
+    for (const auto& [error, caption] :
+         {std::pair<unsigned, std::string>{ERROR_BAD_NETPATH, *SystemErrorText(ERROR_BAD_NETPATH)},
+          {0x2fffffff, "Error"}}) {
+        boxCaption.clear();
+        boxText.clear();
+        const UINT_PTR timer = SetTimer(nullptr, 0, 100, readAndCloseBox);
+        remoteShutdownSystem().showFailure("InitiateSystemShutdown", error);
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(boxText, "InitiateSystemShutdown");
+        EXPECT_EQ(boxCaption, caption) << "error " << error;
+    }
+}
+
+}  // namespace
