@@ -15,10 +15,6 @@
 
 namespace {
 
-PowerEntryContext powerEntryContext() {
-    return {currentSettings(), powerSystem(), [] { loadSettings(); }};
-}
-
 // Runs for every window of the program as it is created: each one carries a
 // tray icon of its own while it exists.
 LRESULT onCreate(HWND window) {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/current_settings.h"
 #include "app/tray.h"
 #include "common/window_set.h"
 
@@ -37,6 +38,10 @@ PowerSystem& powerSystem() {
 }
 
 void setPowerSystem(PowerSystem* replacement) { replacementPowerSystem = replacement; }
+
+PowerEntryContext powerEntryContext() {
+    return {currentSettings(), powerSystem(), [] { loadSettings(); }};
+}
 
 bool enableShutdownPrivilege() {
     HANDLE token;

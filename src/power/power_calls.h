@@ -1,6 +1,7 @@
 #pragma once
 
 #include "power/power_actions.h"
+#include "power/power_entry.h"
 
 // The power system in use: the real system calls unless a test installed
 // another one. Every power action of the program goes through it.
@@ -8,6 +9,10 @@ PowerSystem& powerSystem();
 
 // Installs a replacement (tests); nullptr goes back to the real calls.
 void setPowerSystem(PowerSystem* replacement);
+
+// The program's settings, the power system in use and the registry reload,
+// for the entry points of the power actions.
+PowerEntryContext powerEntryContext();
 
 // Enables SeShutdownPrivilege on the process token. Fails at once on Windows
 // 95/98/ME, where tokens do not exist; the actions then run without it.

@@ -51,7 +51,7 @@ void onSchedulerTick() {
         // the countdown is over; a window still showing "1 seconds" would
         // outlast a standby
         closeWarningWindow();
-        PowerEntryContext context{currentSettings(), powerSystem(), [] { loadSettings(); }};
+        PowerEntryContext context = powerEntryContext();
         runScheduledAction(context);
         break;
     }
