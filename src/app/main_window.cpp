@@ -6,6 +6,7 @@
 
 #include "app/current_settings.h"
 #include "app/icon_source.h"
+#include "app/tray.h"
 #include "app/window_proc.h"
 #include "common/current_directory.h"
 #include "common/window_set.h"
@@ -15,11 +16,9 @@ namespace {
 
 constexpr int kProgramIconResource = 102;
 
+// owned by the class for the program's lifetime
 HICON iconOfSourceFile() {
-    const std::string file = iconSourceFile(currentSettings().AppIcon, currentDirectory());
-    SHFILEINFOA info{};
-    SHGetFileInfoA(file.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON);
-    return info.hIcon;  // owned by the class for the program's lifetime
+    return smallShellIcon(iconSourceFile(currentSettings().AppIcon, currentDirectory()));
 }
 
 }  // namespace

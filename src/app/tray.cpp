@@ -29,19 +29,23 @@ bool showIcon(DWORD operation, HWND owner, const std::string& iconFile) {
     NOTIFYICONDATAA data = trayRecord(owner);
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kTrayNotifyMessage;
-    SHFILEINFOA info{};
-    SHGetFileInfoA(iconFile.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON);
-    data.hIcon = info.hIcon;
+    data.hIcon = smallShellIcon(iconFile);
     const std::string tip =
         trayTooltip(windowsVersion().platformClass, currentSettings().german);
     std::strncpy(data.szTip, tip.c_str(), sizeof(data.szTip) - 1);
     const bool shown = Shell_NotifyIconA(operation, &data) != FALSE;
     // the shell keeps a copy of the picture
-    if (info.hIcon) DestroyIcon(info.hIcon);
+    if (data.hIcon) DestroyIcon(data.hIcon);
     return shown;
 }
 
 }  // namespace
+
+HICON smallShellIcon(const std::string& file) {
+    SHFILEINFOA info{};
+    SHGetFileInfoA(file.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON);
+    return info.hIcon;
+}
 
 bool addTrayIcon(HWND owner) {
     const Settings& s = currentSettings();

@@ -10,6 +10,10 @@ constexpr UINT kTrayIconId = 1;
 // The message the shell sends to an icon's owner; lParam is the mouse message.
 constexpr UINT kTrayNotifyMessage = WM_USER + 10;
 
+// The small icon the shell shows for a file of any kind; null when it has
+// none. The caller destroys it.
+HICON smallShellIcon(const std::string& file);
+
 // Adds the icon that the given window owns: the small shell icon of the icon
 // source file and the tooltip for this system and language.
 bool addTrayIcon(HWND owner);
