@@ -1,7 +1,5 @@
 #include "app/main_window.h"
 
-#include <shellapi.h>
-
 #include <string>
 
 #include "app/current_settings.h"
