@@ -61,49 +61,69 @@ ensure_display() {
 
 prefix_of() { echo "$dir/prefix-$1"; }
 
-# Registry settings every prefix shares: a virtual desktop (the tray lives in
-# its explorer) and the functions whose calls a relay trace shows.
+# Registry settings every prefix shares: the functions whose calls a relay
+# trace shows.
 write_common_reg() {
   cat >"$dir/common.reg" <<'REG'
 REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Wine\Explorer]
-"Desktop"="Default"
-
-[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
-"Default"="1024x768"
 
 [HKEY_CURRENT_USER\Software\Wine\Debug]
 "RelayInclude"="user32.ExitWindowsEx;kernel32.SetSystemPowerState;advapi32.InitiateSystemShutdownA;shell32.ShellExecuteA"
 REG
 }
 
+# The base prefix, booted anew when the shared settings changed.
 ensure_base() {
   local base=$dir/prefix-base
-  [ -f "$base/.booted" ] && return
+  write_common_reg
+  [ -f "$base/.booted" ] && cmp -s "$dir/common.reg" "$base/.booted" && return
   rm -rf "$base"
   log "booting the base prefix"
   WINEPREFIX=$base wineboot --init >/dev/null 2>&1
-  write_common_reg
   WINEPREFIX=$base wine regedit /S "$(winepath_of "$dir/common.reg")" >/dev/null 2>&1
   WINEPREFIX=$base wineserver -w
-  touch "$base/.booted"
+  cp "$dir/common.reg" "$base/.booted"
 }
 
 winepath_of() { echo "Z:${1//\//\\}"; }
 
+# What one version's prefix adds: the version Wine reports, and a virtual
+# desktop with its taskbar, where the tray shows its icons as a user sees
+# them. The desktop is named after the version: all sessions share one X
+# display, and a test that reads the screen raises its own desktop by name
+# (raise_desktop in tests/e2e/lib.sh).
+write_version_reg() {
+  cat >"$dir/version-$1.reg" <<REG
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine]
+"Version"="$1"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="$1"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"$1"="1024x768"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops\$1]
+"EnableShell"=dword:00000001
+REG
+}
+
+# The prefix of one version, prepared anew when the base or its settings changed.
 ensure_prefix() {
   local v=$1 p
   p=$(prefix_of "$v")
-  if [ ! -f "$p/.booted" ]; then
-    ensure_base
+  ensure_base
+  write_version_reg "$v"
+  if [ ! -f "$p/.booted" ] || [ "$p/.booted" -ot "$dir/prefix-base/.booted" ] ||
+     ! cmp -s "$dir/version-$v.reg" "$p/.booted"; then
     rm -rf "$p"
     cp -a "$dir/prefix-base" "$p"
     rm -f "$p/.booted"
-    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine]\n"Version"="%s"\n' "$v" >"$dir/version-$v.reg"
     WINEPREFIX=$p wine regedit /S "$(winepath_of "$dir/version-$v.reg")" >/dev/null 2>&1
     WINEPREFIX=$p wineserver -w
-    touch "$p/.booted"
+    cp "$dir/version-$v.reg" "$p/.booted"
     log "prepared the $v prefix"
   fi
 }

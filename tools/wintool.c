@@ -15,6 +15,8 @@
    wintool texts CLASS             prints the window's title, then "id: text"
                                    of each child window
    wintool click CLASS ID          clicks the window's child button ID
+   wintool trayicon EXE SECONDS    waits until a tray icon shows the small
+                                   icon of EXE; prints "shown" or "missing"
    wintool menu SECONDS [KEY...]   waits for a popup menu, prints it and
                                    everything below it (menudump.dll, beside
                                    wintool.exe, reads it inside its program),
@@ -201,10 +203,107 @@ static int menu(int seconds, int keys, char **key) {
     return 0;
 }
 
+/* Pixels of a rectangle drawn by DRAW into a 32-bit top-down bitmap; the
+   caller frees them. */
+static DWORD *pixels(int width, int height, void (*draw)(HDC, void *), void *data) {
+    BITMAPINFO info;
+    void *bits = NULL;
+    DWORD *copy = NULL;
+    HDC dc = CreateCompatibleDC(NULL);
+    HBITMAP bitmap;
+    memset(&info, 0, sizeof info);
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    if (bitmap) {
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        draw(dc, data);
+        GdiFlush();
+        copy = malloc((size_t)width * height * sizeof *copy);
+        if (copy) memcpy(copy, bits, (size_t)width * height * sizeof *copy);
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(dc);
+    return copy;
+}
+
+static void draw_screen(HDC dc, void *data) {
+    const RECT *r = data;
+    HDC screen = GetDC(NULL);
+    BitBlt(dc, 0, 0, r->right - r->left, r->bottom - r->top, screen, r->left, r->top, SRCCOPY);
+    ReleaseDC(NULL, screen);
+}
+
+static HICON drawn_icon;
+static void draw_icon_image(HDC dc, void *flags) {
+    DrawIconEx(dc, 0, 0, drawn_icon, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+               0, NULL, *(UINT *)flags);
+}
+
+/* Whether the screen shows the small icon anywhere inside the window (the
+   tray draws its icons itself or in child windows, by Wine version): every
+   pixel the icon's mask leaves opaque has the icon's colour there. */
+static int window_shows_icon(HWND window, HICON icon) {
+    const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+    UINT image_flag = DI_IMAGE, mask_flag = DI_MASK;
+    DWORD *shot, *image, *mask;
+    RECT r;
+    int width, height, x0, y0, x, y, found = 0;
+    GetWindowRect(window, &r);
+    width = r.right - r.left;
+    height = r.bottom - r.top;
+    if (width < cx || height < cy) return 0;
+    drawn_icon = icon;
+    shot = pixels(width, height, draw_screen, &r);
+    image = pixels(cx, cy, draw_icon_image, &image_flag);
+    mask = pixels(cx, cy, draw_icon_image, &mask_flag);
+    if (shot && image && mask) {
+        for (y0 = 0; y0 + cy <= height && !found; ++y0)
+            for (x0 = 0; x0 + cx <= width && !found; ++x0) {
+                int same = 1;
+                for (y = 0; y < cy && same; ++y)
+                    for (x = 0; x < cx && same; ++x)
+                        if ((mask[y * cx + x] & 0xffffff) == 0)
+                            same = (shot[(y0 + y) * width + x0 + x] & 0xffffff) ==
+                                   (image[y * cx + x] & 0xffffff);
+                found = same;
+            }
+    }
+    free(shot);
+    free(image);
+    free(mask);
+    return found;
+}
+
+static int tray_icon(const char *exe, int seconds) {
+    DWORD end = GetTickCount() + (DWORD)seconds * 1000;
+    HICON icon = NULL;
+    HWND tray;
+    int found = 0;
+    if (ExtractIconExA(exe, 0, NULL, &icon, 1) < 1 || !icon) {
+        fprintf(stderr, "%s has no icon\n", exe);
+        return 2;
+    }
+    for (;;) {
+        if ((tray = FindWindowA("Shell_TrayWnd", NULL)) != NULL) found = window_shows_icon(tray, icon);
+        if (found || (int)(GetTickCount() - end) > 0) break;
+        Sleep(100);
+    }
+    DestroyIcon(icon);
+    printf("%s\n", found ? "shown" : "missing");
+    return found ? 0 : 1;
+}
+
 int main(int argc, char **argv) {
     if (argc >= 6 && !strcmp(argv[1], "post")) return post(argv[2], argv[3], argv[4], argv[5]);
     if (argc >= 3 && !strcmp(argv[1], "texts")) return texts(argv[2]);
     if (argc >= 4 && !strcmp(argv[1], "click")) return click(argv[2], atoi(argv[3]));
+    if (argc >= 4 && !strcmp(argv[1], "trayicon")) return tray_icon(argv[2], atoi(argv[3]));
     if (argc >= 3 && !strcmp(argv[1], "menu")) return menu(atoi(argv[2]), argc - 3, argv + 3);
     if (argc >= 3 && !strcmp(argv[1], "find")) return find(argv[2]);
     if (argc >= 4 && !strcmp(argv[1], "wait")) return wait_for(argv[2], atoi(argv[3]));
@@ -212,6 +311,6 @@ int main(int argc, char **argv) {
     if (argc >= 2 && !strcmp(argv[1], "hold")) return hold();
     if (argc >= 4 && !strcmp(argv[1], "measure"))
         return measure(argv[2], argv[3], argc >= 5 ? argv[4] : NULL);
-    fprintf(stderr, "usage: wintool find|wait|close|hold|measure|post|texts|click|menu ...\n");
+    fprintf(stderr, "usage: wintool find|wait|close|hold|measure|post|texts|click|trayicon|menu ...\n");
     return 2;
 }

@@ -34,6 +34,13 @@ wait_for_session_end() {
 
 wintool() { wine "$DORMIVAL_WINTOOL" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 
+# Every session's virtual desktop is a window on the one X display; a test
+# that reads pixels off the screen first brings this version's to the top.
+raise_desktop() { xdotool search --name "^$version - Wine desktop\$" windowraise >/dev/null 2>&1; }
+
+# The DOS path of a host file, as Wine's Z: drive names it
+winepath_of() { echo "Z:${1//\//\\}"; }
+
 settings_key='HKCU\Software\Dormival\Options\ShutDownOptions'
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 

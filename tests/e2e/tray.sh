@@ -15,11 +15,13 @@ source "$here/lib.sh"
 pid=
 trace=$work/trace.txt
 
-# Starts the program from DIRECTORY (its home directory) with nothing stored.
+# Starts the program (PROGRAM, else the one under test) from DIRECTORY as
+# its current directory, with nothing stored.
 start() {
+  local program=${2:-$exe}
   session
   regedit delete "$settings_key" /f
-  (cd "$1" && WINEDEBUG=-all,+relay exec wine "$exe" >/dev/null 2>"$trace" </dev/null) &
+  (cd "$1" && WINEDEBUG=-all,+relay exec wine "$program" >/dev/null 2>"$trace" </dev/null) &
   pid=$!
   wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null 2>&1 </dev/null
 }
@@ -80,6 +82,8 @@ esac
 # and closing the menu leaves the program running.
 start "$work"
 expect "main window" "$(wintool find Dormival)" hidden
+raise_desktop
+expect "tray icon" "$(wintool trayicon "$(winepath_of "$exe")" 10)" shown
 menu=$(right_click esc)
 expect "root menu" "$(top_level <<<"$menu")" "$want_root"
 expect "submenus of System" "$(sed -n '/^System>$/,/^[^ ]/p' <<<"$menu" | submenus)" "$want_system"
@@ -106,10 +110,16 @@ stop
 wait_for_session_end
 
 if [ "$mode" = full ]; then
-  # German texts where language.dat in the home directory says "1"
-  mkdir -p "$work/german"
-  printf 1 >"$work/german/language.dat"
-  start "$work/german"
+  # German texts where language.dat beside the program says "1", though the
+  # program is started from a command prompt in another folder; its own
+  # icon in the tray all the same
+  mkdir -p "$work/home" "$work/elsewhere"
+  cp "$exe" "$work/home/Dormival.exe"
+  printf 1 >"$work/home/language.dat"
+  start "$work/elsewhere" "$work/home/Dormival.exe"
+  raise_desktop
+  expect "tray icon started elsewhere" \
+    "$(wintool trayicon "$(winepath_of "$work/home/Dormival.exe")" 10)" shown
   menu=$(right_click esc)
   expect "German root menu" "$(top_level <<<"$menu" | cut -d'|' -f1-3,8-)" \
     '&Optionen=217*|-|&Favoriten=218|&Reboot Netzwerk =230|&Shutdown Netzwerk =229|&neu anmelden=202|&Standby Modus =223|&kompletter Reboot=200|Hibernate=247|&Shutdown=123|-|&Dormival beenden=205|Anzeigefenster &schliessen=0'
