@@ -1,7 +1,7 @@
 #include "app/command_line.h"
 
-#include "app/settings.h"
 #include "power/power_actions.h"
+#include "settings/settings.h"
 
 std::string argumentText(std::string_view commandLine) {
     if (commandLine.size() >= kCommandLineBufferSize) return {};

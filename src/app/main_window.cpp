@@ -2,26 +2,26 @@
 
 #include <string>
 
-#include "app/current_settings.h"
 #include "app/icon_source.h"
 #include "app/tray.h"
+#include "app/window_creation.h"
 #include "app/window_proc.h"
-#include "common/current_directory.h"
+#include "common/feature_window.h"
 #include "common/window_set.h"
+#include "settings/current_settings.h"
 #include "systools/windows_version_win.h"
 
 namespace {
 
-constexpr int kProgramIconResource = 102;
-
 // owned by the class for the program's lifetime
 HICON iconOfSourceFile() {
-    return smallShellIcon(iconSourceFile(currentSettings().AppIcon, currentDirectory()));
+    return smallFileIcon(iconSourceFile(currentSettings().AppIcon, programDirectory()));
 }
 
 }  // namespace
 
 ATOM registerMainWindowClass(HINSTANCE instance) {
+    setFeatureWindowProcedure(MainWindowProc);
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
     wc.style = CS_HREDRAW;
@@ -31,7 +31,9 @@ ATOM registerMainWindowClass(HINSTANCE instance) {
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kMainWindowClass;
-    wc.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIconResource));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kProgramIconResource),
+                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
     return RegisterClassExA(&wc);
 }
 

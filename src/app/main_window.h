@@ -5,7 +5,8 @@
 // Class and title of the hidden main window that owns the tray icon.
 constexpr const char* kMainWindowClass = "Dormival";
 
-// Registers the main window class with the one window procedure.
+// Registers the main window class with the one window procedure, which every
+// feature window class gets too.
 ATOM registerMainWindowClass(HINSTANCE instance);
 
 // Creates the main window (not visible) and stores it in the window set.

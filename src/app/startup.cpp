@@ -1,11 +1,11 @@
 #include "app/startup.h"
 
 #include "app/command_line.h"
-#include "app/current_settings.h"
 #include "app/main_window.h"
 #include "common/window_set.h"
 #include "power/power_calls.h"
 #include "power/scheduler_win.h"
+#include "settings/current_settings.h"
 #include "systools/windows_version_win.h"
 
 void runCommandLine(const std::string& arguments) {

@@ -5,33 +5,23 @@
 
 #include <cstring>
 
-#include "app/current_settings.h"
 #include "app/icon_source.h"
 #include "app/tray_menu.h"
+#include "common/program_facts.h"
 #include "common/text.h"
 #include "common/window_set.h"
+#include "settings/current_settings.h"
 #include "systools/windows_version_win.h"
 
 namespace {
 
-// The first layout of the record, which every shell version accepts.
-static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88);
-
-NOTIFYICONDATAA trayRecord(HWND owner) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = owner;
-    data.uID = kTrayIconId;
-    return data;
-}
-
 bool showIcon(DWORD operation, HWND owner, const std::string& iconFile) {
-    NOTIFYICONDATAA data = trayRecord(owner);
+    NOTIFYICONDATAA data = trayIconRecord(owner);
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kTrayNotifyMessage;
-    data.hIcon = smallShellIcon(iconFile);
+    data.hIcon = smallFileIcon(iconFile);
     const std::string tip =
-        trayTooltip(windowsVersion().platformClass, currentSettings().german);
+        trayTooltip(windowsVersion().platformClass, programFacts().german);
     std::strncpy(data.szTip, tip.c_str(), sizeof(data.szTip) - 1);
     const bool shown = Shell_NotifyIconA(operation, &data) != FALSE;
     // the shell keeps a copy of the picture
@@ -41,28 +31,32 @@ bool showIcon(DWORD operation, HWND owner, const std::string& iconFile) {
 
 }  // namespace
 
-HICON smallShellIcon(const std::string& file) {
+HICON smallFileIcon(const std::string& file) {
+    // The file's own icon first: a system that knows no program file type
+    // (Wine's fresh prefixes) answers the shell's generic icon for every .exe.
+    HICON small = nullptr;
+    if (ExtractIconExA(file.c_str(), 0, nullptr, &small, 1) > 0 && small) return small;
     SHFILEINFOA info{};
-    SHGetFileInfoA(file.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON);
-    return info.hIcon;
+    if (SHGetFileInfoA(file.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON) &&
+        info.hIcon)
+        return info.hIcon;
+    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
+                                         MAKEINTRESOURCEA(kProgramIconResource), IMAGE_ICON,
+                                         GetSystemMetrics(SM_CXSMICON),
+                                         GetSystemMetrics(SM_CYSMICON), 0));
 }
 
 bool addTrayIcon(HWND owner) {
-    const Settings& s = currentSettings();
-    return showIcon(NIM_ADD, owner, iconSourceFile(s.AppIcon, s.homeDirectory));
+    return showIcon(NIM_ADD, owner,
+                    iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory));
 }
 
 bool modifyTrayIcon(const std::string& iconFile) {
     return showIcon(NIM_MODIFY, windows().main, iconFile);
 }
 
-void removeTrayIcon(HWND owner) {
-    NOTIFYICONDATAA data = trayRecord(owner);
-    Shell_NotifyIconA(NIM_DELETE, &data);
-}
-
 std::string replaceTrayIcon() {
-    const bool german = currentSettings().german;
+    const bool german = programFacts().german;
     // one filter: description, pattern, and the list's closing empty string
     static const char kFilterDe[] = "Alle Dateien *.*\0*.*\0";
     static const char kFilterEn[] = "All files *.*\0*.*\0";

@@ -4,15 +4,15 @@
 
 #include <string>
 
-// Id of the one tray icon each of our windows owns.
-constexpr UINT kTrayIconId = 1;
+#include "common/tray_icon.h"
 
-// The message the shell sends to an icon's owner; lParam is the mouse message.
-constexpr UINT kTrayNotifyMessage = WM_USER + 10;
+// The program's own icon, a resource of Dormival.exe.
+constexpr int kProgramIconResource = 102;
 
-// The small icon the shell shows for a file of any kind; null when it has
-// none. The caller destroys it.
-HICON smallShellIcon(const std::string& file);
+// The small icon of a file: a program's or icon file's own first icon, else
+// the icon the shell shows for the file's type, else the program's own icon
+// (a stale AppIcon must not leave a blank tray). The caller destroys it.
+HICON smallFileIcon(const std::string& file);
 
 // Adds the icon that the given window owns: the small shell icon of the icon
 // source file and the tooltip for this system and language.
@@ -20,9 +20,6 @@ bool addTrayIcon(HWND owner);
 
 // Shows the small shell icon of another file in the main window's icon.
 bool modifyTrayIcon(const std::string& iconFile);
-
-// Removes the tray icon that the given window owns. Harmless when it has none.
-void removeTrayIcon(HWND owner);
 
 // Lets the user pick any file and shows its icon at once. Returns the chosen
 // path, "" when the user cancelled (the icon is then unchanged).

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "common/command_ids.h"
+
 // The eight popup menus the tray icon's right click opens, built anew each
 // time.
 enum class TrayMenu {
@@ -17,30 +19,6 @@ enum class TrayMenu {
     Runtime,
 };
 constexpr int kTrayMenuCount = 8;
-
-// Command identifiers of the tray menu.
-namespace tray_command {
-constexpr unsigned kNone = 0;  // the last entry: closes the menu, nothing else
-constexpr unsigned kShutdown = 123;
-constexpr unsigned kCompleteReboot = 200;
-constexpr unsigned kFastReboot = 201;
-constexpr unsigned kLogoff = 202;
-constexpr unsigned kCloseAllWindows = 203;
-constexpr unsigned kMinimiseAllWindows = 204;
-constexpr unsigned kTerminate = 205;
-constexpr unsigned kRestoreAllWindows = 206;
-constexpr unsigned kRefreshDesktop = 207;
-constexpr unsigned kRebuildIcons = 213;
-constexpr unsigned kDisplayProperties = 214;
-constexpr unsigned kOptions = 217;
-constexpr unsigned kFavourites = 218;
-constexpr unsigned kStandby = 223;
-constexpr unsigned kNetworkShutdown = 229;
-constexpr unsigned kNetworkReboot = 230;
-constexpr unsigned kHibernate = 247;
-constexpr unsigned kProcessViewer = 1495;
-constexpr unsigned kDisplayModes = 1498;
-}  // namespace tray_command
 
 struct TrayMenuEntry {
     enum class Kind { Command, Separator, Submenu };

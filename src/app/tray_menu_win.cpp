@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <ctime>
 
-#include "app/current_settings.h"
+#include "common/program_facts.h"
 #include "common/window_set.h"
 #include "power/power_calls.h"
 #include "systools/system_figures.h"
@@ -71,7 +71,7 @@ TrayMenuContext currentTrayMenuContext() {
     TrayMenuContext c;
     c.windows95 = windowsVersion().windows95;
     c.platformClass = windowsVersion().platformClass;
-    c.german = currentSettings().german;
+    c.german = programFacts().german;
     c.hibernationAvailable = hibernationAvailable();
     const DWORD ticks = GetTickCount();
     c.runtimeText = runtimeText(ticks, c.german);

@@ -1,16 +1,17 @@
 #include "app/window_proc.h"
 
-#include "app/current_settings.h"
 #include "app/main_window.h"
 #include "app/tray.h"
 #include "app/tray_menu.h"
 #include "app/tray_menu_win.h"
+#include "app/window_creation.h"
 #include "common/window_set.h"
 #include "power/network_shutdown_win.h"
 #include "power/power_calls.h"
 #include "power/scheduler_win.h"
 #include "power/tray_actions.h"
 #include "power/warning_window.h"
+#include "settings/current_settings.h"
 #include "systools/windows_version_win.h"
 
 namespace {
@@ -18,7 +19,7 @@ namespace {
 // Runs for every window of the program as it is created: each one carries a
 // tray icon of its own while it exists.
 LRESULT onCreate(HWND window) {
-    runWindowCreationSettingsStep();
+    runWindowCreationStep();
     addTrayIcon(window);
     detectWindowsVersion();
     return 0;
@@ -73,7 +74,7 @@ void runClick() {
     PowerEntryContext context = powerEntryContext();
     // the click's reload left the stored mouseclick, which picks reboot or shutdown
     if (runClickAction(context) != ClickOutcome::Done)
-        shutDownNetwork(context.settings, context.reload, remoteShutdownSystem());
+        shutDownNetwork(context.settings, context.german, context.reload, remoteShutdownSystem());
 }
 
 LRESULT onTrayNotify(HWND window, WPARAM wParam, LPARAM mouse) {

@@ -1,12 +1,12 @@
 #include "power/network_shutdown.h"
 
-#include "app/network_drives.h"
-#include "app/settings.h"
-#include "app/tray_menu.h"
+#include "common/command_ids.h"
 #include "common/decimal.h"
 #include "common/text.h"
+#include "settings/network_drives.h"
+#include "settings/settings.h"
 
-void shutDownNetwork(Settings& s, const std::function<void()>& reload,
+void shutDownNetwork(Settings& s, bool german, const std::function<void()>& reload,
                      RemoteShutdownSystem& remote) {
     const std::string local = remote.localComputerName();
     const bool reboot = s.mouseclick == "5";
@@ -14,8 +14,8 @@ void shutDownNetwork(Settings& s, const std::function<void()>& reload,
     const bool force = settingAsInt(s.forcenetshutdown) != 0;
     reload();
     const std::string message =
-        reboot ? bilingual(s.german, "Es erfolgt ein Reboot des Netzwerks", "Reboot Network")
-               : bilingual(s.german, "Netzwerk wird heruntergefahren", "Shutting down Network");
+        reboot ? bilingual(german, "Es erfolgt ein Reboot des Netzwerks", "Reboot Network")
+               : bilingual(german, "Netzwerk wird heruntergefahren", "Shutting down Network");
     for (const std::string& computer : parseNetworkDrives(s.NetworkDrives)) {
         if (const unsigned error = remote.openToken())
             remote.showFailure("shutdown privilege", error);
@@ -38,6 +38,6 @@ bool runNetworkCommand(unsigned id, PowerEntryContext& c, RemoteShutdownSystem& 
     c.power.enableShutdownPrivilege();
     // in memory only: the reload inside brings the stored value back
     c.settings.mouseclick = id == tray_command::kNetworkReboot ? "5" : "4";
-    shutDownNetwork(c.settings, c.reload, remote);
+    shutDownNetwork(c.settings, c.german, c.reload, remote);
     return true;
 }

@@ -23,7 +23,7 @@ public:
 // Shuts down, or reboots when the in-memory mouseclick is "5", every listed
 // computer in order. Delay and force are taken before the settings are
 // reloaded; each failing step is shown and the loop goes on.
-void shutDownNetwork(Settings& settings, const std::function<void()>& reload,
+void shutDownNetwork(Settings& settings, bool german, const std::function<void()>& reload,
                      RemoteShutdownSystem& remote);
 
 // Tray commands 229 (shut down) and 230 (reboot): the privilege, then the

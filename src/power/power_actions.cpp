@@ -1,8 +1,8 @@
 #include "power/power_actions.h"
 
-#include "app/settings.h"
 #include "common/decimal.h"
 #include "power/shutdown_flags.h"
+#include "settings/settings.h"
 
 void shutdown(const Settings& s, PowerSystem& power) {
     power.exitWindows(shutdownFlags(s.poweroff, s.forceshutdown));

@@ -7,10 +7,11 @@
 struct Settings;
 
 // What an entry point of the power actions works with: the settings in
-// memory, the power calls, and the reload that brings the settings back to
-// their stored state.
+// memory, the power calls, the reload that brings the settings back to
+// their stored state, and the language of the texts it shows.
 struct PowerEntryContext {
     Settings& settings;
     PowerSystem& power;
     std::function<void()> reload;
+    bool german = false;
 };

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/settings.h"
 #include "common/decimal.h"
 #include "common/text.h"
+#include "settings/settings.h"
 
 namespace {
 

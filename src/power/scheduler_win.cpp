@@ -4,10 +4,10 @@
 
 #include <ctime>
 
-#include "app/current_settings.h"
 #include "common/window_set.h"
 #include "power/power_calls.h"
 #include "power/warning_window.h"
+#include "settings/current_settings.h"
 
 namespace {
 

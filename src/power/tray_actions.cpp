@@ -1,8 +1,8 @@
 #include "power/tray_actions.h"
 
-#include "app/settings.h"
-#include "app/tray_menu.h"
+#include "common/command_ids.h"
 #include "common/decimal.h"
+#include "settings/settings.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "power/warning_window.h"
 
-#include "app/current_settings.h"
-#include "app/feature_window.h"
+#include "common/feature_window.h"
+#include "common/program_facts.h"
 #include "common/small_font.h"
 #include "common/text.h"
 #include "common/window_set.h"
@@ -38,7 +38,7 @@ void makeTopmost(HWND window) {
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-const char* titleText() { return bilingual(currentSettings().german, "Warnhinweis", "Warning"); }
+const char* titleText() { return bilingual(programFacts().german, "Warnhinweis", "Warning"); }
 
 }  // namespace
 
@@ -58,7 +58,7 @@ HWND createWarningWindow() {
                                 kWidth, kHeight, w.main, nullptr, GetModuleHandleA(nullptr),
                                 nullptr);
     if (!w.warning) return nullptr;
-    const bool german = currentSettings().german;
+    const bool german = programFacts().german;
     w.warningOk = createControl(WS_EX_CLIENTEDGE, "BUTTON", "&OK", 0, 190, 90, 100, 25, w.warning,
                                 kWarningOkId);
     w.warningCancel = createControl(WS_EX_CLIENTEDGE, "BUTTON",
@@ -89,7 +89,7 @@ void openWarningWindow() {
 void updateWarningCountdown(std::uint32_t remaining, const std::string& actionCode) {
     const WindowSet& w = windows();
     if (!IsWindow(w.warning)) return;  // closed with OK: the countdown goes on unseen
-    if (const auto text = countdownText(actionCode, remaining, currentSettings().german))
+    if (const auto text = countdownText(actionCode, remaining, programFacts().german))
         SetWindowTextA(w.warningCountdown, text->c_str());
     makeTopmost(w.warning);
 }

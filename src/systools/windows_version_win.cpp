@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <cstring>
+#include "common/registry_text.h"
 
 namespace {
 
@@ -40,14 +40,9 @@ std::string readProductType() {
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\ProductOptions", 0,
                       KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return {};
-    char buffer[80];
-    DWORD size = sizeof(buffer);
-    DWORD type = 0;
-    const LONG result = RegQueryValueExA(key, "ProductType", nullptr, &type,
-                                         reinterpret_cast<BYTE*>(buffer), &size);
+    const auto text = readRegistryText(key, "ProductType", 80);
     RegCloseKey(key);
-    if (result != ERROR_SUCCESS || type != REG_SZ) return {};
-    return std::string(buffer, strnlen(buffer, size));
+    return text.value_or("");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 // A settings key in memory. Values of another type than text are kept as
 // such so that tests can check that loads skip them and saves remove them.
@@ -26,9 +26,11 @@ public:
 
     bool open() override { return isOpen = opens; }
     void close() override { isOpen = false; }
-    std::optional<std::string> readText(const std::string& name) override {
+    std::optional<std::string> readText(const std::string& name, std::size_t maxLength) override {
         auto found = values.find(name);
-        if (!isOpen || found == values.end() || !found->second.isText) return std::nullopt;
+        if (!isOpen || found == values.end() || !found->second.isText ||
+            found->second.text.size() > maxLength)
+            return std::nullopt;
         return found->second.text;
     }
     bool writeText(const std::string& name, const std::string& text) override {

@@ -5,12 +5,12 @@
 
 #include <cstring>
 
-#include "app/current_settings.h"
 #include "app/main_window.h"
-#include "app/settings_registry.h"
 #include "common/recording_power.h"
 #include "common/window_set.h"
 #include "power/power_calls.h"
+#include "settings/current_settings.h"
+#include "settings/settings_registry.h"
 #include "systools/windows_version_win.h"
 
 // A real main window of the program with no stored settings and every power

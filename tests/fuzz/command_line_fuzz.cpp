@@ -4,10 +4,10 @@
 #include <string>
 
 #include "app/command_line.h"
-#include "app/settings.h"
 #include "common/decimal.h"
 #include "power/power_actions.h"
 #include "power/shutdown_flags.h"
+#include "settings/settings.h"
 
 namespace {
 class NullPower : public PowerSystem {

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/network_drives.h"
-#include "app/settings.h"
+#include "settings/network_drives.h"
+#include "settings/settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
 #include "common/recording_power.h"
+#include "settings/settings.h"
 
 namespace {
 

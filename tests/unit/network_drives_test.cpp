@@ -1,8 +1,8 @@
-#include "app/network_drives.h"
+#include "settings/network_drives.h"
 
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 
 namespace {
 

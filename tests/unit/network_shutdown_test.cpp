@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "app/settings.h"
 #include "common/fake_settings_store.h"
 #include "common/recording_power.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ protected:
         loadSettings(settings, store, false);
     }
     void run() {
-        shutDownNetwork(settings, [this] { loadSettings(settings, store, false); }, remote);
+        shutDownNetwork(settings, german, [this] { loadSettings(settings, store, false); }, remote);
     }
     // the requests only
     Calls requests() const {
@@ -61,6 +61,7 @@ protected:
         return out;
     }
     Settings settings;
+    bool german = false;
     FakeSettingsStore store;
     RecordingRemote remote;
 };
@@ -105,15 +106,15 @@ TEST_F(NetworkShutdown, DelayForceTextsAndReboot) {
     storeValue("NetworkDrives", "PC1|");
     storeValue("shownetworkwarning", "0");
     storeValue("forcenetshutdown", "0");
-    settings.german = true;
+    german = true;
     run();
     EXPECT_EQ(requests(), (Calls{"request PC1 'Netzwerk wird heruntergefahren' 0"}));
     storeValue("mouseclick", "5");
-    settings.german = true;
+    german = true;
     remote.calls.clear();
     run();
     EXPECT_EQ(requests(), (Calls{"request PC1 'Es erfolgt ein Reboot des Netzwerks' 0 reboot"}));
-    settings.german = false;
+    german = false;
     remote.calls.clear();
     run();
     EXPECT_EQ(requests(), (Calls{"request PC1 'Reboot Network' 0 reboot"}));

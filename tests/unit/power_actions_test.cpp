@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
-#include "power/shutdown_flags.h"
 #include "common/recording_power.h"
+#include "power/shutdown_flags.h"
+#include "settings/settings.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <cstdlib>
 
-#include "app/settings.h"
 #include "common/fake_settings_store.h"
 #include "common/recording_power.h"
+#include "settings/settings.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "app/settings_save.h"
+#include "settings/settings_save.h"
 
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
 #include "common/fake_settings_store.h"
+#include "settings/settings.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
 #include "common/fake_settings_store.h"
 #include "common/recording_power.h"
+#include "settings/settings.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/settings_registry.h"
+#include "settings/settings_registry.h"
 
 #include <gtest/gtest.h>
 #include <objbase.h>
@@ -6,10 +6,12 @@
 
 #include <algorithm>
 
-#include "app/current_settings.h"
-#include "app/settings_save.h"
-#include "app/startup_link.h"
+#include "app/window_creation.h"
+#include "common/program_facts.h"
 #include "power/power_calls.h"
+#include "settings/current_settings.h"
+#include "settings/settings_save.h"
+#include "settings/startup_link.h"
 
 namespace {
 
@@ -59,6 +61,26 @@ protected:
     }
 };
 
+// Every click and menu command reloads the settings: a hand-edited value of
+// megabytes is refused by the size the registry reports. The limit counts
+// characters, whether or not the value ends in a zero.
+TEST_F(SettingsRegistry, ReadRefusesTextsLongerThanTheLimit) {
+    const std::size_t megabytes = 4 << 20;
+    storeText("zeit", std::string(megabytes, 'z'));
+    storeText("tag", std::string(kMaxSettingLength, 't'));
+    store("minuten", REG_SZ, std::string(kMaxSettingLength, 'm').c_str(), kMaxSettingLength);
+    storeText("action", std::string(kMaxSettingLength + 1, 'a'));
+    RegistrySettingsStore settings(RegistrySettingsStore::Opening::ExistingOnly);
+    ASSERT_TRUE(settings.open());
+    EXPECT_FALSE(settings.readText("zeit", kMaxSettingLength));
+    EXPECT_EQ(settings.readText("tag", kMaxSettingLength).value_or("").size(), kMaxSettingLength);
+    EXPECT_EQ(settings.readText("minuten", kMaxSettingLength).value_or("").size(),
+              kMaxSettingLength);
+    EXPECT_FALSE(settings.readText("action", kMaxSettingLength));
+    EXPECT_EQ(settings.readText("zeit", SettingsStore::kAnyLength).value_or("").size(), megabytes)
+        << "what a failed save puts back is read whole";
+}
+
 TEST_F(SettingsRegistry, FirstLoadCreatesTheKeyAndWritesNothing) {
     currentSettings().forceshutdown = "0";
     loadSettings();
@@ -97,7 +119,7 @@ TEST_F(SettingsRegistry, SaveLeavesExactlyTheListedValuesAsTerminatedTexts) {
     controls.scheduleMode = 2;
     controls.timeText = "07:05:00 ";
     controls.networkComputers = {"PC1", "PC2"};
-    ASSERT_TRUE(saveSettings(controls));
+    ASSERT_TRUE(saveSettings(controls, hibernationAvailable()));
 
     std::vector<std::string> expected = {
         "AppIcon",       "NetworkDrives",  "TaskManagerAktion", "action",       "checkscreen",
@@ -182,31 +204,45 @@ protected:
     char previous[MAX_PATH];
 };
 
-TEST_F(WindowCreationStep, TakesHomeDirectoryAndLanguageFromTheCurrentDirectory) {
-    runWindowCreationSettingsStep();
-    EXPECT_STRCASEEQ(currentSettings().homeDirectory.c_str(), directory.c_str());
-    EXPECT_FALSE(currentSettings().german);
+// Started from a command prompt in another folder, the program still finds
+// its own files: the current directory (here with a language.dat) is not
+// its home.
+TEST_F(WindowCreationStep, TakesTheHomeDirectoryFromTheProgramsOwnPath) {
+    char exe[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    const std::string path(exe, length);
     writeLanguageFile("1");
-    runWindowCreationSettingsStep();
-    EXPECT_TRUE(currentSettings().german);
-    writeLanguageFile("1\r\n");
-    runWindowCreationSettingsStep();
-    EXPECT_FALSE(currentSettings().german);
-    writeLanguageFile("0");
-    runWindowCreationSettingsStep();
-    EXPECT_FALSE(currentSettings().german);
+    runWindowCreationStep();
+    EXPECT_STRCASEEQ(programFacts().homeDirectory.c_str(),
+                     path.substr(0, path.find_last_of('\\')).c_str());
+    EXPECT_FALSE(programFacts().german);
+}
+
+TEST_F(WindowCreationStep, GermanOnlyForASingleOne) {
+    for (const auto& [bytes, german] : {std::pair<std::string, bool>{"", false},
+                                        {"1", true},
+                                        {"1\r\n", false},
+                                        {"0", false}}) {
+        writeLanguageFile(bytes);
+        takeProgramFacts(directory);
+        EXPECT_EQ(programFacts().german, german) << bytes;
+        EXPECT_EQ(programFacts().homeDirectory, directory);
+    }
+    DeleteFileA((directory + "\\language.dat").c_str());
+    takeProgramFacts(directory);
+    EXPECT_FALSE(programFacts().german) << "no file";
 }
 
 TEST_F(WindowCreationStep, ReadsAppIconWithoutCreatingTheKey) {
     currentSettings().AppIcon = "kept";
-    runWindowCreationSettingsStep();
+    runWindowCreationStep();
     EXPECT_EQ(currentSettings().AppIcon, "kept");
     EXPECT_EQ(openKey(), nullptr);
     storeText("poweroff", "0");
-    runWindowCreationSettingsStep();
+    runWindowCreationStep();
     EXPECT_EQ(currentSettings().AppIcon, "");
     storeText("AppIcon", "C:\\moon.ico");
-    runWindowCreationSettingsStep();
+    runWindowCreationStep();
     EXPECT_EQ(currentSettings().AppIcon, "C:\\moon.ico");
 }
 
@@ -215,7 +251,7 @@ TEST_F(WindowCreationStep, DeletesOnlyOurOldRunEntry) {
     ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kRunKey, &run), ERROR_SUCCESS);
     RegSetValueExA(run, "Dormival", 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2);
     RegSetValueExA(run, "Other", 0, REG_SZ, reinterpret_cast<const BYTE*>("y"), 2);
-    runWindowCreationSettingsStep();
+    runWindowCreationStep();
     EXPECT_EQ(RegQueryValueExA(run, "Dormival", nullptr, nullptr, nullptr, nullptr),
               ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(RegQueryValueExA(run, "Other", nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);

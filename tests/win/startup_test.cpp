@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/current_settings.h"
 #include "common/recording_power.h"
 #include "power/power_calls.h"
+#include "settings/current_settings.h"
 
 namespace {
 

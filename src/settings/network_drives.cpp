@@ -1,6 +1,6 @@
-#include "app/network_drives.h"
+#include "settings/network_drives.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 
 std::vector<std::string> parseNetworkDrives(const std::string& text) {
     std::vector<std::string> names;

@@ -8,9 +8,17 @@
 // runs a message loop of its own until it is destroyed. While that loop runs
 // it dispatches the messages of every other window of the program too.
 
+// The program's one window procedure, which every feature class uses; set
+// once, when the main window class is registered.
+void setFeatureWindowProcedure(WNDPROC procedure);
+
 // Registers the class with the one window procedure and this instance; a
 // class registered before is left as it is.
 void registerFeatureClass(WNDCLASSEXA windowClass);
 
-// Shows the window and runs its local loop until it has been destroyed.
+// Shows the window and runs its local loop until the window is gone.
+// Destroying any window posts a quit; one that arrives while this window
+// still exists was meant for a loop further out, and is passed on to it once
+// this loop ends. When the main window is gone, the program is ending: this
+// window is destroyed too.
 void runFeatureWindow(HWND window);

@@ -1,12 +1,10 @@
-#include "app/current_settings.h"
+#include "app/window_creation.h"
 
 #include <windows.h>
 
-#include "app/settings_registry.h"
-#include "app/settings_save.h"
-#include "app/startup_link.h"
-#include "common/current_directory.h"
+#include "common/program_facts.h"
 #include "power/power_calls.h"
+#include "settings/current_settings.h"
 #include "systools/windows_version_win.h"
 
 namespace {
@@ -39,30 +37,32 @@ std::string readLanguageFile(const std::string& directory) {
 
 }  // namespace
 
-Settings& currentSettings() {
-    static Settings settings;
-    return settings;
+std::string programDirectory() {
+    // A path that does not fit is cut without a terminator on some systems:
+    // grow the buffer until the whole path fits.
+    for (DWORD size = MAX_PATH; size <= 32768; size *= 2) {
+        std::string path(size, '\0');
+        const DWORD length = GetModuleFileNameA(nullptr, path.data(), size);
+        if (length == 0) return "";
+        if (length < size - 1) {
+            path.resize(length);
+            const auto slash = path.find_last_of('\\');
+            return slash == std::string::npos ? "" : path.substr(0, slash);
+        }
+    }
+    return "";
 }
 
-void loadSettings() {
-    RegistrySettingsStore store(RegistrySettingsStore::Opening::CreateMissing);
-    loadSettings(currentSettings(), store, startupLinkExists());
+void takeProgramFacts(const std::string& homeDirectory) {
+    ProgramFacts& facts = programFacts();
+    facts.homeDirectory = homeDirectory;
+    facts.german = languageFileMeansGerman(readLanguageFile(homeDirectory));
 }
 
-bool saveSettings(const OptionsRecord& controls) {
-    RegistrySettingsStore store(RegistrySettingsStore::Opening::CreateMissing);
-    const bool saved = saveSettings(currentSettings(), controls, hibernationAvailable(), store);
-    setAutostart(controls.autostart, currentSettings().homeDirectory);
-    return saved;
-}
-
-void runWindowCreationSettingsStep() {
-    Settings& settings = currentSettings();
+void runWindowCreationStep() {
     deleteOldRunEntry();
-    settings.homeDirectory = currentDirectory();
-    settings.german = languageFileMeansGerman(readLanguageFile(settings.homeDirectory));
+    takeProgramFacts(programDirectory());
     testHibernation();
     detectWindowsVersion();
-    RegistrySettingsStore store(RegistrySettingsStore::Opening::ExistingOnly);
-    loadAppIcon(settings, store);
+    loadStoredAppIcon();
 }

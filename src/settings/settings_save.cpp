@@ -1,11 +1,11 @@
-#include "app/settings_save.h"
+#include "settings/settings_save.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "app/network_drives.h"
-#include "app/settings.h"
-#include "app/settings_store.h"
+#include "settings/network_drives.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
 
 namespace {
 
@@ -63,7 +63,9 @@ std::vector<StoredValue> valuesToSave(const OptionsRecord& c, bool hibernationAv
 
 bool replaceStoredValues(SettingsStore& store, const std::vector<StoredValue>& values) {
     std::vector<std::optional<std::string>> previous;
-    for (const StoredValue& value : values) previous.push_back(store.readText(value.name));
+    // whatever was there, hand-edited lengths included, is what a failure restores
+    for (const StoredValue& value : values)
+        previous.push_back(store.readText(value.name, SettingsStore::kAnyLength));
 
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (store.writeText(values[i].name, values[i].text)) continue;

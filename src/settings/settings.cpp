@@ -1,9 +1,9 @@
-#include "app/settings.h"
+#include "settings/settings.h"
 
 #include <optional>
 
-#include "app/settings_store.h"
 #include "common/decimal.h"
+#include "settings/settings_store.h"
 
 namespace {
 
@@ -40,9 +40,7 @@ constexpr LoadedValue kLoadedValues[] = {
 };
 
 std::optional<std::string> readSetting(SettingsStore& store, const char* name) {
-    std::optional<std::string> text = store.readText(name);
-    if (text && text->size() > kMaxSettingLength) return std::nullopt;
-    return text;
+    return store.readText(name, kMaxSettingLength);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,8 +18,12 @@ public:
     virtual void close() = 0;
 
     // The text of a string value; nothing when the value is missing, cannot
-    // be read or is not a string.
-    virtual std::optional<std::string> readText(const std::string& name) = 0;
+    // be read, is not a string or is longer than maxLength characters. A
+    // value too long is refused by its size, without reading it.
+    virtual std::optional<std::string> readText(const std::string& name,
+                                                std::size_t maxLength) = 0;
+    static constexpr std::size_t kAnyLength = static_cast<std::size_t>(-1);
+
     virtual bool writeText(const std::string& name, const std::string& text) = 0;
     // Every value in the key, of whatever type.
     virtual std::vector<std::string> valueNames() = 0;

@@ -1,4 +1,6 @@
-#include "app/settings_registry.h"
+#include "settings/settings_registry.h"
+
+#include "common/registry_text.h"
 
 namespace {
 
@@ -26,23 +28,10 @@ void RegistrySettingsStore::close() {
     key_ = nullptr;
 }
 
-std::optional<std::string> RegistrySettingsStore::readText(const std::string& name) {
+std::optional<std::string> RegistrySettingsStore::readText(const std::string& name,
+                                                           std::size_t maxLength) {
     if (!key_) return std::nullopt;
-    DWORD type = 0;
-    DWORD size = 0;
-    if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-        type != REG_SZ)
-        return std::nullopt;
-    // One byte more than asked for, so that a value stored without its
-    // terminating zero still ends in one.
-    std::string buffer(size + 1, '\0');
-    DWORD read = size;
-    if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
-                         &read) != ERROR_SUCCESS ||
-        type != REG_SZ)
-        return std::nullopt;
-    buffer.resize(buffer.find('\0'));
-    return buffer;
+    return readRegistryText(key_, name.c_str(), maxLength);
 }
 
 bool RegistrySettingsStore::writeText(const std::string& name, const std::string& text) {

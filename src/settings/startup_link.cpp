@@ -1,4 +1,4 @@
-#include "app/startup_link.h"
+#include "settings/startup_link.h"
 
 #include <windows.h>
 #include <objbase.h>

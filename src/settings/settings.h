@@ -35,10 +35,6 @@ struct Settings {
     // Derived at each load.
     std::string startupLink;         // "exist" when the autostart shortcut exists
     int doubleClick = 0;             // from usedblclick, kept while that is empty
-
-    // Set whenever one of our windows is created.
-    bool german = false;             // language.dat asks for German texts
-    std::string homeDirectory;       // where Dormival.exe and its files live
 };
 
 // Every stored text went through a working buffer of 250 characters. A longer

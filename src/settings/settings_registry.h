@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 // Where the settings live, under HKEY_CURRENT_USER.
 constexpr const char* kSettingsKeyPath = "Software\\Dormival\\Options\\ShutDownOptions";
@@ -21,7 +21,7 @@ public:
 
     bool open() override;
     void close() override;
-    std::optional<std::string> readText(const std::string& name) override;
+    std::optional<std::string> readText(const std::string& name, std::size_t maxLength) override;
     bool writeText(const std::string& name, const std::string& text) override;
     std::vector<std::string> valueNames() override;
     bool deleteValue(const std::string& name) override;

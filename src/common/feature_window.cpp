@@ -1,0 +1,43 @@
+#include "common/feature_window.h"
+
+#include "common/window_set.h"
+
+namespace {
+
+WNDPROC featureWindowProcedure = nullptr;
+
+}  // namespace
+
+void setFeatureWindowProcedure(WNDPROC procedure) { featureWindowProcedure = procedure; }
+
+void registerFeatureClass(WNDCLASSEXA windowClass) {
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = featureWindowProcedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    RegisterClassExA(&windowClass);
+}
+
+void runFeatureWindow(HWND window) {
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    bool quitForOuterLoop = false;
+    WPARAM exitCode = 0;
+    MSG message;
+    for (;;) {
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == -1) break;
+        if (got == 0) {
+            // the quit this window's own destruction posted
+            if (!IsWindow(window)) break;
+            quitForOuterLoop = true;
+            exitCode = message.wParam;
+            if (!IsWindow(windows().main)) DestroyWindow(window);
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    // Quits do not add up: one posted by the main window's destruction may
+    // have been taken for this window's own.
+    if (quitForOuterLoop || !IsWindow(windows().main)) PostQuitMessage(static_cast<int>(exitCode));
+}

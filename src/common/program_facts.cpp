@@ -1,0 +1,6 @@
+#include "common/program_facts.h"
+
+ProgramFacts& programFacts() {
+    static ProgramFacts facts;
+    return facts;
+}
