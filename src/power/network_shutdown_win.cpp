@@ -2,7 +2,9 @@
 
 #include <shlobj.h>
 
+#include "common/entry_point.h"
 #include "common/system_error_text.h"
+#include "common/token_privilege.h"
 
 namespace {
 
@@ -22,19 +24,16 @@ public:
         return lastErrorOrFailure();
     }
     unsigned setPrivilege(const std::string& privilege, bool enable) override {
-        TOKEN_PRIVILEGES privileges{};
-        privileges.PrivilegeCount = 1;
-        LookupPrivilegeValueA(nullptr, privilege.c_str(), &privileges.Privileges[0].Luid);
-        privileges.Privileges[0].Attributes = enable ? SE_PRIVILEGE_ENABLED : 0;
-        SetLastError(0);
-        AdjustTokenPrivileges(token_, FALSE, &privileges, 0, nullptr, nullptr);
-        return GetLastError();
+        return setTokenPrivilege(token_, privilege.c_str(), enable);
     }
     unsigned initiateShutdown(const std::string& computer, const std::string& message,
                               unsigned delaySeconds, bool force, bool reboot) override {
-        if (InitiateSystemShutdownA(const_cast<char*>(computer.c_str()),
-                                    const_cast<char*>(message.c_str()), delaySeconds,
-                                    force ? TRUE : FALSE, reboot ? TRUE : FALSE))
+        // not on Windows 95/98/ME, where the step fails like any other
+        using Function = BOOL(WINAPI*)(LPSTR, LPSTR, DWORD, BOOL, BOOL);
+        const auto initiate = entryPoint<Function>("advapi32.dll", "InitiateSystemShutdownA");
+        if (!initiate) return ERROR_CALL_NOT_IMPLEMENTED;
+        if (initiate(const_cast<char*>(computer.c_str()), const_cast<char*>(message.c_str()),
+                     delaySeconds, force ? TRUE : FALSE, reboot ? TRUE : FALSE))
             return 0;
         return lastErrorOrFailure();
     }
@@ -48,11 +47,6 @@ public:
     }
 
 private:
-    // A call that failed without saying why still failed.
-    static unsigned lastErrorOrFailure() {
-        const DWORD error = GetLastError();
-        return error ? error : ERROR_GEN_FAILURE;
-    }
     HANDLE token_ = nullptr;
 };
 

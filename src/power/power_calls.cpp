@@ -5,9 +5,11 @@
 
 #include <string>
 
-#include "app/current_settings.h"
-#include "app/tray.h"
+#include "common/entry_point.h"
+#include "common/token_privilege.h"
+#include "common/tray_icon.h"
 #include "common/window_set.h"
+#include "settings/current_settings.h"
 
 namespace {
 
@@ -17,7 +19,10 @@ public:
     void removeTrayIcon() override { ::removeTrayIcon(windows().main); }
     void exitWindows(unsigned flags) override { ExitWindowsEx(flags, 0); }
     void setSystemPowerState(bool suspend, int force) override {
-        SetSystemPowerState(suspend ? TRUE : FALSE, force);
+        // Windows 2000 on; without it standby and hibernation do nothing
+        using Function = BOOL(WINAPI*)(BOOL, BOOL);
+        if (const auto call = entryPoint<Function>("kernel32.dll", "SetSystemPowerState"))
+            call(suspend ? TRUE : FALSE, force);
     }
     void fastReboot() override {
         ShellExecuteA(windows().main, "Open", "rundll.exe", "user.exe,exitwindowsexec", "",
@@ -43,19 +48,7 @@ PowerEntryContext powerEntryContext() {
     return {currentSettings(), powerSystem(), [] { loadSettings(); }};
 }
 
-bool enableShutdownPrivilege() {
-    HANDLE token;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
-        return false;
-    TOKEN_PRIVILEGES privileges{};
-    LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid);
-    privileges.PrivilegeCount = 1;
-    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
-    const bool enabled = GetLastError() == ERROR_SUCCESS;
-    CloseHandle(token);
-    return enabled;
-}
+bool enableShutdownPrivilege() { return enableProcessPrivilege("SeShutdownPrivilege"); }
 
 bool testHibernation() {
     if (powrprof) return true;

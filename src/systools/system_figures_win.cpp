@@ -3,7 +3,10 @@
 #include <cpuid.h>
 #include <x86intrin.h>
 
-#include <vector>
+#include <cstdint>
+
+#include "common/entry_point.h"
+#include "common/registry_text.h"
 
 namespace {
 
@@ -40,8 +43,8 @@ MemoryFigures readMemoryFigures() {
     MemoryFigures f;
     // The extended status (Windows 2000 on) reports memory beyond 4 GB; the
     // plain one is what Windows 9x and NT 4 have.
-    const auto statusEx = reinterpret_cast<GlobalMemoryStatusExFunction>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "GlobalMemoryStatusEx")));
+    const auto statusEx =
+        entryPoint<GlobalMemoryStatusExFunction>("kernel32.dll", "GlobalMemoryStatusEx");
     MEMORYSTATUSEX ex{};
     ex.dwLength = sizeof(ex);
     if (statusEx && statusEx(&ex)) {
@@ -73,15 +76,7 @@ std::optional<std::string> processorIdentifier() {
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Hardware\\Description\\System\\CentralProcessor\\0", 0,
                       KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return std::nullopt;
-    std::optional<std::string> identifier;
-    DWORD type = 0, size = 0;
-    if (RegQueryValueExA(key, "Identifier", nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
-        type == REG_SZ) {
-        std::vector<char> text(size + 1, '\0');  // room for a missing terminator
-        if (RegQueryValueExA(key, "Identifier", nullptr, &type,
-                             reinterpret_cast<BYTE*>(text.data()), &size) == ERROR_SUCCESS)
-            identifier = std::string(text.data());
-    }
+    const auto identifier = readRegistryText(key, "Identifier", SIZE_MAX);
     RegCloseKey(key);
     return identifier;
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "app/tray.h"
 #include "app/window_proc.h"
 #include "common/window_set.h"
 #include "power/power_calls.h"
@@ -69,6 +73,45 @@ TEST_F(MainWindowTest, HidingMinimisesOnlyOnTheNtFamily) {
     hideMainWindow();
     EXPECT_FALSE(IsWindowVisible(window));
     EXPECT_EQ(IsIconic(window) != FALSE, windowsVersion().platformClass >= 1);
+}
+
+// The colours of an icon drawn at the small size, row by row.
+std::vector<COLORREF> pixelsOf(HICON icon) {
+    const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, cx, cy);
+    const HGDIOBJ before = SelectObject(dc, bitmap);
+    RECT all{0, 0, cx, cy};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawIconEx(dc, 0, 0, icon, cx, cy, 0, nullptr, DI_NORMAL);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < cx; ++x) pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, before);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// A program file shows its own icon even where the system knows no program
+// file type (Wine answers the shell's generic icon then); a file that is
+// gone shows the program's icon rather than none.
+TEST_F(MainWindowTest, SmallFileIconIsTheFilesOwnOrTheProgramsOwn) {
+    const HICON own = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kProgramIconResource), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    ASSERT_NE(own, nullptr);
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);  // carries the program's icon resource
+    for (const std::string& file : {std::string(self), std::string("C:\\gone\\moon.ico")}) {
+        const HICON icon = smallFileIcon(file);
+        ASSERT_NE(icon, nullptr) << file;
+        EXPECT_EQ(pixelsOf(icon), pixelsOf(own)) << file;
+        DestroyIcon(icon);
+    }
+    DestroyIcon(own);
 }
 
 TEST_F(MainWindowTest, DestroyingTheWindowPostsQuit) {

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <string>
 
+#include "app/window_creation.h"
 #include "common/resident_fixture.h"
 #include "power/scheduler_win.h"
 
@@ -31,12 +32,15 @@ LOGFONTA fontOf(HWND control) {
     return font;
 }
 
+// language.dat beside the test program, where a window's creation looks
+std::string languageFile() { return programDirectory() + "\\language.dat"; }
+
 // The warning window over a real main window.
 class WarningWindow : public ResidentProgramTest {
 protected:
     void TearDown() override {
         closeWarningWindow();
-        std::remove("language.dat");
+        std::remove(languageFile().c_str());
         ResidentProgramTest::TearDown();
     }
     // Stores a countdown to a date and time SECONDS ahead and arms it, as the
@@ -115,17 +119,27 @@ TEST_F(WarningWindow, ControlsTextsAndFonts) {
     for (HWND small : {set.warningCountdown, set.warningOk, set.warningCancel}) {
         const LOGFONTA font = fontOf(small);
         EXPECT_STREQ(font.lfFaceName, "MS Sans Serif");
-        EXPECT_EQ(font.lfHeight, -4);
         EXPECT_EQ(font.lfWeight, 400);
     }
+    // drawn readable: 8 points is 11 pixels at 96 dpi, where a request for
+    // -4 came out 4 pixels high under Wine
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ before =
+        SelectObject(screen, reinterpret_cast<HFONT>(SendMessageA(set.warningOk, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(screen, &metrics);
+    const int eightPoints = MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    SelectObject(screen, before);
+    ReleaseDC(nullptr, screen);
+    EXPECT_GE(metrics.tmHeight - metrics.tmInternalLeading, eightPoints - 1);
 }
 
 TEST_F(WarningWindow, GermanTexts) {
-    FILE* file = std::fopen("language.dat", "wb");
+    FILE* file = std::fopen(languageFile().c_str(), "wb");
     ASSERT_NE(file, nullptr);
     std::fputs("1", file);
     std::fclose(file);
-    runWindowCreationSettingsStep();
+    runWindowCreationStep();  // as the main window's creation did
     createWarningWindow();
     const WindowSet& set = windows();
     EXPECT_EQ(textOf(set.warning), "Warnhinweis");

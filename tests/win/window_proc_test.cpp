@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
-#include "app/feature_window.h"
 #include "app/tray.h"
+#include "common/feature_window.h"
 #include "common/resident_fixture.h"
 
 namespace {
@@ -121,6 +121,34 @@ TEST_F(WindowProc, TerminatingWhileAFeatureWindowIsOpenEndsEverything) {
     MSG m;
     EXPECT_TRUE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
         << "the outer loop must end as well";
+}
+
+HWND featureWindow = nullptr;
+bool stayedOpen = false;
+
+// Runs inside the feature window's loop, well after any quit already posted.
+void CALLBACK closeFeatureWindowLater(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    stayedOpen = IsWindow(featureWindow) != FALSE;
+    PostMessageA(featureWindow, WM_CLOSE, 0, 0);
+}
+
+// Opening the options window from the tray first closes the warning window,
+// whose destruction posts a quit for the warning's own loop further out.
+// The new window's loop must not take that quit for its own.
+TEST_F(WindowProc, AQuitForAnOuterLoopWaitsUntilTheFeatureWindowCloses) {
+    DestroyWindow(createFeatureWindow());  // posts the outer loop's quit
+    second = createFeatureWindow();
+    featureWindow = second;
+    stayedOpen = false;
+    SetTimer(nullptr, 0, 200, closeFeatureWindowLater);
+    runFeatureWindow(second);
+    EXPECT_TRUE(stayedOpen) << "the loop ran on past the other window's quit";
+    EXPECT_FALSE(IsWindow(second));
+    EXPECT_TRUE(IsWindow(main));
+    MSG m;
+    EXPECT_TRUE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+        << "the quit is passed on to the loop it was meant for";
 }
 
 TEST_F(WindowProc, ClosingAFeatureWindowEndsOnlyItsOwnLoop) {
