@@ -13,7 +13,7 @@ tree=windows arch=i686
 build=$root/build/$tree
 runs=${RUNS:-5}
 bare=$build/bench-bare.exe
-$arch-w64-mingw32-gcc-posix -O2 -s -mwindows -o "$bare" "$root/bench/bare.c"
+$arch-w64-mingw32-gcc-win32 -O2 -s -mwindows -o "$bare" "$root/bench/bare.c"
 cmake --build "$build" --target bench_menu_build >/dev/null
 
 export DORMIVAL_WINE_DIR=$build/wine DORMIVAL_WINTOOL=$build/wintool.exe

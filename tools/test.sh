@@ -10,8 +10,10 @@ wine_tree=windows
 windows_path="the 32-bit program and its tests ran in 32-bit Wine"
 if [ "$("$root/tools/wine-arch.sh")" = win64 ]; then
   wine_tree=windows64
-  windows_path="NOT the 32-bit path: this host cannot run 32-bit programs, so the Windows and end-to-end tests ran as 64-bit builds in 64-bit Wine; the 32-bit program was built and its files checked, not run"
-  echo "This host cannot run 32-bit programs: $windows_path." >&2
+  why="this host cannot run 32-bit programs"
+  [ -n "${DORMIVAL_WINEARCH:-}" ] && why="DORMIVAL_WINEARCH asked for the 64-bit path"
+  windows_path="NOT the 32-bit path: $why, so the Windows and end-to-end tests ran as 64-bit builds in 64-bit Wine; the 32-bit program was built and its files checked, not run"
+  echo "$windows_path." >&2
 fi
 export DORMIVAL_WINE_DIR=$root/build/$wine_tree/wine DORMIVAL_WINTOOL=$root/build/$wine_tree/wintool.exe
 trap '"$root/tools/wine-env.sh" down' EXIT

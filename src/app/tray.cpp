@@ -71,7 +71,8 @@ std::string replaceTrayIcon() {
     dialog.nMaxFile = sizeof(file);
     dialog.lpstrTitle = bilingual(german, "Programmicon austauschen", "Replace Icon ");
     dialog.lpstrDefExt = "*.txt";
-    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    // the current directory is nobody's business but the user's
+    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameA(&dialog)) return "";
     modifyTrayIcon(file);
     return file;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/entry_point.h"
+#include "common/program_facts.h"
 #include "common/token_privilege.h"
 #include "common/tray_icon.h"
 #include "common/window_set.h"
@@ -45,7 +46,7 @@ PowerSystem& powerSystem() {
 void setPowerSystem(PowerSystem* replacement) { replacementPowerSystem = replacement; }
 
 PowerEntryContext powerEntryContext() {
-    return {currentSettings(), powerSystem(), [] { loadSettings(); }};
+    return {currentSettings(), powerSystem(), [] { loadSettings(); }, programFacts().german};
 }
 
 bool enableShutdownPrivilege() { return enableProcessPrivilege("SeShutdownPrivilege"); }

@@ -10,8 +10,8 @@ PowerSystem& powerSystem();
 // Installs a replacement (tests); nullptr goes back to the real calls.
 void setPowerSystem(PowerSystem* replacement);
 
-// The program's settings, the power system in use and the registry reload,
-// for the entry points of the power actions.
+// The program's settings, the power system in use, the registry reload and
+// the language, for the entry points of the power actions.
 PowerEntryContext powerEntryContext();
 
 // Enables SeShutdownPrivilege on the process token. Fails at once on Windows

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # menudump.dll must export its hook by the plain name wintool asks
 # GetProcAddress for: a 32-bit stdcall export is otherwise decorated
-# ("DumpMenuHook@12") and the menu tests read nothing.
+# ("DumpMenuHook@12") and the menu tests read nothing. (The x86_64 objdump
+# reads both kinds of DLL.)
 set -uo pipefail
 dll=$1
-exports=$(i686-w64-mingw32-objdump -p "$dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
+exports=$(x86_64-w64-mingw32-objdump -p "$dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
   sed -n 's/^\s*\[\s*[0-9]*\]\s*//p' | paste -sd' ' -)
 echo "exports: $exports"
 if [ "$exports" = DumpMenuHook ]; then

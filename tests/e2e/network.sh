@@ -13,6 +13,7 @@ source "$here/lib.sh"
 
 trace=$work/trace.txt
 boxes_seen=0
+program=$exe
 
 # The requests of the trace as "NAME 'MESSAGE' DELAY FORCE REBOOT", joined
 # with "; ". A 64-bit relay prints whole registers, so only the low 32 bits
@@ -35,7 +36,7 @@ run_case() {
   [ -n "$click" ] && regedit add "$settings_key" /v mouseclick /d "$click" /f
   local pair
   for pair in "$@"; do regedit add "$settings_key" /v "${pair%%=*}" /d "${pair#*=}" /f; done
-  WINEDEBUG=-all,+relay wine "$exe" >/dev/null 2>"$trace" </dev/null &
+  WINEDEBUG=-all,+relay wine "$program" >/dev/null 2>"$trace" </dev/null &
   local pid=$!
   wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null 2>&1 </dev/null
   wine "$DORMIVAL_WINTOOL" post Dormival "$msg" "$wp" "$lp" >/dev/null 2>&1 </dev/null
@@ -75,6 +76,13 @@ if [ "$mode" = full ]; then
   run_case "double separator" 'PC1||PC2|' "" $command 230 0 "PC1 $boot"
   run_case "no delay, not forced" 'PC1' "" $command 229 0 "PC1 'Shutting down Network' 0 0 0" \
     shownetworkwarning=0 forcenetshutdown=0
+  # the request's text in the language of language.dat beside the program
+  mkdir -p "$work/german"
+  cp "$exe" "$work/german/Dormival.exe"
+  printf 1 >"$work/german/language.dat"
+  program=$work/german/Dormival.exe
+  run_case "German text" 'PC1|' "" $command 230 0 "PC1 'Es erfolgt ein Reboot des Netzwerks' 30 1 1"
+  program=$exe
 fi
 regedit delete "$settings_key" /f
 echo "     failure boxes seen: $boxes_seen"
