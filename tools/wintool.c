@@ -15,6 +15,14 @@
    wintool texts CLASS             prints the window's title, then "id: text"
                                    of each child window
    wintool click CLASS ID          clicks the window's child button ID
+   wintool at CLASS X Y ACTION...  acts on the control at X,Y (client
+                                   coordinates of the window of CLASS; the
+                                   smallest visible one there): click (a
+                                   button), check (prints 1 or 0), text STR,
+                                   get (prints its text), select N (a combo
+                                   box's item), press (a left click at the
+                                   point), keys KEY... (digits typed; left,
+                                   right, up, down pressed)
    wintool trayicon EXE SECONDS    waits until a tray icon shows the small
                                    icon of EXE; prints "shown" or "missing"
    wintool menu SECONDS [KEY...]   waits for a popup menu, prints it and
@@ -154,8 +162,78 @@ static HWND visible_popup(void) {
     return NULL;
 }
 
+struct point_search { POINT screen; HWND found; long area; };
+
+static BOOL CALLBACK smallest_at(HWND w, LPARAM data) {
+    struct point_search *search = (struct point_search *)data;
+    RECT r;
+    long area;
+    if (!IsWindowVisible(w) || !GetWindowRect(w, &r) || !PtInRect(&r, search->screen)) return TRUE;
+    area = (long)(r.right - r.left) * (r.bottom - r.top);
+    if (!search->found || area < search->area) {
+        search->found = w;
+        search->area = area;
+    }
+    return TRUE;
+}
+
+static int key_code(const char *name);
+
+static int at(const char *cls, int x, int y, int count, char **action) {
+    HWND top = FindWindowA(cls, NULL);
+    struct point_search search;
+    POINT local;
+    int i;
+    if (!top || count < 1) return 1;
+    search.screen.x = x;
+    search.screen.y = y;
+    search.found = NULL;
+    search.area = 0;
+    ClientToScreen(top, &search.screen);
+    EnumChildWindows(top, smallest_at, (LPARAM)&search);
+    if (!search.found) return 1;
+    local = search.screen;
+    ScreenToClient(search.found, &local);
+    if (!strcmp(action[0], "click")) return PostMessageA(search.found, BM_CLICK, 0, 0) ? 0 : 1;
+    if (!strcmp(action[0], "check")) {
+        printf("%d\n", SendMessageA(search.found, BM_GETCHECK, 0, 0) == BST_CHECKED);
+        return 0;
+    }
+    if (!strcmp(action[0], "text") && count >= 2)
+        return SendMessageA(search.found, WM_SETTEXT, 0, (LPARAM)action[1]) ? 0 : 1;
+    if (!strcmp(action[0], "get")) {
+        char text[512] = "";
+        SendMessageA(search.found, WM_GETTEXT, sizeof text, (LPARAM)text);
+        printf("%s\n", text);
+        return 0;
+    }
+    if (!strcmp(action[0], "select") && count >= 2)
+        return SendMessageA(search.found, CB_SETCURSEL, atoi(action[1]), 0) == CB_ERR;
+    if (!strcmp(action[0], "press")) {
+        PostMessageA(search.found, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(local.x, local.y));
+        PostMessageA(search.found, WM_LBUTTONUP, 0, MAKELPARAM(local.x, local.y));
+        return 0;
+    }
+    if (!strcmp(action[0], "keys")) {
+        for (i = 1; i < count; ++i) {
+            if (action[i][0] >= '0' && action[i][0] <= '9') {
+                const char *c;
+                for (c = action[i]; *c; ++c) PostMessageA(search.found, WM_CHAR, (WPARAM)*c, 0);
+            } else {
+                PostMessageA(search.found, WM_KEYDOWN, key_code(action[i]), 0);
+                PostMessageA(search.found, WM_KEYUP, key_code(action[i]), 0xC0000000);
+            }
+            Sleep(50);
+        }
+        return 0;
+    }
+    return 2;
+}
+
 static int key_code(const char *name) {
     if (!strcmp(name, "up")) return VK_UP;
+    if (!strcmp(name, "left")) return VK_LEFT;
+    if (!strcmp(name, "right")) return VK_RIGHT;
     if (!strcmp(name, "down")) return VK_DOWN;
     if (!strcmp(name, "enter")) return VK_RETURN;
     if (!strcmp(name, "esc")) return VK_ESCAPE;
@@ -303,6 +381,8 @@ int main(int argc, char **argv) {
     if (argc >= 6 && !strcmp(argv[1], "post")) return post(argv[2], argv[3], argv[4], argv[5]);
     if (argc >= 3 && !strcmp(argv[1], "texts")) return texts(argv[2]);
     if (argc >= 4 && !strcmp(argv[1], "click")) return click(argv[2], atoi(argv[3]));
+    if (argc >= 6 && !strcmp(argv[1], "at"))
+        return at(argv[2], atoi(argv[3]), atoi(argv[4]), argc - 5, argv + 5);
     if (argc >= 4 && !strcmp(argv[1], "trayicon")) return tray_icon(argv[2], atoi(argv[3]));
     if (argc >= 3 && !strcmp(argv[1], "menu")) return menu(atoi(argv[2]), argc - 3, argv + 3);
     if (argc >= 3 && !strcmp(argv[1], "find")) return find(argv[2]);
@@ -311,6 +391,6 @@ int main(int argc, char **argv) {
     if (argc >= 2 && !strcmp(argv[1], "hold")) return hold();
     if (argc >= 4 && !strcmp(argv[1], "measure"))
         return measure(argv[2], argv[3], argc >= 5 ? argv[4] : NULL);
-    fprintf(stderr, "usage: wintool find|wait|close|hold|measure|post|texts|click|trayicon|menu ...\n");
+    fprintf(stderr, "usage: wintool find|wait|close|hold|measure|post|texts|click|at|trayicon|menu ...\n");
     return 2;
 }

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "app/icon_source.h"
 #include "app/tray.h"
 #include "app/window_creation.h"
 #include "app/window_proc.h"
 #include "common/feature_window.h"
+#include "common/file_icon.h"
 #include "common/window_set.h"
 #include "settings/current_settings.h"
 #include "systools/windows_version_win.h"

@@ -5,8 +5,8 @@
 
 #include <cstring>
 
-#include "app/icon_source.h"
 #include "app/tray_menu.h"
+#include "common/file_icon.h"
 #include "common/program_facts.h"
 #include "common/text.h"
 #include "common/window_set.h"
@@ -30,21 +30,6 @@ bool showIcon(DWORD operation, HWND owner, const std::string& iconFile) {
 }
 
 }  // namespace
-
-HICON smallFileIcon(const std::string& file) {
-    // The file's own icon first: a system that knows no program file type
-    // (Wine's fresh prefixes) answers the shell's generic icon for every .exe.
-    HICON small = nullptr;
-    if (ExtractIconExA(file.c_str(), 0, nullptr, &small, 1) > 0 && small) return small;
-    SHFILEINFOA info{};
-    if (SHGetFileInfoA(file.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON) &&
-        info.hIcon)
-        return info.hIcon;
-    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
-                                         MAKEINTRESOURCEA(kProgramIconResource), IMAGE_ICON,
-                                         GetSystemMetrics(SM_CXSMICON),
-                                         GetSystemMetrics(SM_CYSMICON), 0));
-}
 
 bool addTrayIcon(HWND owner) {
     return showIcon(NIM_ADD, owner,

@@ -6,14 +6,6 @@
 
 #include "common/tray_icon.h"
 
-// The program's own icon, a resource of Dormival.exe.
-constexpr int kProgramIconResource = 102;
-
-// The small icon of a file: a program's or icon file's own first icon, else
-// the icon the shell shows for the file's type, else the program's own icon
-// (a stale AppIcon must not leave a blank tray). The caller destroys it.
-HICON smallFileIcon(const std::string& file);
-
 // Adds the icon that the given window owns: the small shell icon of the icon
 // source file and the tooltip for this system and language.
 bool addTrayIcon(HWND owner);

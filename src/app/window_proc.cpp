@@ -1,11 +1,13 @@
 #include "app/window_proc.h"
 
 #include "app/main_window.h"
+#include "app/options_commands.h"
 #include "app/tray.h"
 #include "app/tray_menu.h"
 #include "app/tray_menu_win.h"
 #include "app/window_creation.h"
 #include "common/window_set.h"
+#include "options/options_window.h"
 #include "power/network_shutdown_win.h"
 #include "power/power_calls.h"
 #include "power/scheduler_win.h"
@@ -50,6 +52,27 @@ LRESULT onCommand(HWND window, WPARAM id) {
         closeWarningWindow();
         hideMainWindow();
         break;
+    case tray_command::kOptions:
+        openOptions();
+        break;
+    case options_command::kOk:
+        confirmOptions();
+        break;
+    case options_command::kCancel:
+        cancelOptions();
+        break;
+    case options_command::kCommandLineHelp:
+        openCommandLineHelp();
+        break;
+    case options_command::kAddComputer:
+        addOptionsComputerFromBrowser();
+        break;
+    case options_command::kRemoveComputer:
+        removeSelectedOptionsComputer();
+        break;
+    case options_command::kChooseIcon:
+        chooseOptionsIcon();
+        break;
     default: {
         PowerEntryContext context = powerEntryContext();
         const auto command = static_cast<unsigned>(id);
@@ -64,6 +87,10 @@ LRESULT onCommand(HWND window, WPARAM id) {
 // The close box and Alt+F4. The main window and any window without steps of
 // its own go on to DefWindowProcA, which destroys them.
 bool onClose(HWND window) {
+    if (window == windows().options) {
+        cancelOptions();
+        return true;
+    }
     if (window != windows().warning) return false;
     destroyWarningWindowAndControls();  // the schedule stays as it is
     hideMainWindow();
@@ -110,6 +137,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return onDestroy(window);
     case WM_NCDESTROY:
         if (window == windows().warning) releaseWarningFonts();
+        if (window == windows().options) releaseOptionsFonts();
+        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_NOTIFY:
+        if (window == windows().options && onOptionsNotify(*reinterpret_cast<NMHDR*>(lParam)))
+            return 0;
         return DefWindowProcA(window, message, wParam, lParam);
     case WM_CLOSE:
         if (onClose(window)) return 0;

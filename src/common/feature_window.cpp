@@ -10,11 +10,11 @@ WNDPROC featureWindowProcedure = nullptr;
 
 void setFeatureWindowProcedure(WNDPROC procedure) { featureWindowProcedure = procedure; }
 
-void registerFeatureClass(WNDCLASSEXA windowClass) {
+ATOM registerFeatureClass(WNDCLASSEXA windowClass) {
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = featureWindowProcedure;
     windowClass.hInstance = GetModuleHandleA(nullptr);
-    RegisterClassExA(&windowClass);
+    return RegisterClassExA(&windowClass);
 }
 
 void runFeatureWindow(HWND window) {

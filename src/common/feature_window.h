@@ -13,8 +13,8 @@
 void setFeatureWindowProcedure(WNDPROC procedure);
 
 // Registers the class with the one window procedure and this instance; a
-// class registered before is left as it is.
-void registerFeatureClass(WNDCLASSEXA windowClass);
+// class registered before is left as it is, and 0 is returned.
+ATOM registerFeatureClass(WNDCLASSEXA windowClass);
 
 // Shows the window and runs its local loop until the window is gone.
 // Destroying any window posts a quit; one that arrives while this window

@@ -13,6 +13,9 @@ struct WindowSet {
     HWND warningCancel = nullptr;
     HWND warningTitle = nullptr;
     HWND warningCountdown = nullptr;
+    // the options window and its tab control
+    HWND options = nullptr;
+    HWND optionsTabs = nullptr;
 };
 
 WindowSet& windows();

@@ -33,7 +33,10 @@ std::optional<std::time_t> localTimeOn(std::tm day, const TimeOfDay& time) {
 }  // namespace
 
 std::optional<TimeOfDay> parseTimeOfDay(const std::string& text) {
-    if (text.size() != 8 || text[2] != ':' || text[5] != ':') return std::nullopt;
+    // the options window's time picker shows, and so stores, a closing blank
+    const bool closingBlank = text.size() == 9 && text[8] == ' ';
+    if ((text.size() != 8 && !closingBlank) || text[2] != ':' || text[5] != ':')
+        return std::nullopt;
     const TimeOfDay t{numberAt(text, 0, 2), numberAt(text, 3, 2), numberAt(text, 6, 2)};
     if (t.hour < 0 || t.hour > 23 || t.minute < 0 || t.minute > 59 || t.second < 0 ||
         t.second > 59)

@@ -16,9 +16,10 @@ struct SchedulerClock {
     std::time_t now = 0;
 };
 
-// A time of day "HH:MM:SS" and a date "DD.MM.YYYY" exactly as the options
-// window writes them; anything else (another length, a non-digit where a
-// digit belongs, a value out of range) is refused.
+// A time of day "HH:MM:SS" (the options window writes it with a closing
+// blank, "HH:MM:SS ") and a date "DD.MM.YYYY"; anything else (another
+// length, a non-digit where a digit belongs, a value out of range) is
+// refused.
 struct TimeOfDay {
     int hour, minute, second;
 };

@@ -22,7 +22,7 @@ void loadStoredAppIcon() {
 
 bool saveSettings(const OptionsRecord& controls, bool hibernationAvailable) {
     RegistrySettingsStore store(RegistrySettingsStore::Opening::CreateMissing);
-    const bool saved = saveSettings(currentSettings(), controls, hibernationAvailable, store);
+    if (!saveSettings(currentSettings(), controls, hibernationAvailable, store)) return false;
     setAutostart(controls.autostart, programFacts().homeDirectory);
-    return saved;
+    return true;
 }

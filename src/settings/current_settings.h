@@ -17,5 +17,5 @@ void loadStoredAppIcon();
 // Stores what the options window's controls hold and creates or deletes the
 // autostart shortcut to the program in its home directory. Returns whether
 // the registry took the new values; when it did not, the previous ones are
-// still there.
+// still there and the shortcut is left as it was.
 bool saveSettings(const OptionsRecord& controls, bool hibernationAvailable);

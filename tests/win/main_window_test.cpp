@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/tray.h"
 #include "app/window_proc.h"
+#include "common/file_icon.h"
 #include "common/window_set.h"
 #include "power/power_calls.h"
 #include "systools/windows_version_win.h"
