@@ -16,6 +16,12 @@
 
 void openOptions() {
     cancelScheduleAndCloseWarning();
+    // one options window at a time: a second one (from the first one's own
+    // tray icon) would take over the first one's controls and font
+    if (IsWindow(windows().options)) {
+        SetForegroundWindow(windows().options);
+        return;
+    }
     detectWindowsVersion();
     const OptionsContext context{hibernationAvailable(), windowsVersion().osName,
                                  windowsVersion().versionLine,
@@ -24,7 +30,7 @@ void openOptions() {
 }
 
 void confirmOptions() {
-    if (!saveOptions()) return;
+    if (!IsWindow(windows().options) || !saveOptions()) return;
     hideOptionsWindow();
     loadSettings();
     rearmScheduler();

@@ -4,7 +4,8 @@
 // beyond it: to the scheduler, the tray icon and the computer browser.
 
 // Command 217: suspends the scheduler, closes the warning window, opens the
-// options window and returns once it is closed.
+// options window and returns once it is closed. With the window open
+// already, it only comes to the front.
 void openOptions();
 
 // OK (224): saves, re-reads the settings, arms the scheduler again and

@@ -394,6 +394,8 @@ bool createTabs() {
 }  // namespace
 
 HWND createOptionsWindow(const OptionsContext& context) {
+    // the pickers' and the list's classes must be registered before they are made
+    initCommonControls();
     OptionsWindow& s = state();
     releaseOptionsFonts();  // left from a window that was never destroyed
     s.controls = {};
@@ -463,7 +465,6 @@ HWND createOptionsWindow(const OptionsContext& context) {
         return w.options;  // the window stays as far as it was built
 
     loadControls();
-    initCommonControls();
     createTabs();
     showOptionsTab(0);
     UpdateWindow(w.options);

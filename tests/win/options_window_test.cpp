@@ -10,6 +10,7 @@
 
 #include "app/options_commands.h"
 #include "app/window_creation.h"
+#include "common/command_ids.h"
 #include "common/resident_fixture.h"
 #include "power/scheduler_win.h"
 
@@ -383,6 +384,22 @@ TEST_F(OptionsWindow, FailedSaveKeepsTheWindowAndTheSettings) {
     EXPECT_EQ(boxText, "Dormival Options");
     EXPECT_TRUE(IsWindow(windows().options));
     EXPECT_EQ(textOf(find("77")), "77") << "the edits are still there";
+    EXPECT_EQ(stored("action"), "-");
+}
+
+// The Options entry of the window's own tray icon brings the open window to
+// the front rather than building a second one over its controls; OK without
+// a window stores nothing.
+TEST_F(OptionsWindow, OneWindowAtATime) {
+    const HWND first = open();
+    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(find("&OK"), WM_GETFONT, 0, 0));
+    SendMessageA(first, WM_COMMAND, tray_command::kOptions, 0);
+    EXPECT_EQ(windows().options, first);
+    EXPECT_EQ(FindWindowExA(nullptr, first, kOptionsClass, nullptr), nullptr);
+    EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
+    EXPECT_TRUE(scheduler().state().suspended);
+    closeOptionsWindow();
+    SendMessageA(main, WM_COMMAND, options_command::kOk, 0);
     EXPECT_EQ(stored("action"), "-");
 }
 
