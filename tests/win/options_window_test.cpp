@@ -41,13 +41,14 @@ std::vector<HWND> descendants(HWND window) {
     return all;
 }
 
-// The message box of a failed save, read and closed from inside its loop.
+// A message box, read and answered from inside its loop.
 std::string boxText;
-void CALLBACK closeMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+int boxAnswer = IDOK;
+void CALLBACK answerMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     const HWND box = FindWindowA("#32770", nullptr);
     boxText = textOf(box);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    PostMessageA(box, WM_COMMAND, boxAnswer, 0);
 }
 
 // One expected control: class, the text of the group box it belongs to (""
@@ -379,7 +380,8 @@ TEST_F(OptionsWindow, FailedSaveKeepsTheWindowAndTheSettings) {
     RegCloseKey(parent);
     SetWindowTextA(find("120"), "77");
     boxText.clear();
-    SetTimer(nullptr, 0, 300, closeMessageBox);
+    boxAnswer = IDOK;
+    SetTimer(nullptr, 0, 300, answerMessageBox);
     confirmOptions();
     EXPECT_EQ(boxText, "Dormival Options");
     EXPECT_TRUE(IsWindow(windows().options));
@@ -401,6 +403,28 @@ TEST_F(OptionsWindow, OneWindowAtATime) {
     closeOptionsWindow();
     SendMessageA(main, WM_COMMAND, options_command::kOk, 0);
     EXPECT_EQ(stored("action"), "-");
+}
+
+// Remove asks first; only Yes removes the selected computer.
+TEST_F(OptionsWindow, RemovingAComputerAsks) {
+    open();
+    addOptionsComputer("pc1");
+    addOptionsComputer("pc2");
+    const HWND list = GetDlgItem(find("Network"), kComputerListId);
+    ASSERT_NE(list, nullptr);
+    removeSelectedOptionsComputer();  // nothing selected: no question
+    LVITEMA select{};
+    select.stateMask = LVIS_SELECTED;
+    select.state = LVIS_SELECTED;
+    SendMessageA(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&select));
+    for (const int answer : {IDNO, IDYES}) {
+        boxText.clear();
+        boxAnswer = answer;
+        SetTimer(nullptr, 0, 300, answerMessageBox);
+        removeSelectedOptionsComputer();
+        EXPECT_EQ(boxText, "Question");
+    }
+    EXPECT_EQ(optionsRecordFromControls().networkComputers, std::vector<std::string>{"pc2"});
 }
 
 TEST_F(OptionsWindow, EditsTakeNoMoreThanALoadKeeps) {
