@@ -20,9 +20,15 @@
                                    smallest visible one there): click (a
                                    button), check (prints 1 or 0), text STR,
                                    get (prints its text), select N (a combo
-                                   box's item), press (a left click at the
-                                   point), keys KEY... (digits typed; left,
+                                   box's item), press or dblclick (a left
+                                   click or double click at the point),
+                                   keys KEY... (digits typed; left,
                                    right, up, down pressed)
+   wintool mode                    prints the screen's mode: "WxH"
+   wintool modeindex W H           prints the number of the first listed
+                                   display mode of W x H at the screen's
+                                   colour depth
+   wintool setmode W H             sets the first such mode (test clean-up)
    wintool trayicon EXE SECONDS    waits until a tray icon shows the small
                                    icon of EXE; prints "shown" or "missing"
    wintool menu SECONDS [KEY...]   waits for a popup menu, prints it and
@@ -162,6 +168,39 @@ static HWND visible_popup(void) {
     return NULL;
 }
 
+static int screen_bits(void) {
+    HDC screen = GetDC(NULL);
+    int bits = GetDeviceCaps(screen, BITSPIXEL);
+    ReleaseDC(NULL, screen);
+    return bits;
+}
+
+static int mode(void) {
+    printf("%dx%d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return 0;
+}
+
+/* The first listed mode of that size at the screen's depth; -1 if none. */
+static int mode_index(int width, int height, DEVMODEA *found) {
+    DEVMODEA m;
+    DWORD i;
+    memset(&m, 0, sizeof m);
+    m.dmSize = sizeof m;
+    for (i = 0; EnumDisplaySettingsA(NULL, i, &m); ++i)
+        if ((int)m.dmPelsWidth == width && (int)m.dmPelsHeight == height &&
+            (int)m.dmBitsPerPel == screen_bits()) {
+            if (found) *found = m;
+            return (int)i;
+        }
+    return -1;
+}
+
+static int set_mode(int width, int height) {
+    DEVMODEA m;
+    if (mode_index(width, height, &m) < 0) return 1;
+    return ChangeDisplaySettingsA(&m, 0) == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+}
+
 struct point_search { POINT screen; HWND found; long area; };
 
 static BOOL CALLBACK smallest_at(HWND w, LPARAM data) {
@@ -212,6 +251,14 @@ static int at(const char *cls, int x, int y, int count, char **action) {
     if (!strcmp(action[0], "press")) {
         PostMessageA(search.found, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(local.x, local.y));
         PostMessageA(search.found, WM_LBUTTONUP, 0, MAKELPARAM(local.x, local.y));
+        return 0;
+    }
+    if (!strcmp(action[0], "dblclick")) {
+        const LPARAM at = MAKELPARAM(local.x, local.y);
+        PostMessageA(search.found, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageA(search.found, WM_LBUTTONUP, 0, at);
+        PostMessageA(search.found, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        PostMessageA(search.found, WM_LBUTTONUP, 0, at);
         return 0;
     }
     if (!strcmp(action[0], "keys")) {
@@ -383,6 +430,13 @@ int main(int argc, char **argv) {
     if (argc >= 4 && !strcmp(argv[1], "click")) return click(argv[2], atoi(argv[3]));
     if (argc >= 6 && !strcmp(argv[1], "at"))
         return at(argv[2], atoi(argv[3]), atoi(argv[4]), argc - 5, argv + 5);
+    if (argc >= 2 && !strcmp(argv[1], "mode")) return mode();
+    if (argc >= 4 && !strcmp(argv[1], "modeindex")) {
+        int index = mode_index(atoi(argv[2]), atoi(argv[3]), NULL);
+        printf("%d\n", index);
+        return index < 0;
+    }
+    if (argc >= 4 && !strcmp(argv[1], "setmode")) return set_mode(atoi(argv[2]), atoi(argv[3]));
     if (argc >= 4 && !strcmp(argv[1], "trayicon")) return tray_icon(argv[2], atoi(argv[3]));
     if (argc >= 3 && !strcmp(argv[1], "menu")) return menu(atoi(argv[2]), argc - 3, argv + 3);
     if (argc >= 3 && !strcmp(argv[1], "find")) return find(argv[2]);
@@ -391,6 +445,6 @@ int main(int argc, char **argv) {
     if (argc >= 2 && !strcmp(argv[1], "hold")) return hold();
     if (argc >= 4 && !strcmp(argv[1], "measure"))
         return measure(argv[2], argv[3], argc >= 5 ? argv[4] : NULL);
-    fprintf(stderr, "usage: wintool find|wait|close|hold|measure|post|texts|click|at|trayicon|menu ...\n");
+    fprintf(stderr, "usage: wintool find|wait|close|hold|measure|post|texts|click|at|mode|modeindex|setmode|trayicon|menu ...\n");
     return 2;
 }

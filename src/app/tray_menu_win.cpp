@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "common/program_facts.h"
+#include "display/display_window.h"
 #include "common/window_set.h"
 #include "power/power_calls.h"
 #include "systools/system_figures.h"
@@ -86,6 +87,7 @@ void destroyTrayMenus(const TrayMenuHandles& menus) {
 void showTrayMenu(HWND owner) {
     POINT cursor{};
     GetCursorPos(&cursor);
+    enumerateModes();  // the countdown goes back to the mode of this moment
     const TrayMenuHandles menus = createTrayMenus(currentTrayMenuContext(), ClockRate::Measure);
     SetForegroundWindow(windows().main);
     TrackPopupMenu(handleOf(menus, TrayMenu::Root), TPM_LEFTALIGN | TPM_LEFTBUTTON, cursor.x,

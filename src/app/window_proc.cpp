@@ -1,5 +1,6 @@
 #include "app/window_proc.h"
 
+#include "app/display_commands.h"
 #include "app/main_window.h"
 #include "app/options_commands.h"
 #include "app/tray.h"
@@ -7,6 +8,7 @@
 #include "app/tray_menu_win.h"
 #include "app/window_creation.h"
 #include "common/window_set.h"
+#include "display/display_window.h"
 #include "options/options_window.h"
 #include "power/network_shutdown_win.h"
 #include "power/power_calls.h"
@@ -29,6 +31,8 @@ LRESULT onCreate(HWND window) {
 
 // Destroying any of our windows ends the innermost message loop.
 LRESULT onDestroy(HWND window) {
+    // every way of closing the display-mode window keeps its favourites
+    if (window == windows().display) onDisplayWindowDestroyed();
     removeTrayIcon(window);
     PostQuitMessage(0);
     return 0;
@@ -72,6 +76,21 @@ LRESULT onCommand(HWND window, WPARAM id) {
         break;
     case options_command::kChooseIcon:
         chooseOptionsIcon();
+        break;
+    case tray_command::kDisplayModes:
+        openDisplayModes();
+        break;
+    case display_command::kKeep:
+        keepDisplayModes();
+        break;
+    case display_command::kUndo:
+        undoDisplayModes();
+        break;
+    case display_command::kAddFavourite:
+        addFavouriteMode();
+        break;
+    case display_command::kDeleteFavourite:
+        deleteFavouriteMode();
         break;
     default: {
         PowerEntryContext context = powerEntryContext();
@@ -138,9 +157,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_NCDESTROY:
         if (window == windows().warning) releaseWarningFonts();
         if (window == windows().options) releaseOptionsFonts();
+        if (window == windows().display) releaseDisplayFonts();
         return DefWindowProcA(window, message, wParam, lParam);
     case WM_NOTIFY:
         if (window == windows().options && onOptionsNotify(*reinterpret_cast<NMHDR*>(lParam)))
+            return 0;
+        if (window == windows().display && onDisplayNotify(*reinterpret_cast<NMHDR*>(lParam)))
             return 0;
         return DefWindowProcA(window, message, wParam, lParam);
     case WM_CLOSE:
@@ -153,6 +175,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             onSchedulerTick();
             return 0;
         }
+        if (window == windows().display && onDisplayCountdownTimer(wParam)) return 0;
         return DefWindowProcA(window, message, wParam, lParam);
     case kTrayNotifyMessage:
         return onTrayNotify(window, wParam, lParam);

@@ -16,6 +16,8 @@ struct WindowSet {
     // the options window and its tab control
     HWND options = nullptr;
     HWND optionsTabs = nullptr;
+    // the display-mode window
+    HWND display = nullptr;
 };
 
 WindowSet& windows();

@@ -13,11 +13,11 @@ bool RegistrySettingsStore::open() {
     LONG result;
     if (opening_ == Opening::CreateMissing) {
         DWORD disposition;
-        result = RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr,
+        result = RegCreateKeyExA(HKEY_CURRENT_USER, keyPath_, 0, nullptr,
                                  REG_OPTION_NON_VOLATILE, kSettingsAccess, nullptr, &key_,
                                  &disposition);
     } else {
-        result = RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key_);
+        result = RegOpenKeyExA(HKEY_CURRENT_USER, keyPath_, 0, KEY_READ, &key_);
     }
     if (result != ERROR_SUCCESS) key_ = nullptr;
     return key_ != nullptr;

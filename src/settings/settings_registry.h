@@ -9,12 +9,14 @@
 // Where the settings live, under HKEY_CURRENT_USER.
 constexpr const char* kSettingsKeyPath = "Software\\Dormival\\Options\\ShutDownOptions";
 
-// The settings key in the current user's registry. Values are REG_SZ,
-// written with their terminating zero.
+// A key of text values in the current user's registry: the settings key
+// unless another path is given. Values are REG_SZ, written with their
+// terminating zero.
 class RegistrySettingsStore final : public SettingsStore {
 public:
     enum class Opening { CreateMissing, ExistingOnly };
-    explicit RegistrySettingsStore(Opening opening) : opening_(opening) {}
+    explicit RegistrySettingsStore(Opening opening, const char* keyPath = kSettingsKeyPath)
+        : opening_(opening), keyPath_(keyPath) {}
     ~RegistrySettingsStore() override { close(); }
     RegistrySettingsStore(const RegistrySettingsStore&) = delete;
     RegistrySettingsStore& operator=(const RegistrySettingsStore&) = delete;
@@ -28,5 +30,6 @@ public:
 
 private:
     Opening opening_;
+    const char* keyPath_;
     HKEY key_ = nullptr;
 };

@@ -1,0 +1,333 @@
+#include "display/display_window.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "common/feature_window.h"
+#include "common/file_icon.h"
+#include "common/program_facts.h"
+#include "common/small_font.h"
+#include "common/text.h"
+#include "common/window_set.h"
+#include "display/display_modes.h"
+#include "display/favourites.h"
+#include "display/undo_countdown.h"
+#include "settings/current_settings.h"
+#include "settings/settings_registry.h"
+
+namespace {
+
+// The window's state while it exists, and what outlives it: the mode the
+// countdown goes back to and the countdown itself.
+struct DisplayWindow {
+    HWND modes = nullptr;
+    HWND favourites = nullptr;
+    HWND add = nullptr;
+    HWND remove = nullptr;
+    HWND countdownLabel = nullptr;
+    HFONT font = nullptr;  // deleted when the window is destroyed
+    int remembered = 0;
+    UndoCountdown countdown;
+    DisplayChangeCall change = nullptr;
+};
+
+DisplayWindow& state() {
+    static DisplayWindow window;
+    return window;
+}
+
+bool german() { return programFacts().german; }
+
+LONG changeDisplay(DEVMODEA* mode, DWORD flags) {
+    return state().change ? state().change(mode, flags) : ChangeDisplaySettingsA(mode, flags);
+}
+
+HWND createChild(DWORD exStyle, const char* cls, const char* text, DWORD style, int x, int y,
+                 int width, int height, int id) {
+    return CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
+                           windows().display, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+void setFont(HWND control) {
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(state().font), TRUE);
+}
+
+bool insertColumn(HWND list, int index, const char* title, int width) {
+    LVCOLUMNA column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = width;
+    column.pszText = const_cast<char*>(title);
+    return SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column)) != -1;
+}
+
+void appendRow(HWND list, const std::string& first, const std::string* second) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    item.pszText = const_cast<char*>(first.c_str());
+    const int row = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    if (second && row >= 0) {
+        LVITEMA sub{};
+        sub.iSubItem = 1;
+        sub.pszText = const_cast<char*>(second->c_str());
+        SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&sub));
+    }
+}
+
+std::string cellText(HWND list, int row, int column) {
+    char text[261] = "";
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof(text);
+    SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+int selectedRow(HWND list) {
+    if (!list || SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) <= 0) return -1;
+    return static_cast<int>(
+        SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+DisplayMode currentMode() {
+    const HDC screen = GetDC(nullptr);
+    const DisplayMode mode{static_cast<unsigned>(GetDeviceCaps(screen, HORZRES)),
+                           static_cast<unsigned>(GetDeviceCaps(screen, VERTRES)),
+                           static_cast<unsigned>(GetDeviceCaps(screen, VREFRESH)),
+                           static_cast<unsigned>(GetDeviceCaps(screen, BITSPIXEL))};
+    ReleaseDC(nullptr, screen);
+    return mode;
+}
+
+// Tests the mode, sets it when the test allows, and returns the answer.
+LONG testAndSet(int modeNumber) {
+    DEVMODEA mode{};
+    mode.dmSize = sizeof(mode);
+    EnumDisplaySettingsA(nullptr, static_cast<DWORD>(modeNumber), &mode);
+    const LONG result = changeDisplay(&mode, CDS_TEST);
+    if (setsModeAfterTest(result)) changeDisplay(&mode, CDS_UPDATEREGISTRY);
+    return result;
+}
+
+void loadFavourites() {
+    RegistrySettingsStore store(RegistrySettingsStore::Opening::CreateMissing, kFavouritesKeyPath);
+    if (!store.open()) return;
+    for (const std::string& name : store.valueNames())
+        if (const auto text = store.readText(name, SettingsStore::kAnyLength))
+            appendRow(state().favourites, name, &*text);
+    store.close();
+}
+
+void closeAfterCountdown() {
+    KillTimer(windows().display, kDisplayTimerId);
+    state().countdown.stop();
+    if (IsWindow(windows().display)) DestroyWindow(windows().display);
+}
+
+void startCountdownView(int length) {
+    DisplayWindow& s = state();
+    const bool de = german();
+    ShowWindow(s.modes, SW_HIDE);
+    ShowWindow(s.favourites, SW_HIDE);
+    setFont(createChild(WS_EX_CLIENTEDGE, "button", bilingual(de, "&Zurücksetzen", "&Undo"), 0, 170,
+                        140, 100, 25, display_command::kUndo));
+    setFont(createChild(WS_EX_CLIENTEDGE, "button", bilingual(de, "&Übernehmen", "&OK"), 0, 280, 140,
+                        100, 25, display_command::kKeep));
+    s.countdown.start(length);
+    SetTimer(windows().display, kDisplayTimerId, 1000, nullptr);
+    const DWORD label = SS_CENTERIMAGE;
+    const char* question =
+        bilingual(de, "Möchten Sie diese Einstellungen behalten ? ", "Do you want to keep these settings");
+    setFont(createChild(0, "static",
+                        bilingual(de, "Sie haben die Bildschirmeinstellungen neu konfiguriert ",
+                                  "You resized your Monitor Settings"),
+                        label, 20, 40, 300, 13, 1));
+    setFont(createChild(0, "static", question, label, 20, 54, 300, 13, 1));
+    s.countdownLabel = createChild(0, "static", question, label, 20, 80, 300, 13, 1);
+    setFont(s.countdownLabel);
+    RECT desktop{};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    SetWindowPos(windows().display, HWND_TOPMOST, (desktop.right - 160) / 2,
+                 (desktop.bottom - 140) / 2, 400, 200, SWP_SHOWWINDOW | SWP_FRAMECHANGED);
+}
+
+}  // namespace
+
+void setDisplayChangeCall(DisplayChangeCall call) { state().change = call; }
+
+HWND createDisplayWindow() {
+    DisplayWindow& s = state();
+    releaseDisplayFonts();  // left from a window that was never destroyed
+    s.countdown.stop();
+    const bool de = german();
+
+    InitCommonControls();  // the list view's class
+
+    const std::string iconFile =
+        iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory);
+    WNDCLASSEXA wc{};
+    wc.style = CS_HREDRAW;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.hIcon = smallFileIcon(iconFile);
+    wc.lpszClassName = kDisplayClass;
+    // the class keeps the icon of its first registration
+    if (!registerFeatureClass(wc)) DestroyIcon(wc.hIcon);
+
+    RECT desktop{};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    WindowSet& w = windows();
+    w.display = CreateWindowExA(0, kDisplayClass,
+                                bilingual(de, "Bildschirmauflösung ändern", "Change ScreenSettings"),
+                                WS_DLGFRAME | WS_SYSMENU, (desktop.right - 230) / 2,
+                                (desktop.bottom - 340) / 2, 230, 340, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!w.display) return nullptr;
+    s.font = createSmallFont();
+    s.countdownLabel = nullptr;
+    ShowWindow(w.display, SW_SHOWNORMAL);
+
+    const DWORD listStyle =
+        LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS | WS_BORDER;
+    s.modes = createChild(0, "SysListView32", "", listStyle, 0, 0, 220, 190, kModeListId);
+    if (!insertColumn(s.modes, 0, bilingual(de, "Auflösung", "Resolution"), 200)) return w.display;
+    s.favourites = createChild(0, "SysListView32", "", listStyle, 0, 194, 220, 90, kFavouriteListId);
+    if (!insertColumn(s.favourites, 0, "#", 30) ||
+        !insertColumn(s.favourites, 1, bilingual(de, "Favoriten", "Favorits"), 180))
+        return w.display;
+    enumerateModes();
+    s.add = createChild(WS_EX_CLIENTEDGE, "button", "&Add", 0, 5, 285, 100, 25,
+                        display_command::kAddFavourite);
+    s.remove = createChild(WS_EX_CLIENTEDGE, "button", "&Delete", 0, 110, 285, 100, 25,
+                           display_command::kDeleteFavourite);
+    setFont(s.add);
+    setFont(s.remove);
+    loadFavourites();
+    return w.display;
+}
+
+void enumerateModes() {
+    DisplayWindow& s = state();
+    const bool listed = IsWindow(windows().display) && s.modes && IsWindow(s.modes);
+    if (listed) SendMessageA(s.modes, LVM_DELETEALLITEMS, 0, 0);
+    std::vector<DisplayMode> modes;
+    DEVMODEA mode{};
+    mode.dmSize = sizeof(mode);
+    for (DWORD i = 0; EnumDisplaySettingsA(nullptr, i, &mode); ++i) {
+        modes.push_back({mode.dmPelsWidth, mode.dmPelsHeight, mode.dmDisplayFrequency,
+                         mode.dmBitsPerPel});
+        if (listed) appendRow(s.modes, modeText(modes.back()), nullptr);
+    }
+    s.remembered = rememberedMode(modes, currentMode(), s.remembered);
+    if (!listed) return;
+    LVITEMA select{};
+    select.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    select.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(s.modes, LVM_SETITEMSTATE, s.remembered, reinterpret_cast<LPARAM>(&select));
+}
+
+int rememberedDisplayMode() { return state().remembered; }
+
+void applyDisplayMode(int modeNumber) {
+    const LONG result = testAndSet(modeNumber);
+    if (const auto message = applyModeMessage(result, german()))
+        MessageBoxA(windows().main, message->c_str(), "", MB_OK);
+}
+
+void restoreDisplayMode() {
+    const LONG result = testAndSet(state().remembered);
+    if (const auto message = restoreModeMessage(result, german()))
+        MessageBoxA(windows().main, message->c_str(), "Information", MB_ICONINFORMATION);
+}
+
+void onDisplayDoubleClick(int listId) {
+    DisplayWindow& s = state();
+    if (s.countdown.active()) return;
+    const HWND list = listId == kModeListId ? s.modes : s.favourites;
+    const int row = selectedRow(list);
+    if (row < 0) return;
+    // a favourite names its mode by the number in its first column
+    const int modeNumber =
+        listId == kModeListId ? row : static_cast<int>(std::strtol(cellText(list, row, 0).c_str(), nullptr, 10));
+    applyDisplayMode(modeNumber);
+    const int length = UndoCountdown::lengthFor(currentSettings().checkscreen);
+    if (length == 0) {
+        closeAfterCountdown();  // kept without asking
+        return;
+    }
+    startCountdownView(length);
+}
+
+bool onDisplayTimer() {
+    DisplayWindow& s = state();
+    const UndoCountdown::Tick tick = s.countdown.tick();
+    if (!tick.restore) {
+        SetWindowTextA(s.countdownLabel, undoCountdownText(tick.secondsLeft, german()).c_str());
+        return false;
+    }
+    KillTimer(windows().display, kDisplayTimerId);
+    restoreDisplayMode();
+    closeAfterCountdown();
+    return true;
+}
+
+bool displayCountdownActive() { return state().countdown.active(); }
+
+void keepDisplayMode() { closeAfterCountdown(); }
+
+void undoDisplayMode() {
+    KillTimer(windows().display, kDisplayTimerId);
+    restoreDisplayMode();
+    closeAfterCountdown();
+}
+
+void addFavouriteMode() {
+    DisplayWindow& s = state();
+    const int row = selectedRow(s.modes);
+    if (row < 0) return;
+    const std::string text = cellText(s.modes, row, 0);
+    appendRow(s.favourites, std::to_string(row), &text);
+}
+
+void deleteFavouriteMode() {
+    const int row = selectedRow(state().favourites);
+    if (row >= 0) SendMessageA(state().favourites, LVM_DELETEITEM, row, 0);
+}
+
+namespace {
+
+void saveFavouriteModes() {
+    const HWND list = state().favourites;
+    if (!list || !IsWindow(list)) return;
+    std::vector<FavouriteMode> favourites;
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row)
+        favourites.push_back({cellText(list, row, 0), cellText(list, row, 1)});
+    if (favourites.empty()) {
+        RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);  // no favourites, no key
+        return;
+    }
+    // written first, stale values removed only then: a failed write keeps
+    // the favourites stored before
+    RegistrySettingsStore store(RegistrySettingsStore::Opening::CreateMissing, kFavouritesKeyPath);
+    if (!store.open()) return;
+    replaceStoredValues(store, favouritesToStore(favourites));
+    store.close();
+}
+
+}  // namespace
+
+void onDisplayWindowDestroyed() {
+    saveFavouriteModes();
+    state().countdown.stop();
+}
+
+void releaseDisplayFonts() {
+    if (state().font) DeleteObject(state().font);
+    state().font = nullptr;
+}

@@ -1,0 +1,272 @@
+#include "display/display_window.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/display_commands.h"
+#include "common/command_ids.h"
+#include "common/resident_fixture.h"
+
+namespace {
+
+std::string textOf(HWND window) {
+    char text[256] = "";
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+// The display-change call the tests install: it answers the test with a
+// chosen result and records each call.
+LONG testAnswer = DISP_CHANGE_SUCCESSFUL;
+std::vector<std::string> changes;
+LONG WINAPI fakeChange(DEVMODEA* mode, DWORD flags) {
+    changes.push_back(std::to_string(mode->dmPelsWidth) + (flags == CDS_TEST ? " test" : " set"));
+    return flags == CDS_TEST ? testAnswer : DISP_CHANGE_SUCCESSFUL;
+}
+
+// A message box, read and closed from inside its loop.
+std::string boxText, boxCaption;
+void CALLBACK closeMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    const HWND box = FindWindowA("#32770", nullptr);
+    boxCaption = textOf(box);
+    char text[256] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));  // the box's static text
+    boxText = text;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+class DisplayWindow : public ResidentProgramTest {
+protected:
+    void SetUp() override {
+        ResidentProgramTest::SetUp();
+        RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);
+        setDisplayChangeCall(fakeChange);
+        changes.clear();
+        testAnswer = DISP_CHANGE_SUCCESSFUL;
+    }
+    void TearDown() override {
+        if (IsWindow(windows().display)) DestroyWindow(windows().display);
+        setDisplayChangeCall(nullptr);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);
+        ResidentProgramTest::TearDown();
+    }
+    static HWND list(int id) { return GetDlgItem(windows().display, id); }
+    static int rows(int id) {
+        return static_cast<int>(SendMessageA(list(id), LVM_GETITEMCOUNT, 0, 0));
+    }
+    static void select(int id, int row) {
+        LVITEMA item{};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(list(id), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+    }
+    static void doubleClick(int id) {
+        NMHDR click{list(id), static_cast<UINT_PTR>(id), static_cast<UINT>(NM_DBLCLK)};
+        SendMessageA(windows().display, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&click));
+    }
+    static std::string cell(int row, int column) {
+        char text[261] = "";
+        LVITEMA item{};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = sizeof(text);
+        SendMessageA(list(kFavouriteListId), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+    // name=text of the stored favourites in the registry's order; "no key"
+    static std::string storedFavourites() {
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, kFavouritesKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return "no key";
+        std::string all;
+        char name[64], data[300];
+        for (DWORD i = 0;; ++i) {
+            DWORD nameSize = sizeof(name), dataSize = sizeof(data), type = 0;
+            if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type,
+                              reinterpret_cast<BYTE*>(data), &dataSize) != ERROR_SUCCESS)
+                break;
+            all += std::string(all.empty() ? "" : " ") + name + "=" +
+                   (type == REG_SZ ? data : "(not text)");
+        }
+        RegCloseKey(key);
+        return all;
+    }
+};
+
+TEST_F(DisplayWindow, WindowAndControls) {
+    const HWND w = createDisplayWindow();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(textOf(w), "Change ScreenSettings");
+    RECT r, desktop;
+    GetWindowRect(w, &r);
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    EXPECT_EQ(r.right - r.left, 230);
+    EXPECT_EQ(r.bottom - r.top, 340);
+    EXPECT_EQ(r.left, (desktop.right - 230) / 2);
+    struct Child {
+        int id;
+        int x, y, width, height;
+        const char* text;
+    };
+    for (const Child& c : {Child{kModeListId, 0, 0, 220, 190, ""},
+                           Child{kFavouriteListId, 0, 194, 220, 90, ""},
+                           Child{115, 5, 285, 100, 25, "&Add"}, Child{116, 110, 285, 100, 25, "&Delete"}}) {
+        const HWND child = GetDlgItem(w, c.id);
+        ASSERT_NE(child, nullptr) << c.id;
+        RECT place;
+        GetWindowRect(child, &place);
+        MapWindowPoints(HWND_DESKTOP, w, reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_EQ(place.left, c.x) << c.id;
+        EXPECT_EQ(place.top, c.y) << c.id;
+        EXPECT_EQ(place.right - place.left, c.width) << c.id;
+        EXPECT_EQ(place.bottom - place.top, c.height) << c.id;
+        EXPECT_EQ(textOf(child), c.text);
+    }
+    // one row per mode, the current one selected
+    DEVMODEA mode{};
+    mode.dmSize = sizeof(mode);
+    int modes = 0;
+    while (EnumDisplaySettingsA(nullptr, modes, &mode)) ++modes;
+    EXPECT_EQ(rows(kModeListId), modes);
+    EXPECT_EQ(SendMessageA(list(kModeListId), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED),
+              rememberedDisplayMode());
+}
+
+// Both tables of messages, through a display-change call the test answers.
+TEST_F(DisplayWindow, MessagesOfTheTestAndTheSetting) {
+    struct Case {
+        LONG answer;
+        std::function<void()> run;
+        const char* text;
+        const char* caption;
+        const char* calls;
+    };
+    const Case cases[] = {
+        {DISP_CHANGE_BADMODE, [] { applyDisplayMode(0); }, "grahic mode isn't supported", "", "test"},
+        {DISP_CHANGE_RESTART, [] { applyDisplayMode(0); }, "restart your system", "", "test set"},
+        {DISP_CHANGE_RESTART, [] { restoreDisplayMode(); }, "Restart Computer now?", "Information",
+         "test set"},
+        {DISP_CHANGE_BADFLAGS, [] { restoreDisplayMode(); }, "Bad Parameter", "Information", "test"},
+    };
+    for (const Case& c : cases) {
+        testAnswer = c.answer;
+        changes.clear();
+        boxText = boxCaption = "-";
+        SetTimer(nullptr, 0, 200, closeMessageBox);
+        c.run();
+        EXPECT_EQ(boxText, c.text);
+        EXPECT_EQ(boxCaption, c.caption) << c.text;
+        std::string calls;
+        for (const std::string& change : changes) calls += (calls.empty() ? "" : " ") + change.substr(change.find(' ') + 1);
+        EXPECT_EQ(calls, c.calls) << c.text;
+    }
+}
+
+TEST_F(DisplayWindow, FavouritesLoadAddAndDelete) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath, &key), ERROR_SUCCESS);
+    RegSetValueExA(key, "1", 0, REG_SZ, reinterpret_cast<const BYTE*>("one"), 4);
+    const DWORD number = 7;
+    RegSetValueExA(key, "7", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof(number));
+    RegCloseKey(key);
+    createDisplayWindow();
+    ASSERT_EQ(rows(kFavouriteListId), 1) << "only texts are favourites";
+    EXPECT_EQ(cell(0, 0) + " " + cell(0, 1), "1 one");
+
+    select(kModeListId, 2);
+    addFavouriteMode();
+    addFavouriteMode();
+    ASSERT_EQ(rows(kFavouriteListId), 3);
+    EXPECT_EQ(cell(2, 0), "2");
+    EXPECT_EQ(cell(2, 1).find(" x "), 3u) << cell(2, 1);
+    deleteFavouriteMode();  // nothing selected
+    EXPECT_EQ(rows(kFavouriteListId), 3);
+    select(kFavouriteListId, 0);
+    deleteFavouriteMode();
+    EXPECT_EQ(rows(kFavouriteListId), 2);
+    SendMessageA(windows().display, WM_CLOSE, 0, 0);
+    EXPECT_EQ(storedFavourites().substr(0, 2), "2=") << "two rows of mode 2 become one value";
+    EXPECT_EQ(storedFavourites().find("7="), std::string::npos) << "the number value is gone";
+}
+
+// However the window ends, the favourites added in it are kept.
+TEST_F(DisplayWindow, FavouritesSurviveEveryWayOfClosing) {
+    const std::pair<const char*, std::function<void()>> endings[] = {
+        {"close box", [] { SendMessageA(windows().display, WM_CLOSE, 0, 0); }},
+        {"keep", [] { SendMessageA(windows().display, WM_COMMAND, display_command::kKeep, 0); }},
+        {"undo", [] { SendMessageA(windows().display, WM_COMMAND, display_command::kUndo, 0); }},
+        {"countdown's end", [] {
+             for (int tick = 0; tick <= 10 && IsWindow(windows().display); ++tick)
+                 SendMessageA(windows().display, WM_TIMER, kDisplayTimerId, 0);
+         }},
+        {"its icon's terminate entry",
+         [] { SendMessageA(windows().display, WM_COMMAND, tray_command::kTerminate, 0); }},
+    };
+    for (const auto& [ending, end] : endings) {
+        RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);
+        createDisplayWindow();
+        select(kModeListId, 1);
+        addFavouriteMode();
+        if (std::string(ending) != "close box" && std::string(ending) != "its icon's terminate entry") {
+            select(kModeListId, 0);
+            doubleClick(kModeListId);
+            ASSERT_TRUE(displayCountdownActive()) << ending;
+        }
+        end();
+        EXPECT_FALSE(IsWindow(windows().display)) << ending;
+        EXPECT_EQ(storedFavourites().substr(0, 2), "1=") << ending;
+    }
+}
+
+// The change from a favourite uses the number in its first column; the
+// countdown runs the checkscreen seconds and then sets the old mode again.
+TEST_F(DisplayWindow, DoubleClickChangesAndTheCountdownRestores) {
+    doubleClick(kFavouriteListId);  // no window, no favourites: nothing
+    createDisplayWindow();
+    doubleClick(kFavouriteListId);
+    EXPECT_TRUE(changes.empty()) << "an empty list changes nothing";
+    store("checkscreen", "3");
+    loadSettings();
+    addFavouriteMode();  // the remembered mode is selected
+    select(kFavouriteListId, 0);
+    doubleClick(kFavouriteListId);
+    ASSERT_TRUE(displayCountdownActive());
+    EXPECT_EQ(changes.size(), 2u);
+    EXPECT_FALSE(IsWindowVisible(list(kModeListId)));
+    EXPECT_EQ(GetWindowLongA(windows().display, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+    const HWND countdown = [] {
+        HWND last = nullptr;
+        for (HWND c = GetWindow(windows().display, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+            if (GetDlgCtrlID(c) == 1) last = c;
+        return last;
+    }();
+    std::vector<std::string> labels;
+    for (int tick = 0; tick < 3; ++tick) {
+        SendMessageA(windows().display, WM_TIMER, kDisplayTimerId, 0);
+        labels.push_back(textOf(countdown));
+    }
+    EXPECT_EQ(labels, (std::vector<std::string>{"Undo in 2 Seconds", "Undo in 1 Seconds",
+                                                "Undo in 0 Seconds"}));
+    changes.clear();
+    SendMessageA(windows().display, WM_TIMER, kDisplayTimerId, 0);
+    EXPECT_EQ(changes.size(), 2u) << "the old mode set again";
+    EXPECT_FALSE(IsWindow(windows().display));
+
+    // checkscreen "0": the new mode is kept without asking
+    store("checkscreen", "0");
+    loadSettings();
+    createDisplayWindow();
+    changes.clear();
+    select(kModeListId, 0);
+    doubleClick(kModeListId);
+    EXPECT_EQ(changes.size(), 2u);
+    EXPECT_FALSE(IsWindow(windows().display));
+    EXPECT_FALSE(displayCountdownActive());
+}
+
+}  // namespace
