@@ -31,7 +31,7 @@ measure() {
     wine "$DORMIVAL_WINTOOL" measure "$2" "$1" >"$build/bench-out.txt" &
     sleep 1.5
     # private (anonymous resident) memory of the idle program, from the host
-    pid=$(pgrep -f "^[^ ]*$name" | head -1)
+    pid=$(pgrep -n -f "^[^ ]*$name")  # the newest: an earlier run may still be ending
     kb+=("$(grep -a "^RssAnon:" "/proc/$pid/status" 2>/dev/null | tr -dc "0-9")")
     wait
     ms+=("$(tr -d '\r' <"$build/bench-out.txt" | sed -n 's/^startup_ms=//p')")
