@@ -176,10 +176,6 @@ constexpr const char* kClickActions[][2] = {
     {"Netzwerk herunterfahren", "Shutdown network "}, {"Reboot Netzwerk", "Reboot network "},
     {"Keine Aktion", "Do nothing"}};
 
-// An edit never takes more than a load keeps: a longer value would be
-// stored by OK and dropped by the next start.
-static_assert(kMaxSettingLength == 249);
-
 // The window's state, for as long as it is open.
 struct OptionsWindow {
     std::array<HWND, kControlCount> controls{};
@@ -242,6 +238,8 @@ HWND createControl(const ControlSpec& spec) {
         spec.x, spec.y, spec.width, spec.height, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleA(nullptr), nullptr);
     state().controls[spec.control] = window;
+    // an edit never takes more than a load keeps: a longer value would be
+    // stored by OK and dropped by the next start
     if (spec.kind == Kind::Edit) SendMessageA(window, EM_LIMITTEXT, kMaxSettingLength, 0);
     // the pickers and the list keep their own font
     if (spec.kind != Kind::TimePicker && spec.kind != Kind::DatePicker && spec.kind != Kind::List)
