@@ -2,11 +2,12 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
 #include <vector>
 
+#include "common/decimal.h"
 #include "common/feature_window.h"
 #include "common/file_icon.h"
+#include "common/list_view.h"
 #include "common/program_facts.h"
 #include "common/small_font.h"
 #include "common/text.h"
@@ -55,45 +56,6 @@ void setFont(HWND control) {
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(state().font), TRUE);
 }
 
-bool insertColumn(HWND list, int index, const char* title, int width) {
-    LVCOLUMNA column{};
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-    column.fmt = LVCFMT_LEFT;
-    column.cx = width;
-    column.pszText = const_cast<char*>(title);
-    return SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column)) != -1;
-}
-
-void appendRow(HWND list, const std::string& first, const std::string* second) {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    item.pszText = const_cast<char*>(first.c_str());
-    const int row = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    if (second && row >= 0) {
-        LVITEMA sub{};
-        sub.iSubItem = 1;
-        sub.pszText = const_cast<char*>(second->c_str());
-        SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&sub));
-    }
-}
-
-std::string cellText(HWND list, int row, int column) {
-    char text[261] = "";
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof(text);
-    SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    return text;
-}
-
-int selectedRow(HWND list) {
-    if (!list || SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) <= 0) return -1;
-    return static_cast<int>(
-        SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-}
-
 DisplayMode currentMode() {
     const HDC screen = GetDC(nullptr);
     const DisplayMode mode{static_cast<unsigned>(GetDeviceCaps(screen, HORZRES)),
@@ -119,7 +81,7 @@ void loadFavourites() {
     if (!store.open()) return;
     for (const std::string& name : store.valueNames())
         if (const auto text = store.readText(name, SettingsStore::kAnyLength))
-            appendRow(state().favourites, name, &*text);
+            setListCell(state().favourites, appendListRow(state().favourites, name), 1, *text);
     store.close();
 }
 
@@ -195,10 +157,10 @@ HWND createDisplayWindow() {
     const DWORD listStyle =
         LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS | WS_BORDER;
     s.modes = createChild(0, "SysListView32", "", listStyle, 0, 0, 220, 190, kModeListId);
-    if (!insertColumn(s.modes, 0, bilingual(de, "Auflösung", "Resolution"), 200)) return w.display;
+    if (!insertListColumn(s.modes, 0, bilingual(de, "Auflösung", "Resolution"), 200)) return w.display;
     s.favourites = createChild(0, "SysListView32", "", listStyle, 0, 194, 220, 90, kFavouriteListId);
-    if (!insertColumn(s.favourites, 0, "#", 30) ||
-        !insertColumn(s.favourites, 1, bilingual(de, "Favoriten", "Favorits"), 180))
+    if (!insertListColumn(s.favourites, 0, "#", 30) ||
+        !insertListColumn(s.favourites, 1, bilingual(de, "Favoriten", "Favorits"), 180))
         return w.display;
     enumerateModes();
     s.add = createChild(WS_EX_CLIENTEDGE, "button", "&Add", 0, 5, 285, 100, 25,
@@ -221,7 +183,7 @@ void enumerateModes() {
     for (DWORD i = 0; EnumDisplaySettingsA(nullptr, i, &mode); ++i) {
         modes.push_back({mode.dmPelsWidth, mode.dmPelsHeight, mode.dmDisplayFrequency,
                          mode.dmBitsPerPel});
-        if (listed) appendRow(s.modes, modeText(modes.back()), nullptr);
+        if (listed) appendListRow(s.modes, modeText(modes.back()));
     }
     s.remembered = rememberedMode(modes, currentMode(), s.remembered);
     if (!listed) return;
@@ -249,11 +211,10 @@ void onDisplayDoubleClick(int listId) {
     DisplayWindow& s = state();
     if (s.countdown.active()) return;
     const HWND list = listId == kModeListId ? s.modes : s.favourites;
-    const int row = selectedRow(list);
+    const int row = selectedListRow(list);
     if (row < 0) return;
     // a favourite names its mode by the number in its first column
-    const int modeNumber =
-        listId == kModeListId ? row : static_cast<int>(std::strtol(cellText(list, row, 0).c_str(), nullptr, 10));
+    const int modeNumber = listId == kModeListId ? row : settingAsInt(listCellText(list, row, 0));
     applyDisplayMode(modeNumber);
     const int length = UndoCountdown::lengthFor(currentSettings().checkscreen);
     if (length == 0) {
@@ -288,14 +249,14 @@ void undoDisplayMode() {
 
 void addFavouriteMode() {
     DisplayWindow& s = state();
-    const int row = selectedRow(s.modes);
+    const int row = selectedListRow(s.modes);
     if (row < 0) return;
-    const std::string text = cellText(s.modes, row, 0);
-    appendRow(s.favourites, std::to_string(row), &text);
+    setListCell(s.favourites, appendListRow(s.favourites, std::to_string(row)), 1,
+                listCellText(s.modes, row, 0));
 }
 
 void deleteFavouriteMode() {
-    const int row = selectedRow(state().favourites);
+    const int row = selectedListRow(state().favourites);
     if (row >= 0) SendMessageA(state().favourites, LVM_DELETEITEM, row, 0);
 }
 
@@ -305,9 +266,8 @@ void saveFavouriteModes() {
     const HWND list = state().favourites;
     if (!list || !IsWindow(list)) return;
     std::vector<FavouriteMode> favourites;
-    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row)
-        favourites.push_back({cellText(list, row, 0), cellText(list, row, 1)});
+    for (int row = 0; row < listRowCount(list); ++row)
+        favourites.push_back({listCellText(list, row, 0), listCellText(list, row, 1)});
     if (favourites.empty()) {
         RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);  // no favourites, no key
         return;

@@ -9,6 +9,7 @@
 #include "common/entry_point.h"
 #include "common/feature_window.h"
 #include "common/file_icon.h"
+#include "common/list_view.h"
 #include "common/program_facts.h"
 #include "common/small_font.h"
 #include "common/text.h"
@@ -304,28 +305,10 @@ std::string pickerTime(Control c) {
     return t ? pickerTimeText({t->wHour, t->wMinute, t->wSecond}) : "";
 }
 
-void appendComputer(const std::string& name) {
-    const HWND list = control(ComputerList);
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    item.pszText = const_cast<char*>(name.c_str());
-    SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-}
-
 std::vector<std::string> computers() {
     const HWND list = control(ComputerList);
     std::vector<std::string> names;
-    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char name[MAX_PATH] = "";
-        LVITEMA item{};
-        item.iSubItem = 0;
-        item.pszText = name;
-        item.cchTextMax = sizeof(name);
-        SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&item));
-        names.push_back(name);
-    }
+    for (int row = 0; row < listRowCount(list); ++row) names.push_back(listCellText(list, row, 0));
     return names;
 }
 
@@ -333,7 +316,7 @@ std::vector<std::string> computers() {
 void loadControls() {
     loadSettings();
     const OptionsView v = optionsView(currentSettings());
-    for (const std::string& name : v.networkComputers) appendComputer(name);
+    for (const std::string& name : v.networkComputers) appendListRow(control(ComputerList), name);
     check(DoubleClick, v.doubleClick);
     SetWindowTextA(control(DisplaySeconds), v.networkWarningSecondsText.c_str());
     check(ForceNet, v.forceNetShutdown);
@@ -407,13 +390,12 @@ HWND createOptionsWindow(const OptionsContext& context) {
     wc.style = CS_HREDRAW;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.hIcon = smallFileIcon(iconFile);
-    wc.hIconSm = smallFileIcon(iconFile);
+    wc.hIcon = smallFileIcon(iconFile);  // the same small picture, large and small
+    wc.hIconSm = wc.hIcon;
     wc.lpszClassName = kOptionsClass;
     // the class keeps the icons of its first registration
     if (!registerFeatureClass(wc)) {
         DestroyIcon(wc.hIcon);
-        DestroyIcon(wc.hIconSm);
     }
 
     RECT desktop{};
@@ -453,13 +435,8 @@ HWND createOptionsWindow(const OptionsContext& context) {
         if (control(c)) check(c, true);  // the defaults, until the settings are loaded
 
     createControls(NetworkGroup, RemoveComputer);
-    LVCOLUMNA column{};
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-    column.fmt = LVCFMT_LEFT;
-    column.cx = 200;
-    column.pszText = const_cast<char*>(bilingual(de, "Netzwerkcomputer", "Network PC"));
-    if (SendMessageA(control(ComputerList), LVM_INSERTCOLUMNA, 0,
-                     reinterpret_cast<LPARAM>(&column)) == -1)
+    if (!insertListColumn(control(ComputerList), 0, bilingual(de, "Netzwerkcomputer", "Network PC"),
+                          200))
         return w.options;  // the window stays as far as it was built
 
     loadControls();
@@ -543,16 +520,14 @@ void openCommandLineHelp() {
 
 void addOptionsComputer(const std::string& name) {
     if (name.empty() || !control(ComputerList)) return;
-    appendComputer(name);
+    appendListRow(control(ComputerList), name);
     InvalidateRect(control(ComputerList), nullptr, TRUE);
     UpdateWindow(control(ComputerList));
 }
 
 void removeSelectedOptionsComputer() {
     const HWND list = control(ComputerList);
-    if (!list) return;
-    const int selected =
-        static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    const int selected = selectedListRow(list);
     if (selected < 0) return;
     const bool de = german();
     if (MessageBoxA(windows().options,
