@@ -61,6 +61,39 @@ std::vector<StoredValue> valuesToSave(const OptionsRecord& c, bool hibernationAv
     return values;
 }
 
+namespace {
+
+// Lower case in code page 1252: ASCII, and the accented capitals 0xC0 to
+// 0xDE but the multiplication sign.
+unsigned char lowerCase(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
+        return static_cast<unsigned char>(u + 0x20);
+    return u;
+}
+
+}  // namespace
+
+bool sameValueName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](char x, char y) { return lowerCase(x) == lowerCase(y); });
+}
+
+std::vector<StoredValue> uniqueStoredValues(const std::vector<StoredValue>& values) {
+    std::vector<StoredValue> unique;
+    for (const StoredValue& value : values) {
+        const auto same = std::find_if(unique.begin(), unique.end(), [&](const StoredValue& u) {
+            return sameValueName(u.name, value.name);
+        });
+        if (same == unique.end())
+            unique.push_back(value);
+        else
+            same->text = value.text;
+    }
+    return unique;
+}
+
 bool replaceStoredValues(SettingsStore& store, const std::vector<StoredValue>& values) {
     std::vector<std::optional<std::string>> previous;
     // whatever was there, hand-edited lengths included, is what a failure restores
@@ -79,8 +112,9 @@ bool replaceStoredValues(SettingsStore& store, const std::vector<StoredValue>& v
     }
 
     const auto written = [&](const std::string& name) {
-        return std::any_of(values.begin(), values.end(),
-                           [&](const StoredValue& value) { return value.name == name; });
+        return std::any_of(values.begin(), values.end(), [&](const StoredValue& value) {
+            return sameValueName(value.name, name);
+        });
     };
     for (const std::string& name : store.valueNames())
         if (!written(name)) store.deleteValue(name);

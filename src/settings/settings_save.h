@@ -48,7 +48,16 @@ std::vector<StoredValue> valuesToSave(const OptionsRecord& controls, bool hibern
 // among them are deleted only once every write succeeded; when a write
 // fails, the values already written get their previous text back (or go,
 // when they were new), so a failed save leaves the previous settings.
+// Value names compare without regard to case: the registry knows
+// "C:\\A.EXE" and "c:\\a.exe" as one value.
 bool replaceStoredValues(SettingsStore& store, const std::vector<StoredValue>& values);
+
+// Whether the registry takes the two names for one value: letters of the
+// ANSI code page (1252) match their other case.
+bool sameValueName(const std::string& a, const std::string& b);
+
+// One value per name, where the first of a name stood; the later text wins.
+std::vector<StoredValue> uniqueStoredValues(const std::vector<StoredValue>& values);
 
 // The save of the options window: the schedule texts in memory follow the
 // chosen mode, then the store is replaced (see above). The autostart
