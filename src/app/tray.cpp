@@ -1,11 +1,11 @@
 #include "app/tray.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 
 #include <cstring>
 
 #include "app/tray_menu.h"
+#include "common/file_dialog.h"
 #include "common/file_icon.h"
 #include "common/program_facts.h"
 #include "common/text.h"
@@ -41,25 +41,9 @@ bool modifyTrayIcon(const std::string& iconFile) {
 }
 
 std::string replaceTrayIcon() {
-    const bool german = programFacts().german;
-    // one filter: description, pattern, and the list's closing empty string
-    static const char kFilterDe[] = "Alle Dateien *.*\0*.*\0";
-    static const char kFilterEn[] = "All files *.*\0*.*\0";
-    char file[MAX_PATH] = "";
-    OPENFILENAMEA dialog{};
-    // the layout without the Windows 2000 additions, which older systems reject
-    dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    dialog.hwndOwner = windows().main;
-    dialog.lpstrFilter = german ? kFilterDe : kFilterEn;
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = sizeof(file);
-    dialog.lpstrTitle = bilingual(german, "Programmicon austauschen", "Replace Icon ");
-    dialog.lpstrDefExt = "*.txt";
-    // the current directory is nobody's business but the user's
-    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameA(&dialog)) return "";
-    modifyTrayIcon(file);
+    const std::string file =
+        chooseAnyFile(bilingual(programFacts().german, "Programmicon austauschen", "Replace Icon "));
+    if (!file.empty()) modifyTrayIcon(file);
     return file;
 }
 
