@@ -6,6 +6,7 @@
 #include "power/power_calls.h"
 #include "power/scheduler_win.h"
 #include "settings/current_settings.h"
+#include "systools/browser_cache_win.h"
 #include "systools/windows_version_win.h"
 
 void runCommandLine(const std::string& arguments) {
@@ -27,9 +28,10 @@ int runDormival(HINSTANCE instance) {
     UpdateWindow(windows().main);
     SetLastError(0);
 
-    // Loaded twice: the browser cache is emptied between the two loads once
-    // that tool exists, and the second load is the one the schedule uses.
+    // Loaded again after the browser cache is emptied: the schedule uses
+    // the settings of that moment.
     loadSettings();
+    if (currentSettings().emptyIEFiles == "1") emptyBrowserCache();
     loadSettings();
     armScheduler();
 

@@ -1,6 +1,7 @@
 #include "app/tray_menu.h"
 
 #include "common/text.h"
+#include "systools/cd_drives.h"
 
 namespace {
 
@@ -91,6 +92,17 @@ void buildSubmenus(TrayMenuModel& model, const TrayMenuContext& c) {
     tools.command(" Anzeigeeigenschaften MS", " ScreenProperties MS", id::kDisplayProperties);
     tools.command("Rebuild_Icons", id::kRebuildIcons);
     tools.submenu("&CD-Laufwerk", "CD-Drive", TrayMenu::CdDrive);
+
+    MenuWriter cdDrive(model, TrayMenu::CdDrive, c.german);
+    unsigned next = kFirstCdDriveCommand;
+    for (const char letter : c.cdDrives) {
+        const std::string open = cdDriveEntryText(letter, true, c.german);
+        const std::string close = cdDriveEntryText(letter, false, c.german);
+        cdDrive.command(open.c_str(), next);
+        cdDrive.command(close.c_str(), next + 1);
+        cdDrive.separator();
+        next += 3;
+    }
 
     MenuWriter runtime(model, TrayMenu::Runtime, c.german);
     runtime.command(c.runtimeText.c_str(), id::kNone);

@@ -39,6 +39,7 @@ struct TrayMenuContext {
     bool hibernationAvailable = false;
     std::string runtimeText;  // the System runtime submenu's two entries
     std::string bootText;
+    std::string cdDrives;  // the letters of the CD-ROM drives
 };
 
 TrayMenuModel buildTrayMenuModel(const TrayMenuContext& context);

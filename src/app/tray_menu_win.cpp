@@ -7,6 +7,7 @@
 #include "display/display_window.h"
 #include "common/window_set.h"
 #include "power/power_calls.h"
+#include "systools/cd_drives_win.h"
 #include "systools/system_figures.h"
 #include "systools/system_figures_win.h"
 #include "systools/windows_version_win.h"
@@ -77,6 +78,7 @@ TrayMenuContext currentTrayMenuContext() {
     const DWORD ticks = GetTickCount();
     c.runtimeText = runtimeText(ticks, c.german);
     c.bootText = bootInstantText(std::time(nullptr), ticks);
+    c.cdDrives = scanCdDrives();
     return c;
 }
 

@@ -16,6 +16,8 @@
 #include "power/tray_actions.h"
 #include "power/warning_window.h"
 #include "settings/current_settings.h"
+#include "systools/cd_drives_win.h"
+#include "systools/desktop_tools.h"
 #include "systools/windows_version_win.h"
 
 namespace {
@@ -41,6 +43,8 @@ LRESULT onDestroy(HWND window) {
 // wParam as a whole: a control's notification (an edit's change, say) has a
 // code in the high word and must not pass for the command of its id.
 LRESULT onCommand(HWND window, WPARAM id) {
+    // the CD-drive submenu's ids come and go with the drives
+    if (runCdDriveCommand(static_cast<unsigned>(id))) return 0;
     switch (id) {
     case tray_command::kTerminate:
         // the window whose icon was clicked; for the main window the program ends
@@ -76,6 +80,24 @@ LRESULT onCommand(HWND window, WPARAM id) {
         break;
     case options_command::kChooseIcon:
         chooseOptionsIcon();
+        break;
+    case tray_command::kCloseAllWindows:
+        postToAllWindows(SC_CLOSE);
+        break;
+    case tray_command::kMinimiseAllWindows:
+        postToAllWindows(SC_MINIMIZE);
+        break;
+    case tray_command::kRestoreAllWindows:
+        postToAllWindows(SC_RESTORE);  // labelled maximise, but restores
+        break;
+    case tray_command::kRefreshDesktop:
+        refreshDesktop(window);
+        break;
+    case tray_command::kRebuildIcons:
+        rebuildIconCache();
+        break;
+    case tray_command::kDisplayProperties:
+        openDisplayProperties();
         break;
     case tray_command::kDisplayModes:
         openDisplayModes();

@@ -101,6 +101,25 @@ TEST(TrayMenuModel, SubmenusPerVariant) {
     EXPECT_EQ(links, kTrayMenuCount - 1);
 }
 
+TEST(TrayMenuModel, CdDriveSubmenuHasOpenCloseAndSeparatorPerDrive) {
+    struct Case {
+        const char* drives;
+        bool german;
+        Lines want;
+    } cases[] = {
+        {"", false, {}},
+        {"E", false, {"CD-Drive E:\\ Open =300", "CD-Drive E:\\ Close =301", "-"}},
+        {"DE", true,
+         {"CD-Laufwerk D:\\ Open =300", "CD-Laufwerk D:\\ Close =301", "-",
+          "CD-Laufwerk E:\\ Open =303", "CD-Laufwerk E:\\ Close =304", "-"}},
+    };
+    for (const Case& c : cases) {
+        TrayMenuContext menu = context(false, 3, c.german, false);
+        menu.cdDrives = c.drives;
+        EXPECT_EQ(lines(buildTrayMenuModel(menu), TrayMenu::CdDrive), c.want) << c.drives;
+    }
+}
+
 TEST(TrayTooltip, ByPlatformClassAndLanguage) {
     EXPECT_EQ(trayTooltip(0, false), "Dormival left run Operation, right Options");
     EXPECT_EQ(trayTooltip(0, true), "Dormival links Operation ausf\xFChren, rechts Optionen");

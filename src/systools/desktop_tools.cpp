@@ -1,0 +1,93 @@
+#include "systools/desktop_tools.h"
+
+#include <shlobj.h>
+
+#include <optional>
+#include <string>
+
+#include "common/registry_text.h"
+
+namespace {
+
+BOOL CALLBACK postSystemCommand(HWND window, LPARAM command) {
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    if ((style & WS_VISIBLE) && (style & WS_SYSMENU))
+        PostMessageA(window, WM_SYSCOMMAND, static_cast<WPARAM>(command), 0);
+    return TRUE;
+}
+
+HKEY openMetricsKey() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kWindowMetricsKeyPath, 0, KEY_READ | KEY_WRITE, &key) !=
+        ERROR_SUCCESS)
+        return nullptr;
+    return key;
+}
+
+// The icon size the user has set, or none.
+using IconSize = std::optional<std::string>;
+
+// The user's size, when it is a text or missing; a value of another kind
+// is not ours to change, and nothing is returned then.
+std::optional<IconSize> usersIconSize(HKEY key) {
+    if (RegQueryValueExA(key, kShellIconSizeValue, nullptr, nullptr, nullptr, nullptr) ==
+        ERROR_FILE_NOT_FOUND)
+        return IconSize();
+    if (auto text = readRegistryText(key, kShellIconSizeValue, 260)) return IconSize(*text);
+    return std::nullopt;
+}
+
+void setIconSize(HKEY key, const IconSize& size) {
+    if (!size) {
+        RegDeleteValueA(key, kShellIconSizeValue);
+        return;
+    }
+    RegSetValueExA(key, kShellIconSizeValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(size->c_str()),
+                   static_cast<DWORD>(size->size() + 1));
+}
+
+void announceMetrics() {
+    static char section[] = "WindowMetrics";
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS,
+                        reinterpret_cast<LPARAM>(section), SMTO_ABORTIFHUNG, 10000, &answer);
+}
+
+}  // namespace
+
+void postToAllWindows(WPARAM systemCommand) {
+    EnumWindows(postSystemCommand, static_cast<LPARAM>(systemCommand));
+}
+
+void refreshDesktop(HWND owner) {
+    ShellExecuteA(owner, "Open", "rundll.exe", "user.exe,repaintscreen", "", SW_SHOWNORMAL);
+}
+
+void openDisplayProperties() {
+    ShellExecuteA(nullptr, "Open", "rundll32.exe", "shell32,Control_RunDLL desk.cpl", "",
+                  SW_SHOWNORMAL);
+}
+
+void rebuildIconCache() {
+    char directory[MAX_PATH] = "";
+    GetWindowsDirectoryA(directory, sizeof(directory));
+    DeleteFileA((std::string(directory) + "\\ShellIconCache").c_str());
+
+    std::optional<IconSize> users;
+    if (const HKEY key = openMetricsKey()) {
+        users = usersIconSize(key);
+        // any other size makes the shell draw its icons anew
+        if (users) setIconSize(key, IconSize(*users == IconSize("0") ? "32" : "0"));
+        RegCloseKey(key);
+    }
+    SHChangeNotify(SHCNE_UPDATEIMAGE, SHCNF_FLUSH, nullptr, nullptr);
+    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSH, nullptr, nullptr);
+    announceMetrics();
+    if (users) {
+        if (const HKEY key = openMetricsKey()) {
+            setIconSize(key, *users);
+            RegCloseKey(key);
+        }
+    }
+    announceMetrics();
+}
