@@ -1,6 +1,7 @@
 #include "app/window_proc.h"
 
 #include "app/display_commands.h"
+#include "app/favourites_commands.h"
 #include "app/main_window.h"
 #include "app/options_commands.h"
 #include "app/tray.h"
@@ -9,6 +10,7 @@
 #include "app/window_creation.h"
 #include "common/window_set.h"
 #include "display/display_window.h"
+#include "favourites/favourites_window.h"
 #include "options/options_window.h"
 #include "power/network_shutdown_win.h"
 #include "power/power_calls.h"
@@ -35,6 +37,7 @@ LRESULT onCreate(HWND window) {
 LRESULT onDestroy(HWND window) {
     // every way of closing the display-mode window keeps its favourites
     if (window == windows().display) onDisplayWindowDestroyed();
+    if (window == windows().favourites) onFavouritesWindowDestroyed();
     removeTrayIcon(window);
     PostQuitMessage(0);
     return 0;
@@ -99,6 +102,18 @@ LRESULT onCommand(HWND window, WPARAM id) {
     case tray_command::kDisplayProperties:
         openDisplayProperties();
         break;
+    case tray_command::kFavourites:
+        openFavourites();
+        break;
+    case favourites_command::kAdd:
+        addFavouriteProgram();
+        break;
+    case favourites_command::kRemove:
+        removeFavouriteProgram();
+        break;
+    case favourites_command::kRun:
+        runFavouriteProgram();
+        break;
     case tray_command::kDisplayModes:
         openDisplayModes();
         break;
@@ -130,6 +145,10 @@ LRESULT onCommand(HWND window, WPARAM id) {
 bool onClose(HWND window) {
     if (window == windows().options) {
         cancelOptions();
+        return true;
+    }
+    if (window == windows().favourites) {
+        closeFavourites();
         return true;
     }
     if (window != windows().warning) return false;
@@ -180,11 +199,15 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (window == windows().warning) releaseWarningFonts();
         if (window == windows().options) releaseOptionsFonts();
         if (window == windows().display) releaseDisplayFonts();
+        if (window == windows().favourites) releaseFavouritesFonts();
         return DefWindowProcA(window, message, wParam, lParam);
     case WM_NOTIFY:
         if (window == windows().options && onOptionsNotify(*reinterpret_cast<NMHDR*>(lParam)))
             return 0;
         if (window == windows().display && onDisplayNotify(*reinterpret_cast<NMHDR*>(lParam)))
+            return 0;
+        if (window == windows().favourites &&
+            onFavouritesNotify(*reinterpret_cast<NMHDR*>(lParam)))
             return 0;
         return DefWindowProcA(window, message, wParam, lParam);
     case WM_CLOSE:

@@ -11,9 +11,10 @@ bool insertListColumn(HWND list, int index, const char* title, int width) {
     return SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column)) != -1;
 }
 
-int appendListRow(HWND list, const std::string& text) {
+int appendListRow(HWND list, const std::string& text, int image) {
     LVITEMA item{};
-    item.mask = LVIF_TEXT;
+    item.mask = image == -1 ? LVIF_TEXT : LVIF_TEXT | LVIF_IMAGE;
+    item.iImage = image;
     item.iItem = listRowCount(list);
     item.pszText = const_cast<char*>(text.c_str());
     return static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));

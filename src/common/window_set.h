@@ -18,6 +18,8 @@ struct WindowSet {
     HWND optionsTabs = nullptr;
     // the display-mode window
     HWND display = nullptr;
+    // the program favourites window
+    HWND favourites = nullptr;
 };
 
 WindowSet& windows();
