@@ -41,6 +41,9 @@ int systemIconIndex(const std::string& file) {
 
 void appendFavourite(const std::string& path) {
     appendListRow(state().list, path, systemIconIndex(path));
+    // a list-mode view takes its entries' width from here, not from the
+    // column, and works it out anew as entries come
+    SendMessageA(state().list, LVM_SETCOLUMNWIDTH, 0, 360);
     UpdateWindow(state().list);
 }
 
