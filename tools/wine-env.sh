@@ -62,13 +62,17 @@ ensure_display() {
 prefix_of() { echo "$dir/prefix-$1"; }
 
 # Registry settings every prefix shares: the functions whose calls a relay
-# trace shows.
+# trace shows (power requests, shell requests, the browser cache, device
+# requests), and drive O:, a folder that Wine presents as a CD-ROM drive.
 write_common_reg() {
   cat >"$dir/common.reg" <<'REG'
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Debug]
-"RelayInclude"="user32.ExitWindowsEx;kernel32.SetSystemPowerState;advapi32.InitiateSystemShutdownA;shell32.ShellExecuteA"
+"RelayInclude"="user32.ExitWindowsEx;kernel32.SetSystemPowerState;advapi32.InitiateSystemShutdownA;shell32.ShellExecuteA;wininet.FindFirstUrlCacheEntryA;wininet.InternetSetOptionA;kernel32.DeviceIoControl"
+
+[HKEY_LOCAL_MACHINE\Software\Wine\Drives]
+"o:"="cdrom"
 REG
 }
 
@@ -80,6 +84,8 @@ ensure_base() {
   rm -rf "$base"
   log "booting the base prefix"
   WINEPREFIX=$base wineboot --init >/dev/null 2>&1
+  mkdir -p "$base/drive_o"
+  ln -sfn ../drive_o "$base/dosdevices/o:"
   WINEPREFIX=$base wine regedit /S "$(winepath_of "$dir/common.reg")" >/dev/null 2>&1
   WINEPREFIX=$base wineserver -w
   cp "$dir/common.reg" "$base/.booted"

@@ -2,12 +2,14 @@
    them, keeps the session's desktop alive and measures a program's start.
 
    wintool find CLASS              exit 0 when a window of CLASS exists;
-                                   prints "visible" or "hidden"
+                                   prints "visible", "minimised" or "hidden"
    wintool wait CLASS SECONDS      waits until a window of CLASS exists
    wintool close CLASS SECONDS     asks every window of CLASS to close and
                                    waits until none is left
    wintool hold                    keeps a hidden window until closed, so the
                                    desktop and its tray stay up between runs
+   wintool show                    keeps a visible window with a system menu
+                                   (class DormivalTestShown) until closed
    wintool measure CLASS EXE [ARG] starts EXE, prints the milliseconds until
                                    its window of CLASS exists and its private
                                    memory, then closes it
@@ -19,6 +21,7 @@
                                    coordinates of the window of CLASS; the
                                    smallest visible one there): click (a
                                    button), check (prints 1 or 0), text STR,
+                                   rows (prints a list view's row count),
                                    get (prints its text), select N (a combo
                                    box's item), press or dblclick (a left
                                    click or double click at the point),
@@ -37,16 +40,18 @@
                                    then presses the keys (up, down, enter,
                                    esc) in it */
 #include <windows.h>
+#include <commctrl.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 static const char kHoldClass[] = "DormivalTestHold";
+static const char kShownClass[] = "DormivalTestShown";
 
 static int find(const char *cls) {
     HWND w = FindWindowA(cls, NULL);
     if (!w) return 1;
-    printf("%s\n", IsWindowVisible(w) ? "visible" : "hidden");
+    printf("%s\n", !IsWindowVisible(w) ? "hidden" : IsIconic(w) ? "minimised" : "visible");
     return 0;
 }
 
@@ -80,6 +85,26 @@ static int hold(void) {
     RegisterClassA(&wc);
     CreateWindowA(kHoldClass, kHoldClass, WS_OVERLAPPED, 0, 0, 10, 10, NULL, NULL, wc.hInstance,
                   NULL);
+    while (GetMessageA(&msg, NULL, 0, 0) > 0) DispatchMessageA(&msg);
+    return 0;
+}
+
+static LRESULT CALLBACK shown_procedure(HWND w, UINT message, WPARAM wp, LPARAM lp) {
+    if (message == WM_DESTROY) PostQuitMessage(0);
+    return DefWindowProcA(w, message, wp, lp);
+}
+
+/* A visible window with a system menu, as any program has, until closed. */
+static int show(void) {
+    WNDCLASSA wc;
+    MSG msg;
+    memset(&wc, 0, sizeof wc);
+    wc.lpfnWndProc = shown_procedure;
+    wc.hInstance = GetModuleHandleA(NULL);
+    wc.lpszClassName = kShownClass;
+    RegisterClassA(&wc);
+    CreateWindowA(kShownClass, kShownClass, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 200, 100,
+                  NULL, NULL, wc.hInstance, NULL);
     while (GetMessageA(&msg, NULL, 0, 0) > 0) DispatchMessageA(&msg);
     return 0;
 }
@@ -244,6 +269,10 @@ static int at(const char *cls, int x, int y, int count, char **action) {
         char text[512] = "";
         SendMessageA(search.found, WM_GETTEXT, sizeof text, (LPARAM)text);
         printf("%s\n", text);
+        return 0;
+    }
+    if (!strcmp(action[0], "rows")) {
+        printf("%d\n", (int)SendMessageA(search.found, LVM_GETITEMCOUNT, 0, 0));
         return 0;
     }
     if (!strcmp(action[0], "select") && count >= 2)
@@ -443,6 +472,7 @@ int main(int argc, char **argv) {
     if (argc >= 4 && !strcmp(argv[1], "wait")) return wait_for(argv[2], atoi(argv[3]));
     if (argc >= 4 && !strcmp(argv[1], "close")) return close_all(argv[2], atoi(argv[3]));
     if (argc >= 2 && !strcmp(argv[1], "hold")) return hold();
+    if (argc >= 2 && !strcmp(argv[1], "show")) return show();
     if (argc >= 4 && !strcmp(argv[1], "measure"))
         return measure(argv[2], argv[3], argc >= 5 ? argv[4] : NULL);
     fprintf(stderr, "usage: wintool find|wait|close|hold|measure|post|texts|click|at|mode|modeindex|setmode|trayicon|menu ...\n");
