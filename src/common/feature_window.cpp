@@ -1,5 +1,6 @@
 #include "common/feature_window.h"
 
+#include "common/file_icon.h"
 #include "common/window_set.h"
 
 namespace {
@@ -15,6 +16,17 @@ ATOM registerFeatureClass(WNDCLASSEXA windowClass) {
     windowClass.lpfnWndProc = featureWindowProcedure;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     return RegisterClassExA(&windowClass);
+}
+
+void registerFeatureWindowClass(const char* className, const std::string& iconFile) {
+    WNDCLASSEXA wc{};
+    wc.style = CS_HREDRAW;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.hIcon = smallFileIcon(iconFile);
+    wc.hIconSm = wc.hIcon;
+    wc.lpszClassName = className;
+    if (!registerFeatureClass(wc)) DestroyIcon(wc.hIcon);
 }
 
 void runFeatureWindow(HWND window) {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 // Every feature window (options, warning, display modes, favourites, process
 // viewers) is opened the same way: its class is registered with the one
 // window procedure, the window is created and its handle stored, and then it
@@ -15,6 +17,12 @@ void setFeatureWindowProcedure(WNDPROC procedure);
 // Registers the class with the one window procedure and this instance; a
 // class registered before is left as it is, and 0 is returned.
 ATOM registerFeatureClass(WNDCLASSEXA windowClass);
+
+// Registers the class of a feature window as most of them are: redrawn
+// when its width changes, the arrow cursor, the button face as background,
+// and the small icon of iconFile as its picture, large and small. A class
+// registered before keeps the icon of its first registration.
+void registerFeatureWindowClass(const char* className, const std::string& iconFile);
 
 // Shows the window and runs its local loop until the window is gone.
 // Destroying any window posts a quit; one that arrives while this window

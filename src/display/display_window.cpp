@@ -130,16 +130,8 @@ HWND createDisplayWindow() {
 
     InitCommonControls();  // the list view's class
 
-    const std::string iconFile =
-        iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory);
-    WNDCLASSEXA wc{};
-    wc.style = CS_HREDRAW;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.hIcon = smallFileIcon(iconFile);
-    wc.lpszClassName = kDisplayClass;
-    // the class keeps the icon of its first registration
-    if (!registerFeatureClass(wc)) DestroyIcon(wc.hIcon);
+    registerFeatureWindowClass(
+        kDisplayClass, iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory));
 
     RECT desktop{};
     GetWindowRect(GetDesktopWindow(), &desktop);

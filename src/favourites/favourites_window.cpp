@@ -89,14 +89,8 @@ HWND createFavouritesWindow() {
 
     InitCommonControls();  // the list view's class
 
-    WNDCLASSEXA wc{};
-    wc.style = CS_HREDRAW;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.hIcon = smallFileIcon(iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory));
-    wc.lpszClassName = kFavouritesClass;
-    // the class keeps the icon of its first registration
-    if (!registerFeatureClass(wc)) DestroyIcon(wc.hIcon);
+    registerFeatureWindowClass(
+        kFavouritesClass, iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory));
 
     RECT desktop{};
     GetWindowRect(GetDesktopWindow(), &desktop);

@@ -384,19 +384,8 @@ HWND createOptionsWindow(const OptionsContext& context) {
     const bool de = german();
     const Settings shownBefore = currentSettings();
 
-    const std::string iconFile =
-        iconSourceFile(shownBefore.AppIcon, programFacts().homeDirectory);
-    WNDCLASSEXA wc{};
-    wc.style = CS_HREDRAW;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.hIcon = smallFileIcon(iconFile);  // the same small picture, large and small
-    wc.hIconSm = wc.hIcon;
-    wc.lpszClassName = kOptionsClass;
-    // the class keeps the icons of its first registration
-    if (!registerFeatureClass(wc)) {
-        DestroyIcon(wc.hIcon);
-    }
+    registerFeatureWindowClass(kOptionsClass,
+                               iconSourceFile(shownBefore.AppIcon, programFacts().homeDirectory));
 
     RECT desktop{};
     GetWindowRect(GetDesktopWindow(), &desktop);
