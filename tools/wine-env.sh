@@ -134,7 +134,15 @@ ensure_prefix() {
   fi
 }
 
-pid_alive() { [ -f "$1" ] && kill -0 "$(cat "$1")" 2>/dev/null; }
+# A process that has ended but is not yet reaped (state Z) counts as gone.
+pid_alive() {
+  [ -f "$1" ] || return 1
+  local pid
+  pid=$(cat "$1")
+  kill -0 "$pid" 2>/dev/null || return 1
+  # the state follows the command name, which may hold blanks and brackets
+  [ "$(sed 's/.*) //; s/ .*//' "/proc/$pid/stat" 2>/dev/null)" != Z ]
+}
 
 # A persistent wineserver, the holder and the tray of one prefix.
 ensure_session() {
@@ -142,6 +150,13 @@ ensure_session() {
   p=$(prefix_of "$v")
   DISPLAY=$(cat "$dir/display")
   export WINEPREFIX=$p DISPLAY
+  # A holder gone means the session ended (a test's logoff or shutdown):
+  # the server outlived it but the system services did not, and without
+  # them drives lose their types. A new server boots the session anew.
+  if pid_alive "$dir/server-$v.pid" && ! pid_alive "$dir/holder-$v.pid"; then
+    WINEPREFIX=$p wineserver -k >/dev/null 2>&1 || true
+    for _ in $(seq 50); do pid_alive "$dir/server-$v.pid" || break; sleep 0.1; done
+  fi
   if ! pid_alive "$dir/server-$v.pid"; then
     WINEPREFIX=$p setsid wineserver -f -p >/dev/null 2>&1 &
     echo $! >"$dir/server-$v.pid"

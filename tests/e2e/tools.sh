@@ -110,8 +110,9 @@ if [ "$mode" = full ]; then
   raise_desktop
   wine "$DORMIVAL_WINTOOL" post Dormival 1034 1 516 >/dev/null 2>&1 </dev/null
   menu=$(wintool menu 15 esc)
-  expect "CD-drive submenu" "$(grep -E '^ +CD-Drive [A-Z]:' <<<"$menu" | sed 's/^ *//' | paste -sd'|' -)" \
-    'CD-Drive O:\ Open =300|CD-Drive O:\ Close =301'
+  cd_entries=$(grep -E '^ +CD-Drive [A-Z]:' <<<"$menu" | sed 's/^ *//' | paste -sd'|' -)
+  expect "CD-drive submenu" "$cd_entries" 'CD-Drive O:\ Open =300|CD-Drive O:\ Close =301'
+  [ -n "$cd_entries" ] || printf 'the menu as read:\n%s\n' "$menu" >&2
   post Dormival 300
   wait_for_call kernel32.DeviceIoControl
   expect "Open asks the drive to eject" \
