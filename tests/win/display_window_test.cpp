@@ -9,6 +9,7 @@
 
 #include "app/display_commands.h"
 #include "common/command_ids.h"
+#include "common/child_places.h"
 #include "common/resident_fixture.h"
 
 namespace {
@@ -108,25 +109,9 @@ TEST_F(DisplayWindow, WindowAndControls) {
     EXPECT_EQ(r.right - r.left, 230);
     EXPECT_EQ(r.bottom - r.top, 340);
     EXPECT_EQ(r.left, (desktop.right - 230) / 2);
-    struct Child {
-        int id;
-        int x, y, width, height;
-        const char* text;
-    };
-    for (const Child& c : {Child{kModeListId, 0, 0, 220, 190, ""},
-                           Child{kFavouriteListId, 0, 194, 220, 90, ""},
-                           Child{115, 5, 285, 100, 25, "&Add"}, Child{116, 110, 285, 100, 25, "&Delete"}}) {
-        const HWND child = GetDlgItem(w, c.id);
-        ASSERT_NE(child, nullptr) << c.id;
-        RECT place;
-        GetWindowRect(child, &place);
-        MapWindowPoints(HWND_DESKTOP, w, reinterpret_cast<POINT*>(&place), 2);
-        EXPECT_EQ(place.left, c.x) << c.id;
-        EXPECT_EQ(place.top, c.y) << c.id;
-        EXPECT_EQ(place.right - place.left, c.width) << c.id;
-        EXPECT_EQ(place.bottom - place.top, c.height) << c.id;
-        EXPECT_EQ(textOf(child), c.text);
-    }
+    expectChildPlaces(w, {{kModeListId, 0, 0, 220, 190, ""},
+                           {kFavouriteListId, 0, 194, 220, 90, ""},
+                           {115, 5, 285, 100, 25, "&Add"}, {116, 110, 285, 100, 25, "&Delete"}});
     // one row per mode, the current one selected
     DEVMODEA mode{};
     mode.dmSize = sizeof(mode);

@@ -11,6 +11,7 @@
 #include "app/favourites_commands.h"
 #include "common/command_ids.h"
 #include "common/file_dialog.h"
+#include "common/child_places.h"
 #include "common/resident_fixture.h"
 #include "favourites/program_favourites.h"
 
@@ -110,26 +111,10 @@ TEST_F(FavouritesWindow, WindowAndControls) {
     EXPECT_EQ(r.bottom - r.top, 310);
     EXPECT_EQ(r.left, (desktop.right - 400) / 2);
     EXPECT_EQ(r.top, (desktop.bottom - 290) / 2);
-    struct Child {
-        int id;
-        int x, y, width, height;
-        const char* text;
-    };
-    for (const Child& c : {Child{kFavouritesListId, 4, 10, 385, 220, ""},
-                           Child{120, 5, 235, 100, 25, "&Add"},
-                           Child{119, 110, 235, 100, 25, "&Remove"},
-                           Child{220, 220, 235, 100, 25, "&Run"}}) {
-        const HWND child = GetDlgItem(w, c.id);
-        ASSERT_NE(child, nullptr) << c.id;
-        RECT place;
-        GetWindowRect(child, &place);
-        MapWindowPoints(HWND_DESKTOP, w, reinterpret_cast<POINT*>(&place), 2);
-        EXPECT_EQ(place.left, c.x) << c.id;
-        EXPECT_EQ(place.top, c.y) << c.id;
-        EXPECT_EQ(place.right - place.left, c.width) << c.id;
-        EXPECT_EQ(place.bottom - place.top, c.height) << c.id;
-        EXPECT_EQ(textOf(child), c.text);
-    }
+    expectChildPlaces(w, {{kFavouritesListId, 4, 10, 385, 220, ""},
+                           {120, 5, 235, 100, 25, "&Add"},
+                           {119, 110, 235, 100, 25, "&Remove"},
+                           {220, 220, 235, 100, 25, "&Run"}});
     const LONG style = GetWindowLongA(list(), GWL_STYLE);
     EXPECT_EQ(style & LVS_TYPEMASK, LVS_LIST);
     EXPECT_TRUE(style & LVS_SHAREIMAGELISTS) << "the system's image list is not ours to destroy";
