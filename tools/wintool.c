@@ -9,7 +9,9 @@
    wintool hold                    keeps a hidden window until closed, so the
                                    desktop and its tray stay up between runs
    wintool show                    keeps a visible window with a system menu
-                                   (class DormivalTestShown) until closed
+                                   (class and title DormivalTestShown), a
+                                   hidden one it owns and a hidden untitled
+                                   one, until the first is closed
    wintool measure CLASS EXE [ARG] starts EXE, prints the milliseconds until
                                    its window of CLASS exists and its private
                                    memory, then closes it
@@ -103,8 +105,16 @@ static int show(void) {
     wc.hInstance = GetModuleHandleA(NULL);
     wc.lpszClassName = kShownClass;
     RegisterClassA(&wc);
-    CreateWindowA(kShownClass, kShownClass, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 200, 100,
-                  NULL, NULL, wc.hInstance, NULL);
+    HWND shown = CreateWindowA(kShownClass, kShownClass, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20,
+                               200, 100, NULL, NULL, wc.hInstance, NULL);
+    /* an owned window and an untitled one beside it, of a class of their own */
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpszClassName = "DormivalTestExtra";
+    RegisterClassA(&wc);
+    CreateWindowA(wc.lpszClassName, "DormivalTestOwned", WS_POPUP | WS_CAPTION, 30, 30, 100, 50,
+                  shown, NULL, wc.hInstance, NULL);
+    CreateWindowA(wc.lpszClassName, "", WS_OVERLAPPED, 40, 40, 100, 50, NULL, NULL, wc.hInstance,
+                  NULL);
     while (GetMessageA(&msg, NULL, 0, 0) > 0) DispatchMessageA(&msg);
     return 0;
 }

@@ -1,0 +1,162 @@
+#include "process_viewer/process_records_win.h"
+
+#include <windows.h>
+#include <psapi.h>
+#include <tlhelp32.h>
+
+#include <cstdio>
+
+#include "common/entry_point.h"
+#include "common/system_error_text.h"
+
+namespace {
+
+struct Toolhelp {
+    decltype(&CreateToolhelp32Snapshot) snapshot =
+        entryPoint<decltype(&CreateToolhelp32Snapshot)>("KERNEL32.DLL", "CreateToolhelp32Snapshot");
+    decltype(&Process32First) processFirst =
+        entryPoint<decltype(&Process32First)>("KERNEL32.DLL", "Process32First");
+    decltype(&Process32Next) processNext =
+        entryPoint<decltype(&Process32Next)>("KERNEL32.DLL", "Process32Next");
+    decltype(&Module32First) moduleFirst =
+        entryPoint<decltype(&Module32First)>("KERNEL32.DLL", "Module32First");
+    decltype(&Module32Next) moduleNext =
+        entryPoint<decltype(&Module32Next)>("KERNEL32.DLL", "Module32Next");
+};
+
+const Toolhelp& toolhelp() {
+    static const Toolhelp calls;
+    return calls;
+}
+
+// PSAPI, loaded from the system directory once and kept.
+struct Psapi {
+    BOOL(WINAPI* enumProcesses)(DWORD*, DWORD, DWORD*) = nullptr;
+    BOOL(WINAPI* enumModules)(HANDLE, HMODULE*, DWORD, DWORD*) = nullptr;
+    DWORD(WINAPI* moduleFileName)(HANDLE, HMODULE, LPSTR, DWORD) = nullptr;
+    bool complete() const { return enumProcesses && enumModules && moduleFileName; }
+};
+
+template <typename Function>
+void lookUp(HMODULE library, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+const Psapi& psapi() {
+    static const Psapi calls = [] {
+        Psapi p;
+        char directory[MAX_PATH] = "";
+        GetSystemDirectoryA(directory, sizeof(directory));
+        if (const HMODULE library = LoadLibraryA((std::string(directory) + "\\psapi.dll").c_str())) {
+            lookUp(library, "EnumProcesses", p.enumProcesses);
+            lookUp(library, "EnumProcessModules", p.enumModules);
+            lookUp(library, "GetModuleFileNameExA", p.moduleFileName);
+        }
+        return p;
+    }();
+    return calls;
+}
+
+void reportLastError(const char* context) {
+    const DWORD code = GetLastError();
+    std::fprintf(stderr, "\nError %s: %s\n", context, SystemErrorText(code).value_or("").c_str());
+}
+
+bool nt5OrLater() {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT &&
+           version.dwMajorVersion > 4;
+}
+
+BOOL CALLBACK recordWindow(HWND window, LPARAM records) {
+    WindowRecord record;
+    record.owned = GetWindow(window, GW_OWNER) != nullptr;
+    char text[257] = "";
+    GetWindowTextA(window, text, sizeof(text));
+    record.title = text;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    record.pid = pid;
+    char className[257] = "";
+    GetClassNameA(window, className, sizeof(className));
+    record.className = className;
+    reinterpret_cast<std::vector<WindowRecord>*>(records)->push_back(std::move(record));
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<ProcessRecord> processSnapshot() {
+    std::vector<ProcessRecord> processes;
+    const Toolhelp& t = toolhelp();
+    if (!t.snapshot || !t.processFirst || !t.processNext) return processes;
+    const HANDLE snapshot = t.snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return processes;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = t.processFirst(snapshot, &entry); more; more = t.processNext(snapshot, &entry))
+        processes.push_back({entry.th32ProcessID, entry.th32ParentProcessID, entry.cntThreads,
+                             static_cast<std::int32_t>(entry.pcPriClassBase), entry.szExeFile});
+    CloseHandle(snapshot);
+    return processes;
+}
+
+std::vector<WindowRecord> topLevelWindows() {
+    std::vector<WindowRecord> windows;
+    EnumWindows(recordWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::vector<ModuleRecord> moduleSnapshot(std::uint32_t pid) {
+    std::vector<ModuleRecord> modules;
+    const Toolhelp& t = toolhelp();
+    if (!t.snapshot || !t.moduleFirst || !t.moduleNext) return modules;
+    const HANDLE snapshot = t.snapshot(TH32CS_SNAPMODULE, pid);
+    if (snapshot == INVALID_HANDLE_VALUE) return modules;
+    MODULEENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = t.moduleFirst(snapshot, &entry); more; more = t.moduleNext(snapshot, &entry))
+        modules.push_back({entry.szModule, entry.szExePath, entry.th32ProcessID,
+                           entry.GlblcntUsage, entry.ProccntUsage,
+                           reinterpret_cast<std::uintptr_t>(entry.modBaseAddr), entry.modBaseSize});
+    CloseHandle(snapshot);
+    return modules;
+}
+
+std::vector<PathRecord> processPaths() {
+    std::vector<PathRecord> paths;
+    const Psapi& p = psapi();
+    if (!p.complete()) return paths;
+    std::vector<DWORD> ids(1024);
+    DWORD bytes = 0;
+    // a full array may have left processes out: ask again with more room
+    for (;;) {
+        const DWORD room = static_cast<DWORD>(ids.size() * sizeof(DWORD));
+        if (!p.enumProcesses(ids.data(), room, &bytes)) {
+            reportLastError("Enumerating Processes");
+            return paths;
+        }
+        if (bytes < room) break;
+        ids.resize(ids.size() * 2);
+    }
+    for (DWORD i = 0; i < bytes / sizeof(DWORD); ++i) {
+        const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, ids[i]);
+        if (!process) continue;
+        HMODULE first = nullptr;
+        DWORD needed = 0;
+        char path[MAX_PATH] = "";
+        if (p.enumModules(process, &first, sizeof(first), &needed) &&
+            p.moduleFileName(process, first, path, sizeof(path)))
+            paths.push_back({ids[i], path});
+        CloseHandle(process);
+    }
+    return paths;
+}
+
+std::optional<std::string> FullPaths::operator()(std::uint32_t pid) {
+    if (!walked_) walked_ = nt5OrLater() ? processPaths() : std::vector<PathRecord>();
+    for (const PathRecord& p : *walked_)
+        if (p.pid == pid) return p.path;
+    return std::nullopt;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "process_viewer/process_rows.h"
+
+// What the system tells of its processes and windows at this moment,
+// through Toolhelp (KERNEL32) and PSAPI, both looked up at run time: a
+// system without them yields empty records, and the program still loads.
+
+// One process snapshot.
+std::vector<ProcessRecord> processSnapshot();
+
+// Every top-level window, in the system's order.
+std::vector<WindowRecord> topLevelWindows();
+
+// The modules of one process; empty for a process that has ended.
+std::vector<ModuleRecord> moduleSnapshot(std::uint32_t pid);
+
+// Every process whose program the system names, with its full path, by
+// one walk over the processes. A failing enumeration is reported on the
+// standard error stream ("Enumerating Processes").
+std::vector<PathRecord> processPaths();
+
+// Full paths by process id for the rows of one pass: the walk runs once,
+// at the first question, and only on NT 5 and later, where the snapshot
+// names programs without their folder.
+class FullPaths {
+public:
+    std::optional<std::string> operator()(std::uint32_t pid);
+
+private:
+    std::optional<std::vector<PathRecord>> walked_;
+};

@@ -1,0 +1,91 @@
+#include "process_viewer/process_records_win.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+// wintool's "show": a titled window, a window it owns and an untitled one,
+// in a process of their own.
+class ChildWindows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* tool = std::getenv("DORMIVAL_WINTOOL");
+        if (!tool) GTEST_SKIP() << "DORMIVAL_WINTOOL names no wintool.exe";
+        std::string command = std::string("\"") + tool + "\" show";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof(startup);
+        ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &child));
+        CloseHandle(child.hThread);
+        for (int i = 0; i < 100 && !FindWindowA("DormivalTestExtra", ""); ++i) Sleep(50);
+    }
+    void TearDown() override {
+        if (!child.hProcess) return;
+        if (const HWND shown = FindWindowA("DormivalTestShown", nullptr))
+            PostMessageA(shown, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(child.hProcess, 5000) != WAIT_OBJECT_0)
+            TerminateProcess(child.hProcess, 1);
+        CloseHandle(child.hProcess);
+    }
+    PROCESS_INFORMATION child{};
+};
+
+TEST_F(ChildWindows, RowsOfAnotherProcessWindows) {
+    const auto processes = processSnapshot();
+    const auto found = std::find_if(processes.begin(), processes.end(), [&](const ProcessRecord& p) {
+        return p.pid == child.dwProcessId;
+    });
+    ASSERT_NE(found, processes.end());
+    EXPECT_EQ(found->parentPid, GetCurrentProcessId());
+
+    FullPaths fullPaths;
+    WindowList list;
+    const auto rows = list.refresh(topLevelWindows(), processes, std::ref(fullPaths));
+    // Wine gives every process a titled "IME" window of its own, which
+    // counts like any other
+    std::vector<std::string> titles;
+    for (const WindowRow& row : rows) {
+        if (row.pid != std::to_string(child.dwProcessId)) continue;
+        titles.push_back(row.title);
+        if (row.title != "DormivalTestShown") continue;
+        EXPECT_EQ(row.className, "DormivalTestShown");
+        EXPECT_NE(row.path.find("wintool.exe"), std::string::npos) << row.path;
+        EXPECT_EQ(row.threads, std::to_string(found->threads));
+        char parent[16];
+        std::snprintf(parent, sizeof(parent), "0x%08X", static_cast<unsigned>(GetCurrentProcessId()));
+        EXPECT_EQ(row.parent, parent);
+    }
+    EXPECT_EQ(std::count(titles.begin(), titles.end(), "DormivalTestShown"), 1);
+    EXPECT_EQ(std::count(titles.begin(), titles.end(), "DormivalTestOwned"), 0) << "owned";
+    EXPECT_EQ(std::count(titles.begin(), titles.end(), ""), 0) << "untitled";
+    EXPECT_TRUE(list.pass(topLevelWindows(), processes, std::ref(fullPaths)).appended.empty());
+}
+
+TEST(ProcessRecords, ModulesAndPathsOfThisProcess) {
+    char own[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, own, sizeof(own));
+    const auto modules = moduleSnapshot(GetCurrentProcessId());
+    ASSERT_FALSE(modules.empty());
+    EXPECT_STRCASEEQ(modules[0].path.c_str(), own);
+    const bool kernel = std::any_of(modules.begin(), modules.end(), [](const ModuleRecord& m) {
+        return _stricmp(m.module.c_str(), "kernel32.dll") == 0;
+    });
+    EXPECT_TRUE(kernel);
+    EXPECT_TRUE(moduleSnapshot(0xFFFFFFF0).empty()) << "no such process";
+
+    // the walk of the NT 4 process list knows this process by its full path
+    const auto paths = processPaths();
+    const auto self = std::find_if(paths.begin(), paths.end(), [](const PathRecord& p) {
+        return p.pid == GetCurrentProcessId();
+    });
+    ASSERT_NE(self, paths.end());
+    EXPECT_STRCASEEQ(self->path.c_str(), own);
+}
+
+}  // namespace
