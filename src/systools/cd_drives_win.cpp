@@ -16,9 +16,12 @@ std::string& scannedLetters() {
 
 std::string scanCdDrives() {
     std::array<unsigned, 26> types{};
+    // only the drives that exist are asked their type: each question costs
+    // a round trip to the system, and every tray menu asks
+    const DWORD present = GetLogicalDrives();
     for (std::size_t i = 0; i < types.size(); ++i) {
         const char root[] = {static_cast<char>('A' + i), ':', '\\', '\0'};
-        types[i] = GetDriveTypeA(root);
+        types[i] = (present >> i) & 1 ? GetDriveTypeA(root) : DRIVE_NO_ROOT_DIR;
     }
     return scannedLetters() = cdDriveLetters(types);
 }
