@@ -12,6 +12,7 @@
                                    (class and title DormivalTestShown), a
                                    hidden one it owns and a hidden untitled
                                    one, until the first is closed
+   wintool windows N               keeps N titled hidden windows (benchmark)
    wintool measure CLASS EXE [ARG] starts EXE, prints the milliseconds until
                                    its window of CLASS exists and its private
                                    memory, then closes it
@@ -115,6 +116,31 @@ static int show(void) {
                   shown, NULL, wc.hInstance, NULL);
     CreateWindowA(wc.lpszClassName, "", WS_OVERLAPPED, 40, 40, 100, 50, NULL, NULL, wc.hInstance,
                   NULL);
+    while (GetMessageA(&msg, NULL, 0, 0) > 0) DispatchMessageA(&msg);
+    return 0;
+}
+
+/* COUNT titled, hidden top-level windows, for the process viewer's
+   benchmark; ends when the first one is destroyed. */
+static int bench_windows(int count) {
+    WNDCLASSA first, more;
+    MSG msg;
+    char title[64];
+    int i;
+    memset(&first, 0, sizeof first);
+    first.lpfnWndProc = shown_procedure;
+    first.hInstance = GetModuleHandleA(NULL);
+    first.lpszClassName = "DormivalBenchWindow";
+    RegisterClassA(&first);
+    more = first;
+    more.lpfnWndProc = DefWindowProcA;
+    more.lpszClassName = "DormivalBenchMore";
+    RegisterClassA(&more);
+    for (i = 0; i < count; ++i) {
+        sprintf(title, "Bench window %d", i);
+        CreateWindowA(i == 0 ? first.lpszClassName : more.lpszClassName, title, WS_OVERLAPPED, 0, 0,
+                      100, 50, NULL, NULL, first.hInstance, NULL);
+    }
     while (GetMessageA(&msg, NULL, 0, 0) > 0) DispatchMessageA(&msg);
     return 0;
 }
@@ -483,6 +509,7 @@ int main(int argc, char **argv) {
     if (argc >= 4 && !strcmp(argv[1], "close")) return close_all(argv[2], atoi(argv[3]));
     if (argc >= 2 && !strcmp(argv[1], "hold")) return hold();
     if (argc >= 2 && !strcmp(argv[1], "show")) return show();
+    if (argc >= 3 && !strcmp(argv[1], "windows")) return bench_windows(atoi(argv[2]));
     if (argc >= 4 && !strcmp(argv[1], "measure"))
         return measure(argv[2], argv[3], argc >= 5 ? argv[4] : NULL);
     fprintf(stderr, "usage: wintool find|wait|close|hold|measure|post|texts|click|at|mode|modeindex|setmode|trayicon|menu ...\n");
