@@ -7,6 +7,17 @@ namespace {
 
 WNDPROC featureWindowProcedure = nullptr;
 
+void registerFeatureWindowClass(const char* className, const std::string& iconFile) {
+    WNDCLASSEXA wc{};
+    wc.style = CS_HREDRAW;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.hIcon = smallFileIcon(iconFile);
+    wc.hIconSm = wc.hIcon;
+    wc.lpszClassName = className;
+    if (!registerFeatureClass(wc)) DestroyIcon(wc.hIcon);
+}
+
 }  // namespace
 
 void setFeatureWindowProcedure(WNDPROC procedure) { featureWindowProcedure = procedure; }
@@ -18,15 +29,14 @@ ATOM registerFeatureClass(WNDCLASSEXA windowClass) {
     return RegisterClassExA(&windowClass);
 }
 
-void registerFeatureWindowClass(const char* className, const std::string& iconFile) {
-    WNDCLASSEXA wc{};
-    wc.style = CS_HREDRAW;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.hIcon = smallFileIcon(iconFile);
-    wc.hIconSm = wc.hIcon;
-    wc.lpszClassName = className;
-    if (!registerFeatureClass(wc)) DestroyIcon(wc.hIcon);
+HWND createFeatureWindow(const char* className, const std::string& iconFile, const char* title,
+                         SIZE size, SIZE centredAs) {
+    registerFeatureWindowClass(className, iconFile);
+    RECT desktop{};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    return CreateWindowExA(0, className, title, WS_DLGFRAME | WS_SYSMENU,
+                           (desktop.right - centredAs.cx) / 2, (desktop.bottom - centredAs.cy) / 2,
+                           size.cx, size.cy, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 void runFeatureWindow(HWND window) {

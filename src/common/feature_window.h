@@ -18,11 +18,15 @@ void setFeatureWindowProcedure(WNDPROC procedure);
 // class registered before is left as it is, and 0 is returned.
 ATOM registerFeatureClass(WNDCLASSEXA windowClass);
 
-// Registers the class of a feature window as most of them are: redrawn
+// Registers the class of a feature window as most of them are (redrawn
 // when its width changes, the arrow cursor, the button face as background,
-// and the small icon of iconFile as its picture, large and small. A class
-// registered before keeps the icon of its first registration.
-void registerFeatureWindowClass(const char* className, const std::string& iconFile);
+// the small icon of iconFile as its picture; a class registered before
+// keeps the icon of its first registration) and creates the window, not
+// yet shown: a dialog frame with a system menu, of the given size,
+// standing where a window of centredAs would stand centred on the desktop.
+// Null on failure.
+HWND createFeatureWindow(const char* className, const std::string& iconFile, const char* title,
+                         SIZE size, SIZE centredAs);
 
 // Shows the window and runs its local loop until the window is gone.
 // Destroying any window posts a quit; one that arrives while this window

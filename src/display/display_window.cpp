@@ -130,17 +130,11 @@ HWND createDisplayWindow() {
 
     InitCommonControls();  // the list view's class
 
-    registerFeatureWindowClass(
-        kDisplayClass, iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory));
-
-    RECT desktop{};
-    GetWindowRect(GetDesktopWindow(), &desktop);
     WindowSet& w = windows();
-    w.display = CreateWindowExA(0, kDisplayClass,
-                                bilingual(de, "Bildschirmauflösung ändern", "Change ScreenSettings"),
-                                WS_DLGFRAME | WS_SYSMENU, (desktop.right - 230) / 2,
-                                (desktop.bottom - 340) / 2, 230, 340, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+    w.display = createFeatureWindow(
+        kDisplayClass, iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory),
+        bilingual(de, "Bildschirmauflösung ändern", "Change ScreenSettings"), {230, 340},
+        {230, 340});
     if (!w.display) return nullptr;
     s.font = createSmallFont();
     s.countdownLabel = nullptr;

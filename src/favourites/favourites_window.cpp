@@ -89,16 +89,10 @@ HWND createFavouritesWindow() {
 
     InitCommonControls();  // the list view's class
 
-    registerFeatureWindowClass(
-        kFavouritesClass, iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory));
-
-    RECT desktop{};
-    GetWindowRect(GetDesktopWindow(), &desktop);
     WindowSet& w = windows();
-    w.favourites = CreateWindowExA(0, kFavouritesClass, bilingual(de, "Favoritenliste", "Favorites list"),
-                                   WS_DLGFRAME | WS_SYSMENU, (desktop.right - 400) / 2,
-                                   (desktop.bottom - 290) / 2, 400, 310, nullptr, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
+    w.favourites = createFeatureWindow(
+        kFavouritesClass, iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory),
+        bilingual(de, "Favoritenliste", "Favorites list"), {400, 310}, {400, 290});
     if (!w.favourites) return nullptr;
     s.font = createSmallFont();
     ShowWindow(w.favourites, SW_SHOWNORMAL);

@@ -384,18 +384,11 @@ HWND createOptionsWindow(const OptionsContext& context) {
     const bool de = german();
     const Settings shownBefore = currentSettings();
 
-    registerFeatureWindowClass(kOptionsClass,
-                               iconSourceFile(shownBefore.AppIcon, programFacts().homeDirectory));
-
-    RECT desktop{};
-    GetWindowRect(GetDesktopWindow(), &desktop);
     WindowSet& w = windows();
     w.optionsTabs = nullptr;
-    w.options = CreateWindowExA(0, kOptionsClass,
-                                bilingual(de, "Dormival Optionen", "Dormival Options"),
-                                WS_DLGFRAME | WS_SYSMENU, (desktop.right - 400) / 2,
-                                (desktop.bottom - 320) / 2, 440, 344, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+    w.options = createFeatureWindow(
+        kOptionsClass, iconSourceFile(shownBefore.AppIcon, programFacts().homeDirectory),
+        bilingual(de, "Dormival Optionen", "Dormival Options"), {440, 344}, {400, 320});
     if (!w.options) return nullptr;
     s.font = createSmallFont();
     ShowWindow(w.options, SW_SHOWNORMAL);

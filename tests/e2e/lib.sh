@@ -53,6 +53,28 @@ stored_values() {
   tr -d '\r' <<<"$out" | awk '$2 ~ /^REG_/ {print $1 "=" $3}' | sort | paste -sd' ' -
 }
 
+# Starts the program under test with these settings stored (NAME=TEXT ...)
+# and its relay trace in $trace; $pid is its process.
+start_with_settings() {
+  session
+  regedit delete "$settings_key" /f
+  local pair
+  for pair in "$@"; do regedit add "$settings_key" /v "${pair%%=*}" /d "${pair#*=}" /f; done
+  WINEDEBUG=-all,+relay wine "$exe" >/dev/null 2>"$trace" </dev/null &
+  pid=$!
+  wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null 2>&1 </dev/null
+}
+
+# Closes the window of CLASS, if open, and the program, then makes sure it
+# has ended.
+stop_with_window() {
+  wine "$DORMIVAL_WINTOOL" close "$1" 5 >/dev/null 2>&1 </dev/null
+  wine "$DORMIVAL_WINTOOL" close Dormival 10 >/dev/null 2>&1 </dev/null
+  sleep 0.5
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+}
+
 # expect WHAT GOT WANT
 expect() {
   if [ "$2" = "$3" ]; then

@@ -30,24 +30,8 @@ cancel_button="330 280"
 
 opt() { local x=$1 y=$2; shift 2; wintool at Optionen "$x" "$y" "$@"; }
 
-# Starts the program with the given values stored (NAME=TEXT ...).
-start() {
-  session
-  regedit delete "$settings_key" /f
-  local pair
-  for pair in "$@"; do regedit add "$settings_key" /v "${pair%%=*}" /d "${pair#*=}" /f; done
-  WINEDEBUG=-all,+relay wine "$exe" >/dev/null 2>"$trace" </dev/null &
-  pid=$!
-  wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null 2>&1 </dev/null
-}
-
-stop() {
-  wine "$DORMIVAL_WINTOOL" close Optionen 5 >/dev/null 2>&1 </dev/null
-  wine "$DORMIVAL_WINTOOL" close Dormival 10 >/dev/null 2>&1 </dev/null
-  sleep 0.5
-  kill "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
-}
+start() { start_with_settings "$@"; }
+stop() { stop_with_window Optionen; }
 
 # The tray icon's right click, then the first entry, "&Options".
 open_options() {

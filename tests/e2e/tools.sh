@@ -19,24 +19,8 @@ favourite='C:\nowhere\missing.txt'
 trace=$work/trace.txt
 pid=
 
-# Starts the program with these settings stored (NAME=TEXT ...).
-start() {
-  session
-  regedit delete "$settings_key" /f
-  local pair
-  for pair in "$@"; do regedit add "$settings_key" /v "${pair%%=*}" /d "${pair#*=}" /f; done
-  WINEDEBUG=-all,+relay wine "$exe" >/dev/null 2>"$trace" </dev/null &
-  pid=$!
-  wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null 2>&1 </dev/null
-}
-
-stop() {
-  wine "$DORMIVAL_WINTOOL" close Favoriten 5 >/dev/null 2>&1 </dev/null
-  wine "$DORMIVAL_WINTOOL" close Dormival 10 >/dev/null 2>&1 </dev/null
-  sleep 0.5
-  kill "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
-}
+start() { start_with_settings "$@"; }
+stop() { stop_with_window Favoriten; }
 
 # Waits up to five seconds for a call to FUNCTION in the trace.
 wait_for_call() {

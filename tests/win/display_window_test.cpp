@@ -9,6 +9,7 @@
 
 #include "app/display_commands.h"
 #include "common/command_ids.h"
+#include "common/list_view.h"
 #include "common/child_places.h"
 #include "common/resident_fixture.h"
 
@@ -71,13 +72,7 @@ protected:
         SendMessageA(windows().display, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&click));
     }
     static std::string cell(int row, int column) {
-        char text[261] = "";
-        LVITEMA item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = sizeof(text);
-        SendMessageA(list(kFavouriteListId), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-        return text;
+        return listCellText(list(kFavouriteListId), row, column);
     }
     // name=text of the stored favourites in the registry's order; "no key"
     static std::string storedFavourites() {

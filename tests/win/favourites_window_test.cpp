@@ -11,6 +11,7 @@
 #include "app/favourites_commands.h"
 #include "common/command_ids.h"
 #include "common/file_dialog.h"
+#include "common/list_view.h"
 #include "common/child_places.h"
 #include "common/resident_fixture.h"
 #include "favourites/program_favourites.h"
@@ -53,14 +54,7 @@ protected:
     }
     static HWND list() { return GetDlgItem(windows().favourites, kFavouritesListId); }
     static int rows() { return static_cast<int>(SendMessageA(list(), LVM_GETITEMCOUNT, 0, 0)); }
-    static std::string row(int index) {
-        char text[261] = "";
-        LVITEMA item{};
-        item.pszText = text;
-        item.cchTextMax = sizeof(text);
-        SendMessageA(list(), LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
-        return text;
-    }
+    static std::string row(int index) { return listCellText(list(), index, 0); }
     static void select(int index) {
         LVITEMA item{};
         item.stateMask = LVIS_SELECTED;
