@@ -37,7 +37,12 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC
 
 log() { echo "wine-env: $*" >&2; }
 
-display_alive() { DISPLAY=$1 xdpyinfo >/dev/null 2>&1 || [ -S "/tmp/.X11-unix/X${1#:}" ]; }
+# A socket file alone can outlive its server (a restarted machine): ask the
+# server where xdpyinfo is installed.
+display_alive() {
+  if command -v xdpyinfo >/dev/null; then DISPLAY=$1 xdpyinfo >/dev/null 2>&1
+  else [ -S "/tmp/.X11-unix/X${1#:}" ]; fi
+}
 
 # The display: ours if we started one, else a working $DISPLAY, else a new Xvfb.
 ensure_display() {
