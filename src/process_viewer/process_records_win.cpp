@@ -69,20 +69,15 @@ bool nt5OrLater() {
            version.dwMajorVersion > 4;
 }
 
-BOOL CALLBACK recordWindow(HWND window, LPARAM records) {
-    WindowRecord record;
-    record.owned = GetWindow(window, GW_OWNER) != nullptr;
-    char text[257] = "";
-    GetWindowTextA(window, text, sizeof(text));
-    record.title = text;
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    record.pid = pid;
-    char className[257] = "";
-    GetClassNameA(window, className, sizeof(className));
-    record.className = className;
-    reinterpret_cast<std::vector<WindowRecord>*>(records)->push_back(std::move(record));
+BOOL CALLBACK collectWindow(HWND window, LPARAM handles) {
+    reinterpret_cast<std::vector<HWND>*>(handles)->push_back(window);
     return TRUE;
+}
+
+std::string textOf(int (WINAPI* read)(HWND, LPSTR, int), HWND window) {
+    char text[257] = "";
+    read(window, text, sizeof(text));
+    return text;
 }
 
 }  // namespace
@@ -103,8 +98,35 @@ std::vector<ProcessRecord> processSnapshot() {
 }
 
 std::vector<WindowRecord> topLevelWindows() {
+    return WindowReader().read();
+}
+
+std::vector<WindowRecord> WindowReader::read() {
+    std::vector<HWND> handles;
+    EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&handles));
+    std::map<std::uintptr_t, Fixed> seen;
     std::vector<WindowRecord> windows;
-    EnumWindows(recordWindow, reinterpret_cast<LPARAM>(&windows));
+    for (const HWND window : handles) {
+        const auto key = reinterpret_cast<std::uintptr_t>(window);
+        const auto earlier = known_.find(key);
+        Fixed fixed;
+        if (earlier != known_.end()) {
+            fixed = earlier->second;
+        } else {
+            fixed.owned = GetWindow(window, GW_OWNER) != nullptr;
+            DWORD pid = 0;
+            GetWindowThreadProcessId(window, &pid);
+            fixed.pid = pid;
+        }
+        WindowRecord record{fixed.owned, textOf(GetWindowTextA, window), fixed.pid, ""};
+        if (!record.owned && !record.title.empty()) {
+            if (!fixed.className) fixed.className = textOf(GetClassNameA, window);
+            record.className = *fixed.className;
+        }
+        seen.emplace(key, std::move(fixed));
+        windows.push_back(std::move(record));
+    }
+    known_ = std::move(seen);
     return windows;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,23 @@ std::vector<ProcessRecord> processSnapshot();
 
 // Every top-level window, in the system's order.
 std::vector<WindowRecord> topLevelWindows();
+
+// Reads the top-level windows again and again, for the once-a-second pass:
+// each question about a window costs a round trip to the window manager
+// under Wine, so what a window cannot change (its process, its class) and
+// whether it has an owner are asked once per window; its title every time.
+class WindowReader {
+public:
+    std::vector<WindowRecord> read();
+
+private:
+    struct Fixed {
+        bool owned = false;
+        std::uint32_t pid = 0;
+        std::optional<std::string> className;  // asked once the window could be a row
+    };
+    std::map<std::uintptr_t, Fixed> known_;  // by window handle
+};
 
 // The modules of one process; empty for a process that has ended.
 std::vector<ModuleRecord> moduleSnapshot(std::uint32_t pid);

@@ -24,7 +24,7 @@ struct WindowRecord {
     bool owned = false;
     std::string title;
     std::uint32_t pid = 0;
-    std::string className;
+    std::string className;  // read only for unowned, titled windows
 };
 
 // A row of the window list: one per titled, unowned top-level window whose

@@ -67,6 +67,54 @@ TEST_F(ChildWindows, RowsOfAnotherProcessWindows) {
     EXPECT_TRUE(list.pass(topLevelWindows(), processes, std::ref(fullPaths)).appended.empty());
 }
 
+// The reader asks a known window only for its title: a retitled window
+// must still show its new title, with the class read the first time.
+TEST_F(ChildWindows, ReaderSeesNewTitles) {
+    const HWND shown = FindWindowA("DormivalTestShown", nullptr);
+    ASSERT_NE(shown, nullptr);
+    const auto recordOf = [&](const std::vector<WindowRecord>& windows, const char* title) {
+        return std::find_if(windows.begin(), windows.end(), [&](const WindowRecord& w) {
+            return w.pid == child.dwProcessId && w.title == title;
+        });
+    };
+    WindowReader reader;
+    auto windows = reader.read();
+    ASSERT_NE(recordOf(windows, "DormivalTestShown"), windows.end());
+    SetWindowTextA(shown, "Renamed");
+    windows = reader.read();
+    EXPECT_EQ(recordOf(windows, "DormivalTestShown"), windows.end());
+    const auto renamed = recordOf(windows, "Renamed");
+    ASSERT_NE(renamed, windows.end());
+    EXPECT_EQ(renamed->className, "DormivalTestShown");
+    EXPECT_FALSE(renamed->owned);
+}
+
+// Full paths come from the walk on NT 5 and later only; the NT 4 list
+// names each process by its path and its first titled window.
+TEST_F(ChildWindows, FullPathsByVersionAndTheNt4List) {
+    if (const char* winver = std::getenv("DORMIVAL_WINVER")) {
+        const auto full = FullPaths()(child.dwProcessId);
+        if (std::string(winver) == "winxp") {
+            ASSERT_TRUE(full.has_value());
+            EXPECT_NE(full->find(":\\"), std::string::npos) << *full;
+        } else {
+            EXPECT_FALSE(full.has_value()) << winver;
+        }
+    }
+    const auto windows = topLevelWindows();
+    const auto rows = nt4ProcessRows(processPaths(), windows);
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const Nt4ProcessRow& r) {
+        return r.pid == std::to_string(child.dwProcessId);
+    });
+    ASSERT_NE(row, rows.end());
+    EXPECT_NE(row->path.find("wintool.exe"), std::string::npos) << row->path;
+    const auto first = std::find_if(windows.begin(), windows.end(), [&](const WindowRecord& w) {
+        return w.pid == child.dwProcessId && !w.title.empty();
+    });
+    ASSERT_NE(first, windows.end());
+    EXPECT_EQ(row->title, first->title);
+}
+
 TEST(ProcessRecords, ModulesAndPathsOfThisProcess) {
     char own[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, own, sizeof(own));
