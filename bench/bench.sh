@@ -75,7 +75,7 @@ Budget: Dormival.exe at most 512 KB.
 
 N titled hidden windows in a helper process, beside the rest of the
 session's windows. A refresh: the windows, one process snapshot, one walk
-over the processes for full paths, the rows sorted; median of 5. The
+over the processes for full paths; median of 5. The
 first refresh is the viewer's opening, when every window is new to it; a
 later one (the rebuild after a window went) knows the windows it has seen
 and asks them only for their titles. Pass: the once-a-second check with

@@ -4,6 +4,7 @@
 #include "app/favourites_commands.h"
 #include "app/main_window.h"
 #include "app/options_commands.h"
+#include "app/process_viewer_commands.h"
 #include "app/tray.h"
 #include "app/tray_menu.h"
 #include "app/tray_menu_win.h"
@@ -17,6 +18,7 @@
 #include "power/scheduler_win.h"
 #include "power/tray_actions.h"
 #include "power/warning_window.h"
+#include "process_viewer/nt4_viewer_window.h"
 #include "settings/current_settings.h"
 #include "systools/cd_drives_win.h"
 #include "systools/desktop_tools.h"
@@ -48,6 +50,7 @@ LRESULT onDestroy(HWND window) {
 LRESULT onCommand(HWND window, WPARAM id) {
     // the CD-drive submenu's ids come and go with the drives
     if (runCdDriveCommand(static_cast<unsigned>(id))) return 0;
+    if (runProcessViewerCommand(window, static_cast<unsigned>(id))) return 0;
     switch (id) {
     case tray_command::kTerminate:
         // the window whose icon was clicked; for the main window the program ends
@@ -117,6 +120,9 @@ LRESULT onCommand(HWND window, WPARAM id) {
     case tray_command::kDisplayModes:
         openDisplayModes();
         break;
+    case tray_command::kProcessViewer:
+        openProcessViewer();
+        break;
     case display_command::kKeep:
         keepDisplayModes();
         break;
@@ -151,6 +157,7 @@ bool onClose(HWND window) {
         closeFavourites();
         return true;
     }
+    if (closeProcessViewerWindow(window)) return true;
     if (window != windows().warning) return false;
     destroyWarningWindowAndControls();  // the schedule stays as it is
     hideMainWindow();
@@ -200,6 +207,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (window == windows().options) releaseOptionsFonts();
         if (window == windows().display) releaseDisplayFonts();
         if (window == windows().favourites) releaseFavouritesFonts();
+        if (window == windows().nt4Viewer) releaseNt4ViewerFonts();
         return DefWindowProcA(window, message, wParam, lParam);
     case WM_NOTIFY:
         if (window == windows().options && onOptionsNotify(*reinterpret_cast<NMHDR*>(lParam)))
@@ -209,6 +217,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (window == windows().favourites &&
             onFavouritesNotify(*reinterpret_cast<NMHDR*>(lParam)))
             return 0;
+        if (onProcessViewerNotify(window, *reinterpret_cast<NMHDR*>(lParam))) return 0;
         return DefWindowProcA(window, message, wParam, lParam);
     case WM_CLOSE:
         if (onClose(window)) return 0;
@@ -221,6 +230,13 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         }
         if (window == windows().display && onDisplayCountdownTimer(wParam)) return 0;
+        if (onProcessViewerTimer(window, wParam)) return 0;
+        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_CONTEXTMENU:
+        if (onProcessViewerContextMenu(window, reinterpret_cast<HWND>(wParam))) return 1;
+        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_SYSCOMMAND:
+        if (onProcessViewerSysCommand(window, wParam)) return 0;
         return DefWindowProcA(window, message, wParam, lParam);
     case kTrayNotifyMessage:
         return onTrayNotify(window, wParam, lParam);

@@ -30,13 +30,13 @@ ATOM registerFeatureClass(WNDCLASSEXA windowClass) {
 }
 
 HWND createFeatureWindow(const char* className, const std::string& iconFile, const char* title,
-                         SIZE size, SIZE centredAs) {
+                         SIZE size, SIZE centredAs, DWORD style, HWND owner) {
     registerFeatureWindowClass(className, iconFile);
     RECT desktop{};
     GetWindowRect(GetDesktopWindow(), &desktop);
-    return CreateWindowExA(0, className, title, WS_DLGFRAME | WS_SYSMENU,
-                           (desktop.right - centredAs.cx) / 2, (desktop.bottom - centredAs.cy) / 2,
-                           size.cx, size.cy, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(0, className, title, style, (desktop.right - centredAs.cx) / 2,
+                           (desktop.bottom - centredAs.cy) / 2, size.cx, size.cy, owner, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
 }
 
 void runFeatureWindow(HWND window) {

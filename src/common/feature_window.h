@@ -22,11 +22,12 @@ ATOM registerFeatureClass(WNDCLASSEXA windowClass);
 // when its width changes, the arrow cursor, the button face as background,
 // the small icon of iconFile as its picture; a class registered before
 // keeps the icon of its first registration) and creates the window, not
-// yet shown: a dialog frame with a system menu, of the given size,
-// standing where a window of centredAs would stand centred on the desktop.
-// Null on failure.
+// yet shown: by default a dialog frame with a system menu, of the given
+// size, standing where a window of centredAs would stand centred on the
+// desktop, owned by owner if one is given. Null on failure.
 HWND createFeatureWindow(const char* className, const std::string& iconFile, const char* title,
-                         SIZE size, SIZE centredAs);
+                         SIZE size, SIZE centredAs, DWORD style = WS_DLGFRAME | WS_SYSMENU,
+                         HWND owner = nullptr);
 
 // Shows the window and runs its local loop until the window is gone.
 // Destroying any window posts a quit; one that arrives while this window

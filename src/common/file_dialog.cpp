@@ -6,29 +6,47 @@
 
 namespace {
 
-OpenFileCall openFileCall = nullptr;
+FileDialogCall openFileCall = nullptr;
+FileDialogCall saveFileCall = nullptr;
 
-}  // namespace
-
-void setOpenFileCall(OpenFileCall call) { openFileCall = call; }
-
-std::string chooseAnyFile(const char* title) {
-    // one filter: description, pattern, and the list's closing empty string
-    static const char kFilterDe[] = "Alle Dateien *.*\0*.*\0";
-    static const char kFilterEn[] = "All files *.*\0*.*\0";
+// filter: description, pattern, and the list's closing empty string
+std::string chooseFile(const char* title, const char* filter, DWORD flags, bool save) {
     char file[MAX_PATH] = "";
     OPENFILENAMEA dialog{};
     // the layout without the Windows 2000 additions, which older systems reject
     dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     dialog.hwndOwner = windows().main;
-    dialog.lpstrFilter = bilingual(programFacts().german, kFilterDe, kFilterEn);
+    dialog.lpstrFilter = filter;
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file;
     dialog.nMaxFile = sizeof(file);
     dialog.lpstrTitle = title;
     dialog.lpstrDefExt = "*.txt";
     // the current directory is nobody's business but the user's
-    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
-    const BOOL chosen = openFileCall ? openFileCall(&dialog) : GetOpenFileNameA(&dialog);
+    dialog.Flags = flags | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+    BOOL chosen;
+    if (save)
+        chosen = saveFileCall ? saveFileCall(&dialog) : GetSaveFileNameA(&dialog);
+    else
+        chosen = openFileCall ? openFileCall(&dialog) : GetOpenFileNameA(&dialog);
     return chosen ? file : "";
+}
+
+}  // namespace
+
+void setOpenFileCall(FileDialogCall call) { openFileCall = call; }
+void setSaveFileCall(FileDialogCall call) { saveFileCall = call; }
+
+std::string chooseAnyFile(const char* title) {
+    return chooseFile(title,
+                      bilingual(programFacts().german, "Alle Dateien *.*\0*.*\0",
+                                "All files *.*\0*.*\0"),
+                      OFN_FILEMUSTEXIST, false);
+}
+
+std::string chooseTextFileToSave(const char* title) {
+    return chooseFile(title,
+                      bilingual(programFacts().german, "Textdateien *.txt\0*.txt\0",
+                                "Textfiles *.txt\0*.txt\0"),
+                      OFN_OVERWRITEPROMPT, true);
 }

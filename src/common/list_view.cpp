@@ -1,6 +1,7 @@
 #include "common/list_view.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 bool insertListColumn(HWND list, int index, const char* title, int width) {
     LVCOLUMNA column{};
@@ -13,9 +14,10 @@ bool insertListColumn(HWND list, int index, const char* title, int width) {
 
 int appendListRow(HWND list, const std::string& text, int image) {
     LVITEMA item{};
-    item.mask = image == -1 ? LVIF_TEXT : LVIF_TEXT | LVIF_IMAGE;
+    item.mask = image == -1 ? LVIF_TEXT | LVIF_PARAM : LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
     item.iImage = image;
     item.iItem = listRowCount(list);
+    item.lParam = item.iItem;
     item.pszText = const_cast<char*>(text.c_str());
     return static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
@@ -46,4 +48,31 @@ int selectedListRow(HWND list) {
     if (listRowCount(list) <= 0) return -1;
     return static_cast<int>(
         SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+std::string selectedCellText(HWND list, int column) {
+    const int row = selectedListRow(list);
+    return row < 0 ? std::string() : listCellText(list, row, column);
+}
+
+void selectListRow(HWND list, int row) {
+    if (row < 0 || row >= listRowCount(list)) return;
+    LVITEMA select{};
+    select.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    select.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&select));
+}
+
+void useSystemSmallIcons(HWND list) {
+    SHFILEINFOA info{};
+    const auto images =
+        SHGetFileInfoA("C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
+    SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, static_cast<LPARAM>(images));
+}
+
+int systemSmallIconIndex(const std::string& file) {
+    SHFILEINFOA info{};
+    if (!SHGetFileInfoA(file.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON))
+        return -1;
+    return info.iIcon;
 }

@@ -12,7 +12,8 @@ bool insertListColumn(HWND list, int index, const char* title, int width);
 
 // Appends a row with the text of its first column and, unless -1, the
 // index of its picture in the list's small image list; returns its index,
-// -1 when it was refused.
+// -1 when it was refused. The row's item data is that index, which stays
+// with the row when the list is sorted.
 int appendListRow(HWND list, const std::string& text, int image = -1);
 // Sets another column's text; a row of -1 (refused) is left alone.
 void setListCell(HWND list, int row, int column, const std::string& text);
@@ -24,3 +25,14 @@ int listRowCount(HWND list);
 
 // The selected row; -1 for an empty list or one without a selection.
 int selectedListRow(HWND list);
+
+// A cell of the selected row; "" without one.
+std::string selectedCellText(HWND list, int column);
+
+// Selects and focuses a row; a row the list does not have is ignored.
+void selectListRow(HWND list, int row);
+
+// The system's shared list of small icons, which a list view shows without
+// owning it (LVS_SHAREIMAGELISTS), and the index of a file's icon in it.
+void useSystemSmallIcons(HWND list);
+int systemSmallIconIndex(const std::string& file);

@@ -20,6 +20,15 @@ struct WindowSet {
     HWND display = nullptr;
     // the program favourites window
     HWND favourites = nullptr;
+    // the process viewer with its window list and status bar; the NT 4
+    // viewer with its process list; the module usage window with its list
+    HWND processViewer = nullptr;
+    HWND processList = nullptr;
+    HWND processStatus = nullptr;
+    HWND nt4Viewer = nullptr;
+    HWND nt4List = nullptr;
+    HWND modules = nullptr;
+    HWND moduleList = nullptr;
 };
 
 WindowSet& windows();

@@ -172,11 +172,7 @@ void enumerateModes() {
         if (listed) appendListRow(s.modes, modeText(modes.back()));
     }
     s.remembered = rememberedMode(modes, currentMode(), s.remembered);
-    if (!listed) return;
-    LVITEMA select{};
-    select.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    select.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(s.modes, LVM_SETITEMSTATE, s.remembered, reinterpret_cast<LPARAM>(&select));
+    if (listed) selectListRow(s.modes, s.remembered);
 }
 
 int rememberedDisplayMode() { return state().remembered; }

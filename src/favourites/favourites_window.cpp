@@ -30,17 +30,8 @@ FavouritesWindow& state() {
     return window;
 }
 
-// The index of the file's small icon in the system's image list, which the
-// list shares.
-int systemIconIndex(const std::string& file) {
-    SHFILEINFOA info{};
-    if (!SHGetFileInfoA(file.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON))
-        return -1;
-    return info.iIcon;
-}
-
 void appendFavourite(const std::string& path) {
-    appendListRow(state().list, path, systemIconIndex(path));
+    appendListRow(state().list, path, systemSmallIconIndex(path));
     // a list-mode view takes its entries' width from here, not from the
     // column, and works it out anew as entries come
     SendMessageA(state().list, LVM_SETCOLUMNWIDTH, 0, 360);
@@ -105,11 +96,7 @@ HWND createFavouritesWindow() {
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFavouritesListId)),
                              GetModuleHandleA(nullptr), nullptr);
     if (!insertListColumn(s.list, 0, "", 360)) return w.favourites;
-    SHFILEINFOA info{};
-    // the system's own small-icon list, shared: the list must not destroy it
-    const auto images = SHGetFileInfoA("C:\\", 0, &info, sizeof(info),
-                                       SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
-    SendMessageA(s.list, LVM_SETIMAGELIST, LVSIL_SMALL, static_cast<LPARAM>(images));
+    useSystemSmallIcons(s.list);
 
     createButton(bilingual(de, "&Hinzufügen", "&Add"), 5, favourites_command::kAdd);
     createButton(bilingual(de, "&Entfernen", "&Remove"), 110, favourites_command::kRemove);

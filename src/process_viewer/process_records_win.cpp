@@ -59,14 +59,25 @@ const Psapi& psapi() {
 
 void reportLastError(const char* context) {
     const DWORD code = GetLastError();
-    std::fprintf(stderr, "\nError %s: %s\n", context, SystemErrorText(code).value_or("").c_str());
+    const std::string line =
+        "\nError " + std::string(context) + ": " + SystemErrorText(code).value_or("") + "\n";
+    std::fputs(line.c_str(), stderr);
+}
+
+std::optional<OSVERSIONINFOA> systemVersion() {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    if (!GetVersionExA(&version)) return std::nullopt;
+    return version;
+}
+
+bool ntWithMajorVersion(bool (*holds)(DWORD major)) {
+    const auto v = systemVersion();
+    return v && v->dwPlatformId == VER_PLATFORM_WIN32_NT && holds(v->dwMajorVersion);
 }
 
 bool nt5OrLater() {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof(version);
-    return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT &&
-           version.dwMajorVersion > 4;
+    return ntWithMajorVersion([](DWORD major) { return major > 4; });
 }
 
 BOOL CALLBACK collectWindow(HWND window, LPARAM handles) {
@@ -81,6 +92,16 @@ std::string textOf(int (WINAPI* read)(HWND, LPSTR, int), HWND window) {
 }
 
 }  // namespace
+
+ViewerKind viewerKind() {
+    if (!systemVersion()) return ViewerKind::None;
+    return ntWithMajorVersion([](DWORD major) { return major <= 4; }) ? ViewerKind::Nt4
+                                                                     : ViewerKind::WindowList;
+}
+
+bool isNt4() {
+    return ntWithMajorVersion([](DWORD major) { return major == 4; });
+}
 
 std::vector<ProcessRecord> processSnapshot() {
     std::vector<ProcessRecord> processes;

@@ -12,6 +12,15 @@
 // through Toolhelp (KERNEL32) and PSAPI, both looked up at run time: a
 // system without them yields empty records, and the program still loads.
 
+// Which process viewer the system gets: none where its version cannot be
+// read; the NT 4 viewer on NT 4 and earlier, whose lists come from PSAPI
+// alone; the window list everywhere else.
+enum class ViewerKind { None, Nt4, WindowList };
+ViewerKind viewerKind();
+
+// NT 4 itself, the one system whose process list the NT 4 viewer fills.
+bool isNt4();
+
 // One process snapshot.
 std::vector<ProcessRecord> processSnapshot();
 

@@ -1,7 +1,6 @@
 #include "process_viewer/process_rows.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 
 namespace {
@@ -22,14 +21,6 @@ bool qualifies(const WindowRecord& w, const std::vector<ProcessRecord>& processe
     if (w.owned || w.title.empty()) return false;
     const ProcessRecord* p = findProcess(processes, w.pid);
     return p && !p->exeName.empty();
-}
-
-bool titleBefore(const WindowRow& a, const WindowRow& b) {
-    return std::lexicographical_compare(
-        a.title.begin(), a.title.end(), b.title.begin(), b.title.end(), [](char x, char y) {
-            return std::tolower(static_cast<unsigned char>(x)) <
-                   std::tolower(static_cast<unsigned char>(y));
-        });
 }
 
 }  // namespace
@@ -79,7 +70,6 @@ std::vector<WindowRow> WindowList::refresh(const std::vector<WindowRecord>& wind
         rows.push_back(std::move(*row));
     }
     seen_ = rows.size();
-    std::stable_sort(rows.begin(), rows.end(), titleBefore);
     return rows;
 }
 

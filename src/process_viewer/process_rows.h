@@ -58,7 +58,7 @@ std::optional<WindowRow> windowRow(const WindowRecord& window,
 // title shows as fewer qualifying windows than listed rows.
 class WindowList {
 public:
-    // Every qualifying window, sorted by title without regard to case.
+    // Every qualifying window, in enumeration order (the list view sorts).
     std::vector<WindowRow> refresh(const std::vector<WindowRecord>& windows,
                                    const std::vector<ProcessRecord>& processes,
                                    const FullPathLookup& fullPath);

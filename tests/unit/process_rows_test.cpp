@@ -45,10 +45,11 @@ TEST(ProcessRows, WhichWindowsGetARowAndWhatItShows) {
     };
     WindowList list;
     const auto rows = list.refresh(windows, kProcesses, nullptr);
+    // in the system's order: the list sorts them
     EXPECT_EQ(lines(rows), (std::vector<std::string>{
+                               "zeta|a.exe|100|Normal|3|0x00000004|Z",
                                "Alpha|b.exe|200|High|12|0x00000064|A",
                                "beta|a.exe|100|Normal|3|0x00000004|B",
-                               "zeta|a.exe|100|Normal|3|0x00000004|Z",
                            }));
     // where the system tells full paths, they replace the snapshot's names
     const FullPathLookup full = [](std::uint32_t pid) -> std::optional<std::string> {

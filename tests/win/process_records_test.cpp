@@ -8,38 +8,24 @@
 #include <string>
 #include <vector>
 
+#include "common/shown_windows.h"
+
 namespace {
 
-// wintool's "show": a titled window, a window it owns and an untitled one,
-// in a process of their own.
+// The windows of another process.
 class ChildWindows : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* tool = std::getenv("DORMIVAL_WINTOOL");
-        if (!tool) GTEST_SKIP() << "DORMIVAL_WINTOOL names no wintool.exe";
-        std::string command = std::string("\"") + tool + "\" show";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof(startup);
-        ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &startup, &child));
-        CloseHandle(child.hThread);
-        for (int i = 0; i < 100 && !FindWindowA("DormivalTestExtra", ""); ++i) Sleep(50);
+        if (!shown.start()) GTEST_SKIP() << "DORMIVAL_WINTOOL names no wintool.exe";
     }
-    void TearDown() override {
-        if (!child.hProcess) return;
-        if (const HWND shown = FindWindowA("DormivalTestShown", nullptr))
-            PostMessageA(shown, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(child.hProcess, 5000) != WAIT_OBJECT_0)
-            TerminateProcess(child.hProcess, 1);
-        CloseHandle(child.hProcess);
-    }
-    PROCESS_INFORMATION child{};
+    void TearDown() override { shown.stop(); }
+    ShownWindows shown;
 };
 
 TEST_F(ChildWindows, RowsOfAnotherProcessWindows) {
     const auto processes = processSnapshot();
     const auto found = std::find_if(processes.begin(), processes.end(), [&](const ProcessRecord& p) {
-        return p.pid == child.dwProcessId;
+        return p.pid == shown.pid();
     });
     ASSERT_NE(found, processes.end());
     EXPECT_EQ(found->parentPid, GetCurrentProcessId());
@@ -51,7 +37,7 @@ TEST_F(ChildWindows, RowsOfAnotherProcessWindows) {
     // counts like any other
     std::vector<std::string> titles;
     for (const WindowRow& row : rows) {
-        if (row.pid != std::to_string(child.dwProcessId)) continue;
+        if (row.pid != std::to_string(shown.pid())) continue;
         titles.push_back(row.title);
         if (row.title != "DormivalTestShown") continue;
         EXPECT_EQ(row.className, "DormivalTestShown");
@@ -70,17 +56,17 @@ TEST_F(ChildWindows, RowsOfAnotherProcessWindows) {
 // The reader asks a known window only for its title: a retitled window
 // must still show its new title, with the class read the first time.
 TEST_F(ChildWindows, ReaderSeesNewTitles) {
-    const HWND shown = FindWindowA("DormivalTestShown", nullptr);
-    ASSERT_NE(shown, nullptr);
+    const HWND window = shown.window();
+    ASSERT_NE(window, nullptr);
     const auto recordOf = [&](const std::vector<WindowRecord>& windows, const char* title) {
         return std::find_if(windows.begin(), windows.end(), [&](const WindowRecord& w) {
-            return w.pid == child.dwProcessId && w.title == title;
+            return w.pid == shown.pid() && w.title == title;
         });
     };
     WindowReader reader;
     auto windows = reader.read();
     ASSERT_NE(recordOf(windows, "DormivalTestShown"), windows.end());
-    SetWindowTextA(shown, "Renamed");
+    SetWindowTextA(window, "Renamed");
     windows = reader.read();
     EXPECT_EQ(recordOf(windows, "DormivalTestShown"), windows.end());
     const auto renamed = recordOf(windows, "Renamed");
@@ -93,7 +79,7 @@ TEST_F(ChildWindows, ReaderSeesNewTitles) {
 // names each process by its path and its first titled window.
 TEST_F(ChildWindows, FullPathsByVersionAndTheNt4List) {
     if (const char* winver = std::getenv("DORMIVAL_WINVER")) {
-        const auto full = FullPaths()(child.dwProcessId);
+        const auto full = FullPaths()(shown.pid());
         if (std::string(winver) == "winxp") {
             ASSERT_TRUE(full.has_value());
             EXPECT_NE(full->find(":\\"), std::string::npos) << *full;
@@ -104,12 +90,12 @@ TEST_F(ChildWindows, FullPathsByVersionAndTheNt4List) {
     const auto windows = topLevelWindows();
     const auto rows = nt4ProcessRows(processPaths(), windows);
     const auto row = std::find_if(rows.begin(), rows.end(), [&](const Nt4ProcessRow& r) {
-        return r.pid == std::to_string(child.dwProcessId);
+        return r.pid == std::to_string(shown.pid());
     });
     ASSERT_NE(row, rows.end());
     EXPECT_NE(row->path.find("wintool.exe"), std::string::npos) << row->path;
     const auto first = std::find_if(windows.begin(), windows.end(), [&](const WindowRecord& w) {
-        return w.pid == child.dwProcessId && !w.title.empty();
+        return w.pid == shown.pid() && !w.title.empty();
     });
     ASSERT_NE(first, windows.end());
     EXPECT_EQ(row->title, first->title);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+// The module usage window (class "Process DLLViewer"): the modules of one
+// process, owned by the process viewer.
+constexpr const char* kModuleWindowClass = "Process DLLViewer";
+
+// Builds the window for the process of a window-list row (its title and
+// process id), its list filled and sorted by module name. Null where the
+// system has no module records to show (NT 4) or the window failed.
+HWND createModuleWindow(const std::string& title, std::uint32_t pid);
+
+// The close box: the list, then the window.
+void closeModuleWindow();
