@@ -26,7 +26,9 @@
                                    button), check (prints 1 or 0), text STR,
                                    rows (prints a list view's row count),
                                    get (prints its text), select N (a combo
-                                   box's item), press or dblclick (a left
+                                   box's item), pick TEXT (selects the list
+                                   view's row whose first column is TEXT,
+                                   prints its index or -1), press or dblclick (a left
                                    click or double click at the point),
                                    keys KEY... (digits typed; left,
                                    right, up, down pressed)
@@ -279,6 +281,41 @@ static BOOL CALLBACK smallest_at(HWND w, LPARAM data) {
 
 static int key_code(const char *name);
 
+/* Selects the only row of a list view in another process whose first
+   column reads TEXT; the messages' records live in that process. */
+static int pick_row(HWND list, const char *text) {
+    DWORD pid = 0;
+    HANDLE process;
+    char *remote;
+    LVFINDINFOA find;
+    LVITEMA item;
+    int row;
+    GetWindowThreadProcessId(list, &pid);
+    process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return 1;
+    remote = VirtualAllocEx(process, NULL, 4096, MEM_COMMIT, PAGE_READWRITE);
+    if (!remote) return 1;
+    memset(&find, 0, sizeof find);
+    find.flags = LVFI_STRING;
+    find.psz = remote + 1024;
+    WriteProcessMemory(process, remote + 1024, text, strlen(text) + 1, NULL);
+    WriteProcessMemory(process, remote, &find, sizeof find, NULL);
+    row = (int)SendMessageA(list, LVM_FINDITEMA, (WPARAM)-1, (LPARAM)remote);
+    if (row >= 0) {
+        memset(&item, 0, sizeof item);
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        WriteProcessMemory(process, remote, &item, sizeof item, NULL);
+        SendMessageA(list, LVM_SETITEMSTATE, (WPARAM)-1, (LPARAM)remote);
+        item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        WriteProcessMemory(process, remote, &item, sizeof item, NULL);
+        SendMessageA(list, LVM_SETITEMSTATE, (WPARAM)row, (LPARAM)remote);
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    printf("%d\n", row);
+    return 0;
+}
+
 static int at(const char *cls, int x, int y, int count, char **action) {
     HWND top = FindWindowA(cls, NULL);
     struct point_search search;
@@ -313,6 +350,7 @@ static int at(const char *cls, int x, int y, int count, char **action) {
     }
     if (!strcmp(action[0], "select") && count >= 2)
         return SendMessageA(search.found, CB_SETCURSEL, atoi(action[1]), 0) == CB_ERR;
+    if (!strcmp(action[0], "pick") && count >= 2) return pick_row(search.found, action[1]);
     if (!strcmp(action[0], "press")) {
         PostMessageA(search.found, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(local.x, local.y));
         PostMessageA(search.found, WM_LBUTTONUP, 0, MAKELPARAM(local.x, local.y));
