@@ -30,13 +30,14 @@ void setListCell(HWND list, int row, int column, const std::string& text) {
     SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
 }
 
-std::string listCellText(HWND list, int row, int column) {
-    char text[261] = "";
+std::string listCellText(HWND list, int row, int column, int maxLength) {
+    std::string text(static_cast<std::size_t>(maxLength) + 1, '\0');
     LVITEMA item{};
     item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof(text);
+    item.pszText = text.data();
+    item.cchTextMax = maxLength + 1;
     SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    text.resize(std::char_traits<char>::length(text.c_str()));
     return text;
 }
 

@@ -18,8 +18,8 @@ int appendListRow(HWND list, const std::string& text, int image = -1);
 // Sets another column's text; a row of -1 (refused) is left alone.
 void setListCell(HWND list, int row, int column, const std::string& text);
 
-// A cell's text, at most 260 characters.
-std::string listCellText(HWND list, int row, int column);
+// A cell's text, at most 260 characters (or as many as asked for).
+std::string listCellText(HWND list, int row, int column, int maxLength = 260);
 
 int listRowCount(HWND list);
 

@@ -5,6 +5,8 @@
 #include <map>
 #include <string>
 
+#include "common/list_view.h"
+
 namespace {
 
 struct SortRun {
@@ -42,14 +44,9 @@ void sortListByColumn(HWND list, ViewerList kind, int column) {
         item.mask = LVIF_PARAM;
         item.iItem = row;
         SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        char text[501] = "";
-        LVITEMA cell{};
-        cell.iSubItem = column;
-        cell.pszText = text;
-        cell.cchTextMax = sizeof(text);
-        SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&cell));
-        CharUpperBuffA(text, lstrlenA(text));
-        run.cells[item.lParam] = text;
+        std::string text = listCellText(list, row, column, 500);
+        CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
+        run.cells[item.lParam] = std::move(text);
     }
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&run),

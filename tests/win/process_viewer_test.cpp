@@ -327,6 +327,18 @@ TEST_F(ProcessViewer, RowCommandsOnAnotherProcess) {
     EXPECT_FALSE(box.caption.empty()) << "the system's text for the error";
 }
 
+// Destroy finds the window by its title; only the window's own thread may
+// destroy it, so the test's own window stands in.
+TEST_F(ProcessViewer, DestroyTheRowsWindow) {
+    const HWND own = CreateWindowExA(0, "STATIC", "Dormival test destroyed", 0, 0, 0, 1, 1, nullptr,
+                                     nullptr, nullptr, nullptr);
+    createProcessViewerWindow();
+    ASSERT_TRUE(selectRow(list(), "Dormival test destroyed", GetCurrentProcessId()));
+    command(viewer(), viewer_command::kDestroy);
+    EXPECT_FALSE(IsWindow(own));
+    EXPECT_FALSE(selectRow(list(), "Dormival test destroyed", GetCurrentProcessId())) << "refreshed";
+}
+
 TEST_F(ProcessViewer, CloseReachesEveryWindowOfTheProcess) {
     createProcessViewerWindow();
     ASSERT_TRUE(selectRow(list(), "DormivalTestShown", shown.pid()));
