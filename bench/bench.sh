@@ -18,6 +18,9 @@ $arch-w64-mingw32-gcc-win32 -O2 -s -mwindows -o "$bare" "$root/bench/bare.c"
 cmake --build "$build" --target bench_menu_build bench_process_rows >/dev/null
 
 export DORMIVAL_WINE_DIR=$build/wine DORMIVAL_WINTOOL=$build/wintool.exe
+# a fresh session: the tray windows that killed test programs leave in the
+# desktop's process would count in every window list
+"$root/tools/wine-env.sh" down
 "$root/tools/wine-env.sh" ensure winxp
 eval "$("$root/tools/wine-env.sh" vars winxp)"
 
@@ -54,6 +57,7 @@ cat >"$root/bench/results.md" <<MD
 # Benchmark results
 
 $(date -u +%Y-%m-%d), $(wine --version), $arch build, Windows XP prefix under Xvfb, median of $runs starts.
+Machine: $(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -1), $(awk '/MemTotal/ {printf "%.1f GB", $2 / 1048576}' /proc/meminfo) memory.
 Start-up: from CreateProcess until the program's main window exists.
 
 | figure | Dormival.exe | bare Win32 program | ratio |
