@@ -232,6 +232,16 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (window == windows().display && onDisplayCountdownTimer(wParam)) return 0;
         if (onProcessViewerTimer(window, wParam)) return 0;
         return DefWindowProcA(window, message, wParam, lParam);
+    case WM_POWERBROADCAST:
+        // every top-level window hears it; the main window's copy is the one
+        if (window == windows().main && (wParam == PBT_APMRESUMEAUTOMATIC ||
+                                         wParam == PBT_APMRESUMESUSPEND ||
+                                         wParam == PBT_APMRESUMECRITICAL))
+            onPowerResume();
+        return TRUE;
+    case WM_TIMECHANGE:
+        if (window == windows().main) onClockChanged();
+        return 0;
     case WM_CONTEXTMENU:
         if (onProcessViewerContextMenu(window, reinterpret_cast<HWND>(wParam))) return 1;
         return DefWindowProcA(window, message, wParam, lParam);

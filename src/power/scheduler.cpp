@@ -30,6 +30,28 @@ std::optional<std::time_t> localTimeOn(std::tm day, const TimeOfDay& time) {
     return result;
 }
 
+// The daily time's next moment from now: today, or tomorrow once today's
+// has passed (tomorrow's is not always 86400 s later).
+std::optional<std::time_t> dailyTarget(const Settings& s, std::time_t now) {
+    const auto time = parseTimeOfDay(s.zeit);
+    const std::tm* local = std::localtime(&now);
+    if (!time || !local) return std::nullopt;
+    std::tm today = *local;
+    auto target = localTimeOn(today, *time);
+    if (target && static_cast<std::uint32_t>(*target) < static_cast<std::uint32_t>(now)) {
+        ++today.tm_mday;
+        target = localTimeOn(today, *time);
+    }
+    return target;
+}
+
+// The date and time, past or not.
+std::optional<std::time_t> dateTarget(const Settings& s) {
+    const auto date = parseDate(s.tag);
+    const auto time = parseTimeOfDay(s.zeit);
+    return date && time ? localToCalendar(*date, *time) : std::nullopt;
+}
+
 }  // namespace
 
 std::optional<TimeOfDay> parseTimeOfDay(const std::string& text) {
@@ -77,25 +99,12 @@ bool Scheduler::arm(const Settings& s, const SchedulerClock& clock) {
             if (state_.current < state_.target) state_.mode = 1;
         }
     } else if (s.action == "2") {
-        const auto time = parseTimeOfDay(s.zeit);
-        const std::tm* local = std::localtime(&clock.now);
-        if (time && local) {
-            std::tm today = *local;
-            auto target = localTimeOn(today, *time);
-            if (target && static_cast<std::uint32_t>(*target) < now) {
-                // the same time tomorrow, which is not always 86400 s away
-                ++today.tm_mday;
-                target = localTimeOn(today, *time);
-            }
-            if (target) {
-                state_.target = static_cast<std::uint32_t>(*target);
-                state_.mode = 2;
-            }
+        if (const auto target = dailyTarget(s, clock.now)) {
+            state_.target = static_cast<std::uint32_t>(*target);
+            state_.mode = 2;
         }
     } else if (s.action == "3") {
-        const auto date = parseDate(s.tag);
-        const auto time = parseTimeOfDay(s.zeit);
-        const auto target = date && time ? localToCalendar(*date, *time) : std::nullopt;
+        const auto target = dateTarget(s);
         if (target && now < static_cast<std::uint32_t>(*target)) {
             state_.target = static_cast<std::uint32_t>(*target);
             state_.mode = 3;
@@ -123,9 +132,37 @@ void Scheduler::cancel() {
 }
 
 Scheduler::Tick Scheduler::tick(const SchedulerClock& clock) {
+    return step(clock, kLateSeconds);
+}
+
+Scheduler::Tick Scheduler::resume(const SchedulerClock& clock) {
+    // whatever came due while the computer slept was missed
+    return step(clock, 0);
+}
+
+void Scheduler::followClockChange(const Settings& settings, const SchedulerClock& clock) {
+    if (state_.suspended || (state_.mode != 2 && state_.mode != 3)) return;
+    const auto target = state_.mode == 2 ? dailyTarget(settings, clock.now) : dateTarget(settings);
+    if (target)
+        state_.target = static_cast<std::uint32_t>(*target);
+    else
+        state_.mode = 0;  // the stored time no longer reads
+}
+
+Scheduler::Tick Scheduler::step(const SchedulerClock& clock, std::uint32_t tolerance) {
     if (state_.suspended || state_.mode < 1) return {};
     state_.current =
         state_.mode == 1 ? clock.uptimeSeconds : static_cast<std::uint32_t>(clock.now);
+    if (state_.current >= state_.target && state_.current - state_.target > tolerance) {
+        // missed, not due: a fresh countdown in the warning window, which
+        // the user can cancel, instead of the action at once
+        const std::uint32_t period =
+            state_.warningSeconds > 0 ? state_.warningSeconds : kMissedWarningSeconds;
+        state_.target = state_.current + std::min(period, UINT32_MAX - state_.current);
+        state_.warningSeconds = period;
+        state_.warned = true;
+        return {TickKind::WarnMissed, state_.target - state_.current};
+    }
     if (state_.current >= state_.target) {
         state_.mode = 0;
         return {TickKind::Fire, 0};

@@ -49,7 +49,10 @@ public:
         bool suspended = false;  // cancelled: nothing runs until a re-arm
     };
 
-    enum class TickKind { Nothing, OpenWarning, UpdateCountdown, Fire };
+    // WarnMissed: the target passed unseen (the computer slept, or ticks
+    // stalled); the countdown starts again from the warning period, and the
+    // warning window is to show it whether or not it was open.
+    enum class TickKind { Nothing, OpenWarning, UpdateCountdown, Fire, WarnMissed };
     struct Tick {
         TickKind kind = TickKind::Nothing;
         std::uint32_t remaining = 0;  // seconds left, for the countdown
@@ -63,12 +66,23 @@ public:
     bool rearm(const Settings& settings, const SchedulerClock& clock);
     // Suspends: nothing armed, later ticks do nothing.
     void cancel();
-    // One second has passed; Fire means the timer is to stop and the action run.
+    // One second has passed; Fire means the timer is to stop and the action
+    // run. A target more than kLateSeconds past was missed.
     Tick tick(const SchedulerClock& clock);
+    // The computer woke: a target passed in its sleep was missed.
+    Tick resume(const SchedulerClock& clock);
+    // The system clock was set: a time of day or a date is read again from
+    // the settings, against the new clock.
+    void followClockChange(const Settings& settings, const SchedulerClock& clock);
+
+    static constexpr std::uint32_t kLateSeconds = 5;
+    // the countdown of a missed target where the settings ask for no warning
+    static constexpr std::uint32_t kMissedWarningSeconds = 30;
 
     const State& state() const { return state_; }
 
 private:
+    Tick step(const SchedulerClock& clock, std::uint32_t tolerance);
     State state_;
 };
 

@@ -35,8 +35,9 @@ void cancelScheduleAndCloseWarning() {
     closeWarningWindow();
 }
 
-void onSchedulerTick() {
-    const Scheduler::Tick tick = scheduler().tick(readClock());
+namespace {
+
+void carryOut(const Scheduler::Tick& tick) {
     switch (tick.kind) {
     case Scheduler::TickKind::Nothing:
         break;
@@ -45,6 +46,14 @@ void onSchedulerTick() {
         break;
     case Scheduler::TickKind::UpdateCountdown:
         updateWarningCountdown(tick.remaining, currentSettings().TaskManagerAktion);
+        break;
+    case Scheduler::TickKind::WarnMissed:
+        // shown even where the user had sent the warning away: the action
+        // of a missed target never runs unannounced
+        if (IsWindow(windows().warning))
+            updateWarningCountdown(tick.remaining, currentSettings().TaskManagerAktion);
+        else
+            openWarningWindow();
         break;
     case Scheduler::TickKind::Fire: {
         KillTimer(windows().main, kSchedulerTimerId);
@@ -57,3 +66,11 @@ void onSchedulerTick() {
     }
     }
 }
+
+}  // namespace
+
+void onSchedulerTick() { carryOut(scheduler().tick(readClock())); }
+
+void onPowerResume() { carryOut(scheduler().resume(readClock())); }
+
+void onClockChanged() { scheduler().followClockChange(currentSettings(), readClock()); }

@@ -21,3 +21,10 @@ void cancelScheduleAndCloseWarning();
 // Timer 2: opens the warning window (whose loop then runs inside this
 // tick), updates its countdown, or runs the action.
 void onSchedulerTick();
+
+// The computer woke from standby or hibernation: a target that passed in
+// its sleep opens the warning window with a fresh countdown.
+void onPowerResume();
+
+// The system clock was set: the schedule's time is read again.
+void onClockChanged();

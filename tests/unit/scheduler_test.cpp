@@ -165,6 +165,79 @@ TEST_F(SchedulerTest, CancelSuspendsUntilTheNextRearm) {
     EXPECT_EQ(tickAt(kNoon + 1).kind, Kind::OpenWarning) << "a new countdown warns again";
 }
 
+// A target that passed while the computer slept, or that a stalled tick
+// finds long gone, opens the warning with a fresh countdown instead of
+// acting at once; at most kLateSeconds late is still on time.
+TEST_F(SchedulerTest, MissedTargetsWarnBeforeTheAction) {
+    struct Case {
+        const char* name;
+        const char* action;
+        const char* zeit;
+        const char* tag;
+        const char* warning;
+        bool resumed;
+        std::time_t at;  // the moment of the tick or the resume
+        Kind kind;
+        std::uint32_t remaining;
+    } cases[] = {
+        {"daily, woken the next morning", "2", "13:00:00", "", "0", true, kNoon + 20 * 3600,
+         Kind::WarnMissed, 30},
+        {"date, woken a day later", "3", "13:00:00", "08.12.2026", "60", true, kNoon + 86400,
+         Kind::WarnMissed, 60},
+        {"woken a second after", "3", "13:00:00", "08.12.2026", "0", true, kNoon + 3601,
+         Kind::WarnMissed, 30},
+        {"woken before the target", "3", "13:00:00", "08.12.2026", "0", true, kNoon + 600,
+         Kind::Nothing, 0},
+        {"woken within the warning", "3", "13:00:00", "08.12.2026", "900", true, kNoon + 3000,
+         Kind::OpenWarning, 600},
+        {"a tick late by the tolerance", "3", "13:00:00", "08.12.2026", "0", false,
+         kNoon + 3600 + Scheduler::kLateSeconds, Kind::Fire, 0},
+        {"a tick later than that", "3", "13:00:00", "08.12.2026", "0", false,
+         kNoon + 3601 + Scheduler::kLateSeconds, Kind::WarnMissed, 30},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(arm(c.action, "", c.zeit, c.tag, c.warning));
+        const SchedulerClock at{0, c.at};
+        const auto first = c.resumed ? scheduler.resume(at) : scheduler.tick(at);
+        EXPECT_EQ(first.kind, c.kind);
+        EXPECT_EQ(first.remaining, c.remaining);
+        if (c.kind != Kind::WarnMissed) continue;
+        // the fresh countdown runs on and acts once at its end
+        EXPECT_EQ(tickAt(c.at + 1).kind, Kind::UpdateCountdown);
+        EXPECT_EQ(tickAt(c.at + c.remaining).kind, Kind::Fire);
+        EXPECT_EQ(scheduler.resume({0, c.at + c.remaining + 3600}).kind, Kind::Nothing)
+            << "no second action after waking";
+        EXPECT_EQ(tickAt(c.at + c.remaining + 3601).kind, Kind::Nothing);
+    }
+    // minutes after start count uptime, which goes on in sleep too
+    ASSERT_TRUE(arm("1", "2"));
+    EXPECT_EQ(scheduler.resume({600, kNoon}).kind, Kind::WarnMissed);
+}
+
+TEST_F(SchedulerTest, ClockChangesReadTheTargetAgain) {
+    ASSERT_TRUE(arm("2", "", "13:00:00"));
+    scheduler.followClockChange(s, {0, kNoon + 2 * 3600});  // set forward past 13:00
+    EXPECT_EQ(scheduler.state().target, kNoon + 25 * 3600) << "tomorrow's";
+    EXPECT_EQ(tickAt(kNoon + 2 * 3600).kind, Kind::Nothing);
+    scheduler.followClockChange(s, {0, kNoon - 86400});  // set back a day
+    EXPECT_EQ(scheduler.state().target, kNoon - 86400 + 3600);
+
+    // a date stays where it is; set forward past it, the next tick warns
+    ASSERT_TRUE(arm("3", "", "13:00:00", "08.12.2026"));
+    scheduler.followClockChange(s, {0, kNoon + 7200});
+    EXPECT_EQ(scheduler.state().target, kNoon + 3600);
+    EXPECT_EQ(tickAt(kNoon + 7200).kind, Kind::WarnMissed);
+
+    // uptime does not follow the calendar; a cancelled schedule stays so
+    ASSERT_TRUE(arm("1", "2"));
+    scheduler.followClockChange(s, {0, kNoon + 7200});
+    EXPECT_EQ(scheduler.state().target, 120u);
+    scheduler.cancel();
+    scheduler.followClockChange(s, {0, kNoon});
+    EXPECT_EQ(scheduler.state().mode, 0);
+}
+
 TEST(ScheduledAction, EachCodeInItsOrder) {
     const std::pair<const char*, Calls> cases[] = {
         {"0", {"privilege", "reload", "ExitWindowsEx(13)", "removeTrayIcon"}},
