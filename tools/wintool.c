@@ -3,6 +3,8 @@
 
    wintool find CLASS              exit 0 when a window of CLASS exists;
                                    prints "visible", "minimised" or "hidden"
+   wintool count CLASS             prints the number of top-level windows
+                                   of CLASS
    wintool wait CLASS SECONDS      waits until a window of CLASS exists
    wintool close CLASS SECONDS     asks every window of CLASS to close and
                                    waits until none is left
@@ -543,6 +545,13 @@ int main(int argc, char **argv) {
     if (argc >= 4 && !strcmp(argv[1], "trayicon")) return tray_icon(argv[2], atoi(argv[3]));
     if (argc >= 3 && !strcmp(argv[1], "menu")) return menu(atoi(argv[2]), argc - 3, argv + 3);
     if (argc >= 3 && !strcmp(argv[1], "find")) return find(argv[2]);
+    if (argc >= 3 && !strcmp(argv[1], "count")) {
+        int count = 0;
+        HWND w = NULL;
+        while ((w = FindWindowExA(NULL, w, argv[2], NULL)) != NULL) ++count;
+        printf("%d\n", count);
+        return 0;
+    }
     if (argc >= 4 && !strcmp(argv[1], "wait")) return wait_for(argv[2], atoi(argv[3]));
     if (argc >= 4 && !strcmp(argv[1], "close")) return close_all(argv[2], atoi(argv[3]));
     if (argc >= 2 && !strcmp(argv[1], "hold")) return hold();
@@ -550,6 +559,6 @@ int main(int argc, char **argv) {
     if (argc >= 3 && !strcmp(argv[1], "windows")) return bench_windows(atoi(argv[2]));
     if (argc >= 4 && !strcmp(argv[1], "measure"))
         return measure(argv[2], argv[3], argc >= 5 ? argv[4] : NULL);
-    fprintf(stderr, "usage: wintool find|wait|close|hold|measure|post|texts|click|at|mode|modeindex|setmode|trayicon|menu ...\n");
+    fprintf(stderr, "usage: wintool find|count|wait|close|hold|measure|post|texts|click|at|mode|modeindex|setmode|trayicon|menu ...\n");
     return 2;
 }

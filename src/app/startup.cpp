@@ -9,6 +9,21 @@
 #include "systools/browser_cache_win.h"
 #include "systools/windows_version_win.h"
 
+namespace {
+
+// The main window of another copy of the program in this session (window
+// classes are the session's own, unlike global names).
+bool residentCopyRunning() {
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, kMainWindowClass, nullptr)) != nullptr;) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid != GetCurrentProcessId()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 void runCommandLine(const std::string& arguments) {
     loadSettings();
     const CommandLineAction request = parseArguments(arguments);
@@ -20,7 +35,11 @@ int runDormival(HINSTANCE instance) {
     detectWindowsVersion();
 
     const std::string arguments = argumentText(GetCommandLineA());
+    // one resident copy: a second start carries out its switches and ends,
+    // so no second scheduler acts on the same schedule
+    const bool resident = residentCopyRunning();
     if (!arguments.empty()) runCommandLine(arguments);
+    if (resident) return 0;
 
     registerMainWindowClass(instance);
     createMainWindow(instance);

@@ -65,6 +65,14 @@ start_with_settings() {
   wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null 2>&1 </dev/null
 }
 
+# Waits up to five seconds for a call to FUNCTION in the trace.
+wait_for_call() {
+  for _ in $(seq 50); do
+    grep -aqi "Call $1(" "$trace" && return
+    sleep 0.1
+  done
+}
+
 # Closes the window of CLASS, if open, and the program, then makes sure it
 # has ended.
 stop_with_window() {

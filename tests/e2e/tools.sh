@@ -22,14 +22,6 @@ pid=
 start() { start_with_settings "$@"; }
 stop() { stop_with_window Favoriten; }
 
-# Waits up to five seconds for a call to FUNCTION in the trace.
-wait_for_call() {
-  for _ in $(seq 50); do
-    grep -aqi "Call $1(" "$trace" && return
-    sleep 0.1
-  done
-}
-
 # The cache calls of the start-up, in order, each once.
 cache_calls() {
   grep -aoE 'Call wininet\.(FindFirstUrlCacheEntryA|InternetSetOptionA\(0+,0+2a)' "$trace" |
