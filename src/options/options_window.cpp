@@ -11,6 +11,7 @@
 #include "common/file_icon.h"
 #include "common/list_view.h"
 #include "common/program_facts.h"
+#include "common/version.h"
 #include "common/small_font.h"
 #include "common/text.h"
 #include "common/window_set.h"
@@ -137,7 +138,7 @@ const ControlSpec kControls[] = {
      options_command::kCancel},
 
     {InfoGroup, Kind::Group, 5, kWindow, 20, 60, 385, 180, "Information", "Information"},
-    {ProductLine, Kind::Label, 5, InfoGroup, 90, 30, 202, 30, "Dormival 1.138", "Dormival 1.138"},
+    {ProductLine, Kind::Label, 5, InfoGroup, 90, 30, 202, 30, "Dormival " DORMIVAL_VERSION, "Dormival " DORMIVAL_VERSION},
     {WindowsName, Kind::Label, 5, InfoGroup, 90, 128, 220, 13, "", ""},
     {WindowsVersion, Kind::Label, 5, InfoGroup, 90, 142, 220, 13, "", ""},
     {MemoryLine, Kind::Label, 5, InfoGroup, 90, 156, 220, 13, "", ""},

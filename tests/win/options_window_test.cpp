@@ -12,6 +12,7 @@
 #include "app/window_creation.h"
 #include "common/command_ids.h"
 #include "common/resident_fixture.h"
+#include "common/version.h"
 #include "power/scheduler_win.h"
 
 namespace {
@@ -119,7 +120,7 @@ const Expected kControls[] = {
     {"static", "Network", 30, 135, 300, 13, "Time for displaying Shutdown (in seconds)", "Hinweisfenster beim Shutdown anzeigen (in Sekunden)", 0},
     {"edit", "Network", 30, 150, 40, 16, "30", "30", 0},
     {"button", "", 20, 60, 385, 180, "Information", "Information", 0},
-    {"static", "Information", 90, 30, 202, 30, "Dormival 1.138", "Dormival 1.138", 0},
+    {"static", "Information", 90, 30, 202, 30, "Dormival " DORMIVAL_VERSION, "Dormival " DORMIVAL_VERSION, 0},
     {"static", "Information", 90, 128, 220, 13, "Windows Test", "Windows Test", 0},
     {"static", "Information", 90, 142, 220, 13, "Version 9.9", "Version 9.9", 0},
     {"static", "Information", 90, 156, 220, 13, "Physical  memory available : 2048 KB ", "Verfügbarer realer Speicher : 2048 KB ", 0},
@@ -138,7 +139,7 @@ const std::set<std::string> kTabs[6] = {
     {"&Reboot", "&LogOff", "ShutDown", "no power off", "power off", "&StandbyModus / Hibernate"},
     {"&Options", "&Commandline", "...", "Start Dormival from startup"},
     {"Network", "&Add", "&Remove", "Force Network Shutdown"},
-    {"Information", "Dormival 1.138"},
+    {"Information", "Dormival " DORMIVAL_VERSION},
 };
 
 std::string languageFile() { return programDirectory() + "\\language.dat"; }

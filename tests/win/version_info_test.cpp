@@ -5,6 +5,8 @@
 #include <regex>
 #include <string>
 
+#include "common/version.h"
+
 namespace {
 
 std::string ownPath() {
@@ -20,17 +22,20 @@ TEST(VersionInfo, ReportAndSummaryOfAFileWithAVersionResource) {
     ASSERT_TRUE(report);
     WIN32_FILE_ATTRIBUTE_DATA data{};
     GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+    const auto escaped = [](const std::string& text) {
+        return std::regex_replace(text, std::regex(R"([\\.])"), R"(\$&)");
+    };
+    const std::string version = escaped(DORMIVAL_VERSION);
     const std::regex expected(
-        std::regex_replace(path, std::regex(R"([\\.])"), R"(\$&)") +
-        "\n\nFile version 1\\.138\\.0\\.0\n"
+        escaped(path) + "\n\nFile version " + version + "\\.0\\.0\n"
         "Code Table: 040904E4\n"
         "CompanyName: Dormival developers\n"
         "FileDescription: Dormival - ShutDown your System\n"
-        "FileVersion: 1\\.138\n"
+        "FileVersion: " + version + "\n"
         "InternalName: Dormival\n"
         "OriginalFilename: Dormival\\.exe\n"
         "ProductName: Dormival\n"
-        "ProductVersion: 1\\.138\n"
+        "ProductVersion: " + version + "\n"
         "LastWriteTime: \\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d\n"
         "LastAccessTime: \\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d\n"
         "CreationTime: \\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d\n"
