@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# The release package: tools/pack.sh zips the built program with its help
+# files and read-me, the zip is unpacked into a fresh folder, and the
+# program started from there shows its icon in the tray and ends from its
+# menu as a user would see it.
+#   package.sh full|brief DORMIVAL.EXE
+set -uo pipefail
+exe=$2
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/lib.sh"
+
+version_set=$(sed -n 's/^project(Dormival VERSION \([0-9.]*\).*/\1/p' "$here/../../CMakeLists.txt")
+zip=$("$here/../../tools/pack.sh" "$(dirname "$exe")" "$work/dist")
+expect "zip named by the version" "$(basename "$zip")" "Dormival-$version_set.zip"
+expect "its files" "$(unzip -Z1 "$zip" | sort | paste -sd' ' -)" \
+  "Dormival/ Dormival/Commandline.txt Dormival/Dormival.exe Dormival/Kommandozeile.txt Dormival/ReadMe.txt"
+
+fresh="$work/Program Files"
+mkdir -p "$fresh"
+unzip -q "$zip" -d "$fresh"
+session
+unpacked="$fresh/Dormival/Dormival.exe"
+wine "$unpacked" >/dev/null 2>&1 </dev/null &
+pid=$!
+wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null 2>&1 </dev/null
+expect "started from the unpacked folder" "$(wintool trayicon "$(winepath_of "$unpacked")" 10)" shown
+wine "$DORMIVAL_WINTOOL" post Dormival 0x111 205 0 >/dev/null 2>&1 </dev/null  # its Terminate entry
+ended=running
+for _ in $(seq 50); do
+  kill -0 "$pid" 2>/dev/null || { ended=ended; break; }
+  sleep 0.1
+done
+expect "ended from its menu" "$ended" ended
+kill "$pid" 2>/dev/null
+wait "$pid" 2>/dev/null
+finish
