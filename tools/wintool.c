@@ -5,6 +5,8 @@
                                    prints "visible", "minimised" or "hidden"
    wintool count CLASS             prints the number of top-level windows
                                    of CLASS
+   wintool rect CLASS              prints the visible window's place on the
+                                   screen: "X Y WIDTH HEIGHT"
    wintool wait CLASS SECONDS      waits until a window of CLASS exists
    wintool close CLASS SECONDS     asks every window of CLASS to close and
                                    waits until none is left
@@ -545,6 +547,14 @@ int main(int argc, char **argv) {
     if (argc >= 4 && !strcmp(argv[1], "trayicon")) return tray_icon(argv[2], atoi(argv[3]));
     if (argc >= 3 && !strcmp(argv[1], "menu")) return menu(atoi(argv[2]), argc - 3, argv + 3);
     if (argc >= 3 && !strcmp(argv[1], "find")) return find(argv[2]);
+    if (argc >= 3 && !strcmp(argv[1], "rect")) {
+        RECT r;
+        HWND w = NULL;
+        while ((w = FindWindowExA(NULL, w, argv[2], NULL)) != NULL && !IsWindowVisible(w)) {}
+        if (!w || !GetWindowRect(w, &r)) return 1;
+        printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
     if (argc >= 3 && !strcmp(argv[1], "count")) {
         int count = 0;
         HWND w = NULL;

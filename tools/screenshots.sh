@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Takes the README's pictures of the real program under Wine (Windows XP
+# prefix, English): the tray menu, the warning window counting down, each
+# tab of the options window, the display-mode window and its confirmation
+# view, the favourites window, the process viewer and its module usage
+# window. Each is cut to its window and written to doc/ as PNG. Run after
+# tools/build.sh; needs ImageMagick (installed when missing). Look at each
+# picture before committing it.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=$root/build/windows
+out=$root/doc
+command -v import >/dev/null || {
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends imagemagick
+}
+export DORMIVAL_WINE_DIR=$build/wine DORMIVAL_WINTOOL=$build/wintool.exe
+"$root/tools/wine-env.sh" down  # a fresh desktop, without other programs' windows
+"$root/tools/wine-env.sh" ensure winxp
+eval "$("$root/tools/wine-env.sh" vars winxp)"
+
+wintool() { wine "$DORMIVAL_WINTOOL" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+
+# installed where a user would put it, so the pictures show its paths
+home="$WINEPREFIX/drive_c/Program Files/Dormival"
+mkdir -p "$home"
+cp "$build/Dormival.exe" "$build/Commandline.txt" "$build/Kommandozeile.txt" "$home/"
+exe=$home/Dormival.exe
+key='HKCU\Software\Dormival\Options'
+regedit() { wine reg "$@" >/dev/null 2>&1 </dev/null || true; }
+
+# shot NAME CLASS: the visible window of CLASS, cut from the screen
+shot() {
+  local place
+  sleep 1
+  xdotool search --name "^winxp - Wine desktop\$" windowraise >/dev/null 2>&1 || true
+  sleep 0.3
+  place=$(wintool rect "$2")
+  read -r x y w h <<<"$place"
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/$1.png"
+  echo "doc/$1.png: $w x $h"
+}
+
+start() {
+  wine "$exe" >/dev/null 2>&1 </dev/null &
+  wintool wait Dormival 20 >/dev/null
+}
+stop() {
+  for cls in "$@" Dormival; do wintool close "$cls" 5 >/dev/null || true; done
+  sleep 0.5
+}
+
+regedit delete "$key" /f
+regedit add "$key\\Favoriten" /v 'C:\windows\notepad.exe' /d "" /f
+regedit add "$key\\Favoriten" /v 'C:\windows\system32\winver.exe' /d "" /f
+
+# the tray menu, open
+start
+wintool post Dormival 1034 1 516 >/dev/null
+sleep 1
+shot tray-menu "#32768"
+wintool menu 5 esc >/dev/null
+stop
+
+# the options window, tab by tab
+start
+wintool post Dormival 0x111 217 0 >/dev/null
+wintool wait Optionen 10 >/dev/null
+for tab in 1 2 3 4 5 6; do
+  shot "options-$tab" Optionen
+  wintool at Optionen 60 30 keys right >/dev/null
+done
+stop Optionen
+
+# the display modes with one favourite, and the view that counts down to
+# the undo once the favourite is chosen
+old=$(wintool mode)
+regedit add "$key\\Favorites" /v "$(wintool modeindex 800 600)" /d "800 x 600" /f
+start
+wintool post Dormival 0x111 1498 0 >/dev/null
+wintool wait Aufloesung 10 >/dev/null
+shot display-modes Aufloesung
+wintool at Aufloesung 15 220 dblclick >/dev/null
+sleep 1
+shot display-confirm Aufloesung
+wintool setmode "${old%x*}" "${old#*x}" >/dev/null
+stop Aufloesung
+
+# the favourites
+start
+wintool post Dormival 0x111 218 0 >/dev/null
+wintool wait Favoriten 10 >/dev/null
+shot favourites Favoriten
+stop Favoriten
+
+# the process viewer beside a notepad, and the program's own modules
+wine notepad >/dev/null 2>&1 </dev/null &
+wintool wait Notepad 10 >/dev/null
+start
+wintool post Dormival 0x111 1495 0 >/dev/null
+wintool wait "Process Viewer" 10 >/dev/null
+shot process-viewer "Process Viewer"
+wintool at "Process Viewer" 300 100 pick Dormival >/dev/null
+wintool post "Process Viewer" 0x111 236 0 >/dev/null
+wintool wait "Process DLLViewer" 10 >/dev/null
+shot module-usage "Process DLLViewer"
+stop "Process DLLViewer" "Process Viewer" Notepad
+
+# a standby two minutes ahead, warned of from the start
+at=$(( $(date +%s) + 120 ))
+regedit add "$key\\ShutDownOptions" /v action /d 3 /f
+regedit add "$key\\ShutDownOptions" /v tag /d "$(date -u -d "@$at" +%d.%m.%Y)" /f
+regedit add "$key\\ShutDownOptions" /v zeit /d "$(date -u -d "@$at" +%H:%M:%S)" /f
+regedit add "$key\\ShutDownOptions" /v showwarning /d 300 /f
+regedit add "$key\\ShutDownOptions" /v TaskManagerAktion /d 3 /f
+start
+wintool wait Apps 10 >/dev/null
+sleep 2
+shot warning Apps
+wintool click Apps 118 >/dev/null
+stop Apps
+
+regedit delete "$key" /f
+# not from this environment: the session's clean-up ends every process
+# started with its WINEPREFIX, its own included
+env -u WINEPREFIX "$root/tools/wine-env.sh" down
