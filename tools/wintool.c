@@ -3,6 +3,9 @@
 
    wintool find CLASS              exit 0 when a window of CLASS exists;
                                    prints "visible", "minimised" or "hidden"
+   wintool load DLL                loads DLL by the name given, as a bare
+                                   name is searched; prints "loaded" or
+                                   "refused"
    wintool count CLASS             prints the number of top-level windows
                                    of CLASS
    wintool rect CLASS              prints the visible window's place on the
@@ -547,6 +550,10 @@ int main(int argc, char **argv) {
     if (argc >= 4 && !strcmp(argv[1], "trayicon")) return tray_icon(argv[2], atoi(argv[3]));
     if (argc >= 3 && !strcmp(argv[1], "menu")) return menu(atoi(argv[2]), argc - 3, argv + 3);
     if (argc >= 3 && !strcmp(argv[1], "find")) return find(argv[2]);
+    if (argc >= 3 && !strcmp(argv[1], "load")) {
+        printf("%s\n", LoadLibraryA(argv[2]) ? "loaded" : "refused");
+        return 0;
+    }
     if (argc >= 3 && !strcmp(argv[1], "rect")) {
         RECT r;
         HWND w = NULL;

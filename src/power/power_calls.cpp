@@ -7,6 +7,7 @@
 
 #include "common/entry_point.h"
 #include "common/program_facts.h"
+#include "common/system_library.h"
 #include "common/token_privilege.h"
 #include "common/tray_icon.h"
 #include "common/window_set.h"
@@ -52,14 +53,7 @@ PowerEntryContext powerEntryContext() {
 bool enableShutdownPrivilege() { return enableProcessPrivilege("SeShutdownPrivilege"); }
 
 bool testHibernation() {
-    if (powrprof) return true;
-    // By full path: a bare name would be searched in the program's folder and
-    // the current directory first, where a planted DLL would run.
-    char directory[MAX_PATH];
-    const UINT length = GetSystemDirectoryA(directory, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return false;
-    const std::string path = std::string(directory, length) + "\\powrprof.dll";
-    powrprof = LoadLibraryA(path.c_str());
+    if (!powrprof) powrprof = loadSystemLibrary("powrprof.dll");
     return powrprof != nullptr;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "common/entry_point.h"
+#include "common/system_library.h"
 #include "common/system_error_text.h"
 
 namespace {
@@ -45,9 +46,7 @@ void lookUp(HMODULE library, const char* name, Function& function) {
 const Psapi& psapi() {
     static const Psapi calls = [] {
         Psapi p;
-        char directory[MAX_PATH] = "";
-        GetSystemDirectoryA(directory, sizeof(directory));
-        if (const HMODULE library = LoadLibraryA((std::string(directory) + "\\psapi.dll").c_str())) {
+        if (const HMODULE library = loadSystemLibrary("psapi.dll")) {
             lookUp(library, "EnumProcesses", p.enumProcesses);
             lookUp(library, "EnumProcessModules", p.enumModules);
             lookUp(library, "GetModuleFileNameExA", p.moduleFileName);

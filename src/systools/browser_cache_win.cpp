@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "common/system_library.h"
 #include "systools/browser_cache.h"
 
 namespace {
@@ -71,9 +72,7 @@ private:
 }  // namespace
 
 bool emptyBrowserCache() {
-    char directory[MAX_PATH] = "";
-    GetSystemDirectoryA(directory, sizeof(directory));
-    const HMODULE library = LoadLibraryA((std::string(directory) + "\\wininet.dll").c_str());
+    const HMODULE library = loadSystemLibrary("wininet.dll");
     if (!library) return false;
     Wininet api{};
     bool ended = false;
