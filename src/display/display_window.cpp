@@ -250,16 +250,15 @@ void saveFavouriteModes() {
     std::vector<FavouriteMode> favourites;
     for (int row = 0; row < listRowCount(list); ++row)
         favourites.push_back({listCellText(list, row, 0), listCellText(list, row, 1)});
-    if (favourites.empty()) {
-        RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);  // no favourites, no key
-        return;
-    }
     // written first, stale values removed only then: a failed write keeps
-    // the favourites stored before
+    // the favourites stored before. Values of another type were never
+    // listed and stay.
     RegistrySettingsStore store(RegistrySettingsStore::Opening::CreateMissing, kFavouritesKeyPath);
     if (!store.open()) return;
-    replaceStoredValues(store, favouritesToStore(favourites));
+    replaceStoredValues(store, favouritesToStore(favourites), StaleValues::KeepOtherTypes);
+    const bool empty = store.valueNames().empty();
     store.close();
+    if (empty) RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);  // no favourites, no key
 }
 
 }  // namespace

@@ -94,7 +94,8 @@ std::vector<StoredValue> uniqueStoredValues(const std::vector<StoredValue>& valu
     return unique;
 }
 
-bool replaceStoredValues(SettingsStore& store, const std::vector<StoredValue>& values) {
+bool replaceStoredValues(SettingsStore& store, const std::vector<StoredValue>& values,
+                         StaleValues stale) {
     std::vector<std::optional<std::string>> previous;
     // whatever was there, hand-edited lengths included, is what a failure restores
     for (const StoredValue& value : values)
@@ -116,8 +117,12 @@ bool replaceStoredValues(SettingsStore& store, const std::vector<StoredValue>& v
             return sameValueName(value.name, name);
         });
     };
+    const auto kept = [&](const std::string& name) {
+        return stale == StaleValues::KeepOtherTypes &&
+               !store.readText(name, SettingsStore::kAnyLength);
+    };
     for (const std::string& name : store.valueNames())
-        if (!written(name)) store.deleteValue(name);
+        if (!written(name) && !kept(name)) store.deleteValue(name);
     return true;
 }
 

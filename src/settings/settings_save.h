@@ -49,8 +49,12 @@ std::vector<StoredValue> valuesToSave(const OptionsRecord& controls, bool hibern
 // fails, the values already written get their previous text back (or go,
 // when they were new), so a failed save leaves the previous settings.
 // Value names compare without regard to case: the registry knows
-// "C:\\A.EXE" and "c:\\a.exe" as one value.
-bool replaceStoredValues(SettingsStore& store, const std::vector<StoredValue>& values);
+// "C:\\A.EXE" and "c:\\a.exe" as one value. With KeepOtherTypes a value
+// that is not text (put there by hand) stays: it was never shown to the
+// user, who cannot have meant to remove it.
+enum class StaleValues { Delete, KeepOtherTypes };
+bool replaceStoredValues(SettingsStore& store, const std::vector<StoredValue>& values,
+                         StaleValues stale = StaleValues::Delete);
 
 // Whether the registry takes the two names for one value: letters of the
 // ANSI code page (1252) match their other case.

@@ -132,6 +132,23 @@ TEST(SettingsSave, LeavesExactlyTheWrittenValues) {
     EXPECT_EQ(s.zeit, "07:05:00 ");
 }
 
+// Lists that show only text values keep the others, which the user never
+// saw and cannot have removed.
+TEST(SettingsSave, StaleValuesOfOtherTypesCanStay) {
+    for (const StaleValues stale : {StaleValues::Delete, StaleValues::KeepOtherTypes}) {
+        FakeSettingsStore store;
+        store.isOpen = true;
+        store.setText("1", "gone from the list");
+        store.setNumber("7");
+        ASSERT_TRUE(replaceStoredValues(store, {{"2", "new"}}, stale));
+        Names stored;
+        for (const auto& entry : store.values) stored.push_back(entry.first);
+        const Names expected =
+            stale == StaleValues::Delete ? Names{"2"} : Names{"2", "7"};
+        EXPECT_EQ(stored, expected);
+    }
+}
+
 TEST(SettingsSave, KeyThatCannotBeOpenedKeepsThePreviousSettings) {
     FakeSettingsStore store;
     store.setText("forceshutdown", "0");
