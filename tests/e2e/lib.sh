@@ -65,6 +65,17 @@ start_with_settings() {
   wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null 2>&1 </dev/null
 }
 
+# Prints "ended" once process PID (by default $pid) has ended within
+# SECONDS, else "running".
+ended_within() {
+  local process=${2:-$pid}
+  for _ in $(seq $(($1 * 10))); do
+    kill -0 "$process" 2>/dev/null || { echo ended; return; }
+    sleep 0.1
+  done
+  echo running
+}
+
 # Waits up to five seconds for a call to FUNCTION in the trace.
 wait_for_call() {
   for _ in $(seq 50); do

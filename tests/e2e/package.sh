@@ -25,12 +25,7 @@ pid=$!
 wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null 2>&1 </dev/null
 expect "started from the unpacked folder" "$(wintool trayicon "$(winepath_of "$unpacked")" 10)" shown
 wine "$DORMIVAL_WINTOOL" post Dormival 0x111 205 0 >/dev/null 2>&1 </dev/null  # its Terminate entry
-ended=running
-for _ in $(seq 50); do
-  kill -0 "$pid" 2>/dev/null || { ended=ended; break; }
-  sleep 0.1
-done
-expect "ended from its menu" "$ended" ended
+expect "ended from its menu" "$(ended_within 5)" ended
 kill "$pid" 2>/dev/null
 wait "$pid" 2>/dev/null
 finish

@@ -27,13 +27,10 @@ stop() { stop_with_window Apps; }
 # Starts a second copy with these arguments; prints "ended" once it has.
 second_start() {
   WINEDEBUG=-all,+relay wine "$exe" "$@" >/dev/null 2>"$second_trace" </dev/null &
-  local second=$!
-  for _ in $(seq 100); do
-    kill -0 "$second" 2>/dev/null || { echo ended; return; }
-    sleep 0.1
-  done
-  echo running
-  kill "$second" 2>/dev/null
+  local second=$! ended
+  ended=$(ended_within 10 "$second")
+  echo "$ended"
+  [ "$ended" = ended ] || kill "$second" 2>/dev/null
 }
 
 start

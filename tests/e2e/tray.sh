@@ -27,14 +27,6 @@ start() {
 }
 
 # Waits up to SECONDS for the program to end; prints "ended" or "running".
-ended_within() {
-  for _ in $(seq $(($1 * 10))); do
-    kill -0 "$pid" 2>/dev/null || { echo ended; return; }
-    sleep 0.1
-  done
-  echo running
-}
-
 stop() {
   if kill -0 "$pid" 2>/dev/null; then
     wine "$DORMIVAL_WINTOOL" close Dormival 10 >/dev/null 2>&1 </dev/null

@@ -53,12 +53,7 @@ if [ "$mode" = full ]; then
   wine "$DORMIVAL_WINTOOL" close "Process DLLViewer" 5 >/dev/null 2>&1 </dev/null
   wintool at "$viewer" 300 100 pick DormivalTestShown >/dev/null
   wine "$DORMIVAL_WINTOOL" post "$viewer" 0x111 109 0 >/dev/null 2>&1 </dev/null
-  ended=running
-  for _ in $(seq 50); do
-    kill -0 "$shown" 2>/dev/null || { ended=ended; break; }
-    sleep 0.1
-  done
-  expect "terminate ends the other program" "$ended" ended
+  expect "terminate ends the other program" "$(ended_within 5 "$shown")" ended
   expect "its row is gone" "$(wintool at "$viewer" 300 100 pick DormivalTestShown)" -1
 fi
 kill "$shown" 2>/dev/null
