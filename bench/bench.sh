@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Measures Dormival.exe beside a bare Win32 program with one hidden window,
-# both built here and run in the same Wine session: file size, imported DLLs,
-# time from process start until the main window exists, private memory;
-# the time to build the tray menu set (without the clock measurement); and
-# the process viewer's window list at 50, 200 and 500 windows.
+# Measures Dormival.exe beside a bare tray program (one hidden window and
+# one tray icon, bench/bare.c), both built here and run in the same Wine
+# session: file size, imported DLLs, time from process start until the main
+# window exists (both add their tray icon as it is created), private
+# memory; the time to build the tray menu set (without the clock
+# measurement); the time each feature window takes to open; and the
+# process viewer's window list at 50, 200 and 500 windows.
 # Private memory is the idle program's anonymous resident memory as the
 # host sees it (Wine does not report it to Windows callers).
 # Writes bench/results.md. Not a test: run it by hand after tools/build.sh.
@@ -14,7 +16,7 @@ tree=windows arch=i686
 build=$root/build/$tree
 runs=${RUNS:-5}
 bare=$build/bench-bare.exe
-$arch-w64-mingw32-gcc-win32 -O2 -s -mwindows -o "$bare" "$root/bench/bare.c"
+$arch-w64-mingw32-gcc-win32 -O2 -s -mwindows -o "$bare" "$root/bench/bare.c" -lshell32
 cmake --build "$build" --target bench_menu_build bench_process_rows >/dev/null
 
 export DORMIVAL_WINE_DIR=$build/wine DORMIVAL_WINTOOL=$build/wintool.exe
@@ -50,6 +52,34 @@ size_kb() { echo $(( $(stat -c %s "$1") / 1024 )); }
 read -r d_ms d_kb <<<"$(measure "$build/Dormival.exe" Dormival)"
 read -r b_ms b_kb <<<"$(measure "$bare" BareWindow)"
 menu_ms=$(wine "$build/bench_menu_build.exe" </dev/null | tr -d '\r' | sed -n 's/^menu_build_ms=//p')
+
+# opening WINDOW-CLASS COMMAND [SENDER [PREPARE...]]: median milliseconds
+# from the command's posting (to SENDER, by default the main window) until
+# the window shows, over $runs openings, each after the command PREPARE
+tool() { wine "$DORMIVAL_WINTOOL" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+opening() {
+  local window=$1 command=$2 sender=${3:-Dormival} ms=() i
+  shift $(( $# < 3 ? $# : 3 ))
+  for i in $(seq "$runs"); do
+    [ $# -eq 0 ] || "$@" >/dev/null
+    ms+=("$(tool opens "$sender" "$command" "$window")")
+    tool close "$window" 5 >/dev/null
+    sleep 0.3
+  done
+  printf '%s\n' "${ms[@]}" | median
+}
+wine "$build/Dormival.exe" >/dev/null 2>&1 </dev/null &
+tool wait Dormival 20 >/dev/null
+sleep 1
+open_options=$(opening Optionen 217)
+open_display=$(opening Aufloesung 1498)
+open_favourites=$(opening Favoriten 218)
+open_viewer=$(opening "Process Viewer" 1495)
+tool post Dormival 0x111 1495 0 >/dev/null
+tool wait "Process Viewer" 10 >/dev/null
+open_modules=$(opening "Process DLLViewer" 236 "Process Viewer" tool at "Process Viewer" 300 100 pick Dormival)
+tool close "Process Viewer" 5 >/dev/null
+tool close Dormival 10 >/dev/null
 rows_table=$(wine "$build/bench_process_rows.exe" "$(winepath_of "$DORMIVAL_WINTOOL")" </dev/null | tr -d '\r')
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
 
@@ -58,9 +88,9 @@ cat >"$root/bench/results.md" <<MD
 
 $(date -u +%Y-%m-%d), $(wine --version), $arch build, Windows XP prefix under Xvfb, median of $runs starts.
 Machine: $(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -1), $(awk '/MemTotal/ {printf "%.1f GB", $2 / 1048576}' /proc/meminfo) memory.
-Start-up: from CreateProcess until the program's main window exists.
+Start-up: from CreateProcess until the program's main window exists; both add their tray icon as that window is created.
 
-| figure | Dormival.exe | bare Win32 program | ratio |
+| figure | Dormival.exe | bare tray program | ratio |
 |---|---|---|---|
 | file size (KB) | $(size_kb "$build/Dormival.exe") | $(size_kb "$bare") | $(ratio "$(size_kb "$build/Dormival.exe")" "$(size_kb "$bare")") |
 | start-up to main window (ms) | $d_ms | $b_ms | $(ratio "$d_ms" "$b_ms") |
@@ -73,7 +103,21 @@ Imports of the bare program: $(imports "$bare")
 Tray menu set (eight menus with the memory figures, without the clock-rate
 measurement), built and destroyed: $menu_ms ms, median of 200 builds.
 
-Budget: Dormival.exe at most 512 KB.
+Budget: Dormival.exe at most 512 KB. Goals against the bare tray program:
+start-up and private memory each at most 1.3 times, size at most 320 KB.
+
+## Feature windows
+
+From the command's posting until the window shows, median of $runs
+openings (the process viewer with its first refresh).
+
+| window | ms |
+|---|---|
+| options | $open_options |
+| display modes | $open_display |
+| program favourites | $open_favourites |
+| process viewer | $open_viewer |
+| module usage | $open_modules |
 
 ## Process viewer window list
 

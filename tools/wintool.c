@@ -24,6 +24,9 @@
                                    its window of CLASS exists and its private
                                    memory, then closes it
    wintool post CLASS MSG WP LP    posts a message to the window of CLASS
+   wintool opens CLASS ID WINDOW   posts command ID to the window of CLASS,
+                                   prints the milliseconds until a visible
+                                   window of class WINDOW exists
    wintool texts CLASS             prints the window's title, then "id: text"
                                    of each child window
    wintool click CLASS ID          clicks the window's child button ID
@@ -197,6 +200,23 @@ static int measure(const char *cls, const char *exe, const char *arg) {
     if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
+    return 0;
+}
+
+static int opens(const char *cls, const char *id, const char *window) {
+    HWND w = FindWindowA(cls, NULL), opened;
+    LARGE_INTEGER freq, start, now;
+    if (!w) return 1;
+    QueryPerformanceFrequency(&freq);
+    QueryPerformanceCounter(&start);
+    PostMessageA(w, WM_COMMAND, (WPARAM)strtoul(id, NULL, 0), 0);
+    while (!(opened = FindWindowA(window, NULL)) || !IsWindowVisible(opened)) {
+        QueryPerformanceCounter(&now);
+        if (now.QuadPart - start.QuadPart > freq.QuadPart * 10) return 1;
+        Sleep(1);
+    }
+    QueryPerformanceCounter(&now);
+    printf("%.1f\n", (double)(now.QuadPart - start.QuadPart) * 1000.0 / freq.QuadPart);
     return 0;
 }
 
@@ -550,6 +570,7 @@ int main(int argc, char **argv) {
     if (argc >= 4 && !strcmp(argv[1], "trayicon")) return tray_icon(argv[2], atoi(argv[3]));
     if (argc >= 3 && !strcmp(argv[1], "menu")) return menu(atoi(argv[2]), argc - 3, argv + 3);
     if (argc >= 3 && !strcmp(argv[1], "find")) return find(argv[2]);
+    if (argc >= 5 && !strcmp(argv[1], "opens")) return opens(argv[2], argv[3], argv[4]);
     if (argc >= 3 && !strcmp(argv[1], "load")) {
         printf("%s\n", LoadLibraryA(argv[2]) ? "loaded" : "refused");
         return 0;
