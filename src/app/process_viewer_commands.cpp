@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
-
 #include "app/main_window.h"
 #include "common/feature_window.h"
 #include "common/list_view.h"
@@ -25,8 +23,7 @@ void openModuleUsage() {
     const HWND list = windows().processList;
     if (selectedListRow(list) < 0) return;
     if (IsWindow(windows().modules)) closeModuleWindow();
-    const auto pid = static_cast<std::uint32_t>(std::atoi(selectedCellText(list, 2).c_str()));
-    if (const HWND window = createModuleWindow(selectedCellText(list, 0), pid))
+    if (const HWND window = createModuleWindow(selectedCellText(list, 0), selectedProcessId(list)))
         runFeatureWindow(window);
 }
 

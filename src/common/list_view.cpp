@@ -22,6 +22,14 @@ int appendListRow(HWND list, const std::string& text, int image) {
     return static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
+int appendListCells(HWND list, const std::vector<std::string>& cells, int image) {
+    if (cells.empty()) return -1;
+    const int row = appendListRow(list, cells[0], image);
+    for (std::size_t column = 1; column < cells.size(); ++column)
+        setListCell(list, row, static_cast<int>(column), cells[column]);
+    return row;
+}
+
 void setListCell(HWND list, int row, int column, const std::string& text) {
     if (row < 0) return;  // a row the list refused
     LVITEMA item{};

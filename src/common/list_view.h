@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // The few list-view operations the feature windows share, over the ANSI
 // messages.
@@ -15,6 +16,10 @@ bool insertListColumn(HWND list, int index, const char* title, int width);
 // -1 when it was refused. The row's item data is that index, which stays
 // with the row when the list is sorted.
 int appendListRow(HWND list, const std::string& text, int image = -1);
+// Appends a row with these cells, the first column's with the picture
+// (as appendListRow); returns its index, -1 when it was refused.
+int appendListCells(HWND list, const std::vector<std::string>& cells, int image = -1);
+
 // Sets another column's text; a row of -1 (refused) is left alone.
 void setListCell(HWND list, int row, int column, const std::string& text);
 

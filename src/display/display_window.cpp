@@ -81,7 +81,7 @@ void loadFavourites() {
     if (!store.open()) return;
     for (const std::string& name : store.valueNames())
         if (const auto text = store.readText(name, SettingsStore::kAnyLength))
-            setListCell(state().favourites, appendListRow(state().favourites, name), 1, *text);
+            appendListCells(state().favourites, {name, *text});
     store.close();
 }
 
@@ -233,8 +233,7 @@ void addFavouriteMode() {
     DisplayWindow& s = state();
     const int row = selectedListRow(s.modes);
     if (row < 0) return;
-    setListCell(s.favourites, appendListRow(s.favourites, std::to_string(row)), 1,
-                listCellText(s.modes, row, 0));
+    appendListCells(s.favourites, {std::to_string(row), listCellText(s.modes, row, 0)});
 }
 
 void deleteFavouriteMode() {

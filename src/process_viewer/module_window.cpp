@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <vector>
-
 #include "common/feature_window.h"
 #include "common/file_icon.h"
 #include "common/list_view.h"
@@ -38,13 +36,9 @@ HWND createModuleWindow(const std::string& title, std::uint32_t pid) {
         {"ProcUsage", 66},    {"BaseAddr", 64},
         {"Size", 60}};
     for (int i = 0; i < 7; ++i) insertListColumn(w.moduleList, i, columns[i].first, columns[i].second);
-    for (const ModuleRecord& module : moduleSnapshot(pid)) {
-        const std::vector<std::string> cells = moduleRow(module);
-        const int row = appendListRow(w.moduleList, cells[0], systemSmallIconIndex(module.path));
-        if (row < 0) break;
-        for (int column = 1; column < 7; ++column)
-            setListCell(w.moduleList, row, column, cells[static_cast<std::size_t>(column)]);
-    }
+    for (const ModuleRecord& module : moduleSnapshot(pid))
+        if (appendListCells(w.moduleList, moduleRow(module), systemSmallIconIndex(module.path)) < 0)
+            break;
     selectListRow(w.moduleList, 0);
     sortDirections().set(0, kFirstOrder);
     sortListByColumn(w.moduleList, ViewerList::Modules, 0);

@@ -75,11 +75,8 @@ void refreshNt4List() {
     if (!isNt4()) return;
     const HWND list = windows().nt4List;
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-    for (const Nt4ProcessRow& row : nt4ProcessRows(processPaths(), topLevelWindows())) {
-        const int index = appendListRow(list, row.title);
-        setListCell(list, index, 1, row.path);
-        setListCell(list, index, 2, row.pid);
-    }
+    for (const Nt4ProcessRow& row : nt4ProcessRows(processPaths(), topLevelWindows()))
+        appendListCells(list, {row.title, row.path, row.pid});
 }
 
 void releaseNt4ViewerFonts() {

@@ -82,7 +82,7 @@ WindowList::Pass WindowList::pass(const std::vector<WindowRecord>& windows,
                                   const std::vector<ProcessRecord>& processes,
                                   const FullPathLookup& fullPath) {
     Pass pass;
-    if (seen_ < listedPids_.size()) {
+    if (needsRebuild()) {
         pass.rebuild = true;
         return pass;
     }

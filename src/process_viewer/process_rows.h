@@ -74,6 +74,10 @@ public:
 
     std::size_t rows() const { return listedPids_.size(); }
 
+    // The last pass saw fewer qualifying windows than listed rows: the next
+    // one rebuilds, without a look at the windows.
+    bool needsRebuild() const { return seen_ < listedPids_.size(); }
+
 private:
     bool listed(std::uint32_t pid, const std::string& title) const;
 

@@ -23,9 +23,6 @@ constexpr DWORD kAllProcessRights = STANDARD_RIGHTS_REQUIRED | SYNCHRONIZE | 0xF
 
 bool german() { return programFacts().german; }
 
-DWORD selectedPid(HWND list) {
-    return static_cast<DWORD>(std::atoi(selectedCellText(list, 2).c_str()));
-}
 
 void windowNotFound() {
     MessageBoxA(nullptr,
@@ -57,9 +54,13 @@ void setMenuItemCheck(HMENU menu, unsigned id, bool checked) {
 
 }  // namespace
 
+DWORD selectedProcessId(HWND list) {
+    return static_cast<DWORD>(std::atoi(selectedCellText(list, 2).c_str()));
+}
+
 void sendWindowCommand(HWND list, UINT command) {
     if (selectedListRow(list) < 0) return;
-    ProcessWindows search{selectedPid(list), command};
+    ProcessWindows search{selectedProcessId(list), command};
     EnumWindows(commandProcessWindow, reinterpret_cast<LPARAM>(&search));
     if (!search.found) windowNotFound();
 }
@@ -90,7 +91,7 @@ void destroySelectedWindow(HWND list) {
 
 void terminateSelectedProcess(HWND list) {
     if (selectedListRow(list) < 0) return;
-    const DWORD pid = selectedPid(list);
+    const DWORD pid = selectedProcessId(list);
     enableProcessPrivilege("SeDebugPrivilege");  // a refusal leaves our own processes
     const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid);
     if (!process || process == INVALID_HANDLE_VALUE) {
@@ -110,7 +111,7 @@ void terminateSelectedProcess(HWND list) {
 
 void setSelectedPriority(HWND list, unsigned priorityClass) {
     if (selectedListRow(list) < 0) return;
-    const DWORD pid = selectedPid(list);
+    const DWORD pid = selectedProcessId(list);
     if (const HANDLE process = OpenProcess(kAllProcessRights, FALSE, pid)) {
         SetPriorityClass(process, priorityClass);
         CloseHandle(process);
@@ -119,7 +120,7 @@ void setSelectedPriority(HWND list, unsigned priorityClass) {
 
 bool showRowContextMenu(HWND owner, HWND list) {
     if (SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0) == 0) return false;
-    const DWORD pid = selectedPid(list);
+    const DWORD pid = selectedProcessId(list);
     unsigned priorityClass = 0;
     if (const HANDLE process = OpenProcess(kAllProcessRights, FALSE, pid)) {
         priorityClass = GetPriorityClass(process);

@@ -6,6 +6,9 @@
 // selected row: column 0 names the window by its title, column 2 the
 // process by its id. Without a selected row nothing happens.
 
+// The process id of the selected row; 0 without one.
+DWORD selectedProcessId(HWND list);
+
 // Every top-level window of the row's process comes to the top and gets
 // the system command (SC_CLOSE, SC_MAXIMIZE, ...), one after the other.
 void sendWindowCommand(HWND list, UINT command);

@@ -112,11 +112,10 @@ void setAlwaysOnTop(bool on) {
 }
 
 void appendRow(const WindowRow& row) {
-    const HWND list = windows().processList;
-    const int index = appendListRow(list, row.title, systemSmallIconIndex(row.path));
-    const std::string cells[] = {row.path,    row.pid,    row.priority,
-                                 row.threads, row.parent, row.className};
-    for (int column = 1; column <= 6; ++column) setListCell(list, index, column, cells[column - 1]);
+    appendListCells(windows().processList,
+                    {row.title, row.path, row.pid, row.priority, row.threads, row.parent,
+                     row.className},
+                    systemSmallIconIndex(row.path));
 }
 
 void copyTextToClipboard(const std::string& text) {
@@ -188,14 +187,14 @@ void refreshWindowList() {
 
 void runWindowListPass() {
     const WindowSet& w = windows();
-    KillTimer(w.processViewer, kViewerTimerId);
-    FullPaths paths;
     ViewerState& s = state();
-    const auto pass = s.rows.pass(s.reader.read(), processSnapshot(), std::ref(paths));
-    if (pass.rebuild) {
+    if (s.rows.needsRebuild()) {  // before the windows are read: the refresh reads them
         refreshWindowList();
         return;
     }
+    KillTimer(w.processViewer, kViewerTimerId);
+    FullPaths paths;
+    const auto pass = s.rows.pass(s.reader.read(), processSnapshot(), std::ref(paths));
     for (const WindowRow& row : pass.appended) appendRow(row);  // at the end, unsorted
     SetTimer(w.processViewer, kViewerTimerId, 1000, nullptr);
 }
