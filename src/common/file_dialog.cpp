@@ -1,6 +1,7 @@
 #include "common/file_dialog.h"
 
 #include "common/program_facts.h"
+#include "common/system_library.h"
 #include "common/text.h"
 #include "common/window_set.h"
 
@@ -24,12 +25,11 @@ std::string chooseFile(const char* title, const char* filter, DWORD flags, bool 
     dialog.lpstrDefExt = "*.txt";
     // the current directory is nobody's business but the user's
     dialog.Flags = flags | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    BOOL chosen;
-    if (save)
-        chosen = saveFileCall ? saveFileCall(&dialog) : GetSaveFileNameA(&dialog);
-    else
-        chosen = openFileCall ? openFileCall(&dialog) : GetOpenFileNameA(&dialog);
-    return chosen ? file : "";
+    FileDialogCall call = save ? saveFileCall : openFileCall;
+    if (!call)  // the common dialogs are loaded when the user first asks for one
+        call = systemEntryPoint<FileDialogCall>("comdlg32.dll",
+                                                save ? "GetSaveFileNameA" : "GetOpenFileNameA");
+    return call && call(&dialog) ? file : "";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "common/common_controls.h"
 #include "common/decimal.h"
 #include "common/feature_window.h"
 #include "common/file_icon.h"
@@ -128,7 +129,7 @@ HWND createDisplayWindow() {
     s.countdown.stop();
     const bool de = german();
 
-    InitCommonControls();  // the list view's class
+    useCommonControls();
 
     WindowSet& w = windows();
     w.display = createFeatureWindow(

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/common_controls.h"
 #include "common/feature_window.h"
 #include "common/file_dialog.h"
 #include "common/file_icon.h"
@@ -78,7 +79,7 @@ HWND createFavouritesWindow() {
     s.list = nullptr;
     const bool de = programFacts().german;
 
-    InitCommonControls();  // the list view's class
+    useCommonControls();
 
     WindowSet& w = windows();
     w.favourites = createFeatureWindow(

@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "common/entry_point.h"
+#include "common/common_controls.h"
 #include "common/feature_window.h"
 #include "common/file_icon.h"
 #include "common/list_view.h"
@@ -344,16 +344,6 @@ void loadControls() {
     createPicker(DateTime, kTimeFormat, nowWith(v.dateTime, std::nullopt));
 }
 
-void initCommonControls() {
-    // Windows 95 and NT 4 have the Ex form only with Internet Explorer 3 on
-    using Function = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    if (const auto initEx = entryPoint<Function>("comctl32.dll", "InitCommonControlsEx")) {
-        INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_DATE_CLASSES};
-        initEx(&controls);
-    }
-    InitCommonControls();
-}
-
 bool createTabs() {
     WindowSet& w = windows();
     w.optionsTabs = CreateWindowExA(0, "SysTabControl32", "", WS_CHILD | WS_VISIBLE | TCS_MULTILINE,
@@ -377,7 +367,7 @@ bool createTabs() {
 
 HWND createOptionsWindow(const OptionsContext& context) {
     // the pickers' and the list's classes must be registered before they are made
-    initCommonControls();
+    useCommonControls();
     OptionsWindow& s = state();
     releaseOptionsFonts();  // left from a window that was never destroyed
     s.controls = {};

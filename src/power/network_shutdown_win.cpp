@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "common/entry_point.h"
+#include "common/shell_memory.h"
 #include "common/system_error_text.h"
 #include "common/token_privilege.h"
 
@@ -71,8 +72,8 @@ std::string browseForComputer(HWND owner, const std::string& title) {
     browse.pszDisplayName = name;
     browse.lpszTitle = title.c_str();
     browse.ulFlags = BIF_BROWSEFORCOMPUTER;
-    if (const LPITEMIDLIST chosen = SHBrowseForFolderA(&browse)) CoTaskMemFree(chosen);
+    if (const LPITEMIDLIST chosen = SHBrowseForFolderA(&browse)) freeShellMemory(chosen);
     else name[0] = '\0';
-    CoTaskMemFree(network);
+    freeShellMemory(network);
     return name;
 }

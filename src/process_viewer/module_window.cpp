@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "common/common_controls.h"
 #include "common/feature_window.h"
 #include "common/file_icon.h"
 #include "common/list_view.h"
@@ -23,7 +24,7 @@ HWND createModuleWindow(const std::string& title, std::uint32_t pid) {
         ("Module Usage - " + title).c_str(), {680, 300}, {680, 300}, WS_DLGFRAME | WS_SYSMENU,
         w.processViewer);
     if (!w.modules) return nullptr;
-    InitCommonControls();
+    useCommonControls();
     const DWORD listStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL |
                             LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_EDITLABELS;
     w.moduleList = CreateWindowExA(0, "SysListView32", "", listStyle, 10, 2, 660, 260, w.modules,

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "common/common_controls.h"
 #include "common/feature_window.h"
 #include "common/file_icon.h"
 #include "common/list_view.h"
@@ -47,7 +48,7 @@ HWND createNt4ViewerWindow() {
         kProcessViewerClass, iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory),
         "Process Viewer", {420, 330}, {420, 430});
     if (!w.nt4Viewer) return nullptr;
-    InitCommonControls();
+    useCommonControls();
     const DWORD listStyle =
         WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_EDITLABELS;
     w.nt4List = CreateWindowExA(0, "SysListView32", "", listStyle, 10, 2, 400, 160, w.nt4Viewer,

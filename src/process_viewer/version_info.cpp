@@ -3,25 +3,43 @@
 #include <algorithm>
 #include <vector>
 
+#include "common/system_library.h"
 #include "process_viewer/version_report.h"
 
 namespace {
+
+// The version resource readers, loaded with the first window that shows versions.
+struct VersionCalls {
+    decltype(&GetFileVersionInfoSizeA) size =
+        systemEntryPoint<decltype(size)>("version.dll", "GetFileVersionInfoSizeA");
+    decltype(&GetFileVersionInfoA) read =
+        systemEntryPoint<decltype(read)>("version.dll", "GetFileVersionInfoA");
+    decltype(&VerQueryValueA) query = systemEntryPoint<decltype(query)>("version.dll", "VerQueryValueA");
+};
+
+const VersionCalls& versionCalls() {
+    static const VersionCalls calls;
+    return calls;
+}
 
 // The value of a query into the block, with its length in bytes or
 // characters; nothing where the block lacks it.
 std::optional<std::pair<void*, UINT>> query(std::vector<char>& block, const std::string& name) {
     void* value = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(block.data(), name.c_str(), &value, &length) || !value) return std::nullopt;
+    if (!versionCalls().query(block.data(), name.c_str(), &value, &length) || !value)
+        return std::nullopt;
     return std::make_pair(value, length);
 }
 
 std::optional<VersionBlock> readVersionBlock(const std::string& path) {
+    const VersionCalls& calls = versionCalls();
+    if (!calls.size || !calls.read || !calls.query) return std::nullopt;
     DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
+    const DWORD size = calls.size(path.c_str(), &handle);
     if (size == 0) return std::nullopt;
     std::vector<char> data(size);
-    GetFileVersionInfoA(path.c_str(), 0, size, data.data());
+    if (!calls.read(path.c_str(), 0, size, data.data())) return std::nullopt;
 
     VersionBlock block;
     if (const auto fixed = query(data, "\\"); fixed && fixed->second >= sizeof(VS_FIXEDFILEINFO)) {

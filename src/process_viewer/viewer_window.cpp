@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/common_controls.h"
 #include "common/feature_window.h"
 #include "common/file_dialog.h"
 #include "common/file_icon.h"
@@ -138,7 +139,7 @@ void copyTextToClipboard(const std::string& text) {
 
 HWND createProcessViewerWindow() {
     state() = ViewerState{};
-    InitCommonControls();
+    useCommonControls();
     WindowSet& w = windows();
     w.processViewer = createFeatureWindow(
         kProcessViewerClass, iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory),
@@ -147,7 +148,9 @@ HWND createProcessViewerWindow() {
     SetMenu(w.processViewer, buildMenuBar());
     AppendMenuA(GetSystemMenu(w.processViewer, FALSE), MF_STRING, viewer_command::kAlwaysOnTop,
                 "&Always On Top");
-    w.processStatus = CreateStatusWindowA(WS_CHILD | WS_VISIBLE, "", w.processViewer, kViewerStatusId);
+    w.processStatus = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
+                                      w.processViewer, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kViewerStatusId)),
+                                      GetModuleHandleA(nullptr), nullptr);
 
     const DWORD listStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL |
                             LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_EDITLABELS;

@@ -4,14 +4,23 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include "common/entry_point.h"
+#include "common/shell_memory.h"
+#include "common/system_library.h"
 #include "common/window_set.h"
 
 std::string startupFolderPath() {
+    // The path form asks no item list of the shell, whose allocator would
+    // load COM at every start; Windows 95 without Internet Explorer 4 lacks it.
+    if (const auto pathOf = entryPoint<decltype(&SHGetSpecialFolderPathA)>("shell32.dll", "SHGetSpecialFolderPathA")) {
+        char path[MAX_PATH] = "";
+        return pathOf(windows().main, path, CSIDL_STARTUP, FALSE) ? path : "";
+    }
     LPITEMIDLIST folder = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(windows().main, CSIDL_STARTUP, &folder))) return "";
     char path[MAX_PATH] = "";
     const BOOL found = SHGetPathFromIDListA(folder, path);
-    CoTaskMemFree(folder);
+    freeShellMemory(folder);
     return found ? path : "";
 }
 
@@ -34,22 +43,28 @@ bool createShortcut(const std::string& target, const std::string& linkPath,
                     const std::string& description, const std::string& workingDirectory) {
     WCHAR widePath[MAX_PATH];
     if (MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) == 0) return false;
-    if (FAILED(CoInitialize(nullptr))) return false;
+    // COM is loaded only for this
+    static const auto initialize = systemEntryPoint<decltype(&CoInitialize)>("ole32.dll", "CoInitialize");
+    static const auto create =
+        systemEntryPoint<decltype(&CoCreateInstance)>("ole32.dll", "CoCreateInstance");
+    static const auto uninitialize =
+        systemEntryPoint<decltype(&CoUninitialize)>("ole32.dll", "CoUninitialize");
+    if (!initialize || !create || !uninitialize || FAILED(initialize(nullptr))) return false;
     bool saved = false;
     IShellLinkA* link = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link)))) {
+    if (SUCCEEDED(create(__uuidof(ShellLink), nullptr, CLSCTX_INPROC_SERVER, __uuidof(IShellLinkA),
+                         reinterpret_cast<void**>(&link)))) {
         link->SetPath(target.c_str());
         link->SetDescription(description.c_str());
         link->SetWorkingDirectory(workingDirectory.c_str());
         IPersistFile* file = nullptr;
-        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        if (SUCCEEDED(link->QueryInterface(__uuidof(IPersistFile), reinterpret_cast<void**>(&file)))) {
             saved = SUCCEEDED(file->Save(widePath, TRUE));
             file->Release();
         }
         link->Release();
     }
-    CoUninitialize();
+    uninitialize();
     return saved;
 }
 

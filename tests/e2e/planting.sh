@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# No DLL planting: every DLL that Dormival.exe loads while it runs
-# (powrprof.dll as each window is created, wininet.dll for the browser
-# cache at start-up, psapi.dll for the process viewer's paths) comes from
-# the system directory. tools/planted.c, which leaves a marker file when it
-# is loaded, lies beside a copy of the program and in its current directory
-# under each of those names; the features that load them run; no marker
-# appears. First, a load by bare name from that folder shows that the
-# planted copies would be taken.
+# No DLL planting: every DLL that Dormival.exe loads while it runs comes
+# from the system directory: powrprof.dll as each window is created,
+# wininet.dll for the browser cache at start-up, comctl32.dll with the
+# first window of lists or tabs, comdlg32.dll for the file dialogs,
+# psapi.dll for the process viewer's paths. (ole32.dll, for the autostart
+# shortcut, and version.dll, for the version report, are loaded the same
+# way but cannot be planted here: Wine's own DLLs load them by name, its
+# shell32 version.dll as any program starts, its comctl32 ole32.dll, where
+# Windows takes both from its known DLLs.) tools/planted.c, which leaves a
+# marker file when it is loaded, lies beside a copy of the program and in
+# its current directory under each of those names; the features that load
+# them run; no marker appears. First, a load by bare name from that folder
+# shows that the planted copies would be taken.
 #   planting.sh full|brief DORMIVAL.EXE
-# brief: the start-up's DLLs only (the process viewer needs no PSAPI
-# before NT 5).
+# brief: no PSAPI (the process viewer needs none before NT 5).
 set -uo pipefail
 mode=$1
 exe=$2
@@ -21,7 +25,8 @@ app="$work/program folder"
 current="$work/current folder"
 mkdir -p "$app" "$current"
 cp "$exe" "$app/"
-for name in powrprof.dll wininet.dll psapi.dll; do
+planted=(powrprof wininet psapi comctl32 comdlg32)
+for name in "${planted[@]/%/.dll}"; do
   cp "$(dirname "$DORMIVAL_WINTOOL")/planted.dll" "$app/$name"
   cp "$(dirname "$DORMIVAL_WINTOOL")/planted.dll" "$current/$name"
 done
@@ -30,13 +35,15 @@ markers() { (cd "$work" && find . -name '*.loaded' | sort | paste -sd' ' -); }
 session
 # Wine takes its own copy of a system DLL even by bare name; asked to take
 # a DLL found on the search path first, as Windows does, it can be planted
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;powrprof,wininet,psapi=n,b"
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;$(IFS=,; echo "${planted[*]}")=n,b"
 cp "$DORMIVAL_WINTOOL" "$app/"
 expect "a bare name takes the planted copy" \
   "$(cd "$current" && wine "$app/wintool.exe" load psapi.dll </dev/null 2>/dev/null | tr -d '\r')" refused
 expect "and leaves its marker" "$(markers)" "./program folder/psapi.dll.loaded"
 find "$work" -name '*.loaded' -delete
 
+shortcut() { find "$WINEPREFIX/drive_c/users" -name Dormival.lnk; }
+shortcut | while read -r link; do rm -f "$link"; done  # the box starts unchecked
 regedit delete "$settings_key" /f
 regedit add "$settings_key" /v emptyIEFiles /d 1 /f
 (cd "$current" && WINEDEBUG=-all,+relay exec wine "$app/Dormival.exe" >/dev/null 2>"$trace" </dev/null) &
@@ -44,9 +51,33 @@ pid=$!
 wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null 2>&1 </dev/null
 wait_for_call wininet.InternetSetOptionA
 expect "the browser cache emptied" "$(grep -ac 'Call wininet.InternetSetOptionA(' "$trace")" 1
+tool() { wine "$DORMIVAL_WINTOOL" "$@" >/dev/null 2>&1 </dev/null; }
+
+# Options, fourth tab: the autostart box checked, then OK writes the shortcut
+tool post Dormival 0x111 217 0
+tool wait Optionen 10
+tool at Optionen 60 30 keys right right right
+tool at Optionen 40 130 click
+tool at Optionen 220 280 click
+for _ in $(seq 50); do [ -n "$(shortcut)" ] && break; sleep 0.1; done
+expect "the autostart shortcut written" "$(shortcut | wc -l)" 1
+shortcut | while read -r link; do rm -f "$link"; done
+
+# Favourites: Add opens the open-file dialog, which is cancelled
+tool post Dormival 0x111 218 0
+tool wait Favoriten 10
+tool post Favoriten 0x111 120 0
+expect "the open-file dialog" "$(tool wait '#32770' 10 && echo shown)" shown
+tool click '#32770' 2
+tool close Favoriten 5
+
+# Process viewer: the first row's version report, and on NT 5 its paths
+tool post Dormival 0x111 1495 0
+tool wait "Process Viewer" 10
+tool post "Process Viewer" 0x111 234 0
+expect "the version report" "$(tool wait '#32770' 10 && echo shown)" shown
+tool click '#32770' 1
 if [ "$mode" = full ]; then
-  wine "$DORMIVAL_WINTOOL" post Dormival 0x111 1495 0 >/dev/null 2>&1 </dev/null
-  wine "$DORMIVAL_WINTOOL" wait "Process Viewer" 10 >/dev/null 2>&1 </dev/null
   wait_for_call psapi.EnumProcesses
   expect "the process viewer walked the processes" \
     "$(( $(grep -ac 'Call psapi.EnumProcesses(' "$trace") > 0 ))" 1

@@ -1,0 +1,22 @@
+#include "common/common_controls.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "common/system_library.h"
+
+void useCommonControls() {
+    static const bool registered = [] {
+        // Windows 95 and NT 4 have the Ex form only with Internet Explorer 3 on
+        using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+        if (const auto initEx = systemEntryPoint<InitEx>("comctl32.dll", "InitCommonControlsEx")) {
+            INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                          ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
+            initEx(&controls);
+        }
+        if (const auto init = systemEntryPoint<void(WINAPI*)()>("comctl32.dll", "InitCommonControls"))
+            init();
+        return true;
+    }();
+    (void)registered;
+}
