@@ -14,7 +14,7 @@ fail() { echo "FAIL $*"; failed=1; }
 grep -q 'MajorSubsystemVersion	4' <<<"$dump" && grep -q 'MinorSubsystemVersion	0' <<<"$dump" ||
   fail "subsystem version is not 4.0"
 size=$(stat -c %s "$exe")
-[ "$size" -le $((512 * 1024)) ] || fail "$size bytes, over the 512 KB budget"
+[ "$size" -le $((320 * 1024)) ] || fail "$size bytes, over the 320 KB budget"
 
 # "dll function" of every import, the DLL name in lower case
 imports=$(sed -n '/^The Import Tables/,/^The /p' <<<"$dump" |
