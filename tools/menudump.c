@@ -1,10 +1,13 @@
-/* Test helper DLL: the hook that wintool's "menu" command installs on the
-   thread of a tracked popup menu. Running inside that program, it reads the
-   menu it shows and everything below it, and writes it as text to
-   C:\menudump.txt: one line per entry, "text=id", "-" for a separator,
-   "text>" for a submenu with its entries indented below it, "*" after the
-   default entry. */
+/* Test helper DLL: hooks that wintool installs on a thread of another
+   program, to look at what only that program can see.
+   DumpMenuHook ("wintool menu") reads the popup menu the thread shows and
+   everything below it, and writes it as text to C:\menudump.txt: one line
+   per entry, "text=id", "-" for a separator, "text>" for a submenu with its
+   entries indented below it, "*" after the default entry.
+   CountObjectsHook ("wintool objects") counts the program's GDI and USER
+   objects into C:\objcount.txt, where Wine's GetGuiResources answers 0. */
 #include <windows.h>
+#include <winternl.h>
 #include <stdio.h>
 
 #ifndef MN_GETHMENU
@@ -71,6 +74,48 @@ __declspec(dllexport) LRESULT CALLBACK DumpMenuHook(int code, WPARAM wp, LPARAM 
                 fclose(out);
                 MoveFileA("C:\\menudump.tmp", "C:\\menudump.txt");
             }
+        }
+    }
+    return CallNextHookEx(NULL, code, wp, lp);
+}
+
+/* Wine keeps the process's GDI handle table where Windows does, in the PEB,
+   24 bytes an entry with the object type in byte 12 (0: a free entry). */
+static int gdi_objects(void) {
+    const BYTE *peb = (const BYTE *)NtCurrentTeb()->ProcessEnvironmentBlock;
+    const BYTE *table = *(const BYTE *const *)(peb + (sizeof(void *) == 8 ? 0xF8 : 0x94));
+    int i, count = 0;
+    if (!table) return -1;
+    for (i = 0; i < 16384; ++i)
+        if (table[i * 24 + 12]) ++count;
+    return count;
+}
+
+__declspec(dllexport) LRESULT CALLBACK CountObjectsHook(int code, WPARAM wp, LPARAM lp) {
+    if (code == HC_ACTION && GetFileAttributesA("C:\\objcount.txt") == INVALID_FILE_ATTRIBUTES) {
+        DWORD self = GetCurrentProcessId(), owner;
+        int windows = 0, menus = 0, icons = 0;
+        UINT_PTR h;
+        FILE *out;
+        /* every USER handle by its index: Wine takes a handle without its
+           upper word for one of any generation */
+        for (h = 0x20; h <= 0xFFEF; h += 2) {
+            ICONINFO info;
+            if (IsWindow((HWND)h)) {
+                if (GetWindowThreadProcessId((HWND)h, &owner) && owner == self) ++windows;
+            } else if (IsMenu((HMENU)h)) {
+                ++menus;
+            } else if (GetIconInfo((HICON)h, &info)) {
+                ++icons;
+                if (info.hbmMask) DeleteObject(info.hbmMask);
+                if (info.hbmColor) DeleteObject(info.hbmColor);
+            }
+        }
+        out = fopen("C:\\objcount.tmp", "w");
+        if (out) {
+            fprintf(out, "gdi=%d windows=%d menus=%d icons=%d\n", gdi_objects(), windows, menus, icons);
+            fclose(out);
+            MoveFileA("C:\\objcount.tmp", "C:\\objcount.txt");
         }
     }
     return CallNextHookEx(NULL, code, wp, lp);

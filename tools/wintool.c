@@ -49,6 +49,12 @@
    wintool setmode W H             sets the first such mode (test clean-up)
    wintool trayicon EXE SECONDS    waits until a tray icon shows the small
                                    icon of EXE; prints "shown" or "missing"
+   wintool objects CLASS           prints the GDI and USER objects of the
+                                   program of the window: "gdi=N windows=N
+                                   menus=N icons=N" (menudump.dll counts them
+                                   inside it)
+   wintool cycle N STEP...         runs the steps N times, each one waiting
+                                   for its window (see cycle() below)
    wintool menu SECONDS [KEY...]   waits for a popup menu, prints it and
                                    everything below it (menudump.dll, beside
                                    wintool.exe, reads it inside its program),
@@ -417,36 +423,44 @@ static int key_code(const char *name) {
     return 0;
 }
 
-static int menu(int seconds, int keys, char **key) {
-    DWORD end = GetTickCount() + (DWORD)seconds * 1000;
+/* Runs the hook EXPORT of menudump.dll (beside wintool.exe) on the thread of
+   window W until the hook has written FILE, or until END; the file opened
+   for reading, or NULL. */
+static FILE *hooked_report(HWND w, const char *export, const char *file, DWORD end) {
     char path[MAX_PATH], *slash;
-    HWND popup;
     HMODULE dll;
     HOOKPROC proc;
     HHOOK hook;
+    FILE *in;
+    GetModuleFileNameA(NULL, path, sizeof path);
+    slash = strrchr(path, '\\');
+    strcpy(slash ? slash + 1 : path, "menudump.dll");
+    DeleteFileA(file);
+    if (!(dll = LoadLibraryA(path)) ||
+        !(proc = (HOOKPROC)(void (*)(void))GetProcAddress(dll, export)) ||
+        !(hook = SetWindowsHookExA(WH_CALLWNDPROC, proc, dll, GetWindowThreadProcessId(w, NULL)))) {
+        fprintf(stderr, "cannot hook the window's thread\n");
+        return NULL;
+    }
+    while (!(in = fopen(file, "r"))) {
+        SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, NULL);
+        if ((int)(GetTickCount() - end) > 0) break;
+        Sleep(50);
+    }
+    UnhookWindowsHookEx(hook);
+    return in;
+}
+
+static int menu(int seconds, int keys, char **key) {
+    DWORD end = GetTickCount() + (DWORD)seconds * 1000;
+    HWND popup;
     FILE *in;
     int c, i;
     while ((popup = visible_popup()) == NULL) {
         if ((int)(GetTickCount() - end) > 0) return 1;
         Sleep(50);
     }
-    GetModuleFileNameA(NULL, path, sizeof path);
-    slash = strrchr(path, '\\');
-    strcpy(slash ? slash + 1 : path, "menudump.dll");
-    DeleteFileA("C:\\menudump.txt");
-    if (!(dll = LoadLibraryA(path)) ||
-        !(proc = (HOOKPROC)(void (*)(void))GetProcAddress(dll, "DumpMenuHook")) ||
-        !(hook = SetWindowsHookExA(WH_CALLWNDPROC, proc, dll, GetWindowThreadProcessId(popup, NULL)))) {
-        fprintf(stderr, "cannot hook the menu's thread\n");
-        return 2;
-    }
-    while (!(in = fopen("C:\\menudump.txt", "r"))) {
-        SendMessageTimeoutA(popup, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, NULL);
-        if ((int)(GetTickCount() - end) > 0) break;
-        Sleep(50);
-    }
-    UnhookWindowsHookEx(hook);
-    if (!in) return 1;
+    if (!(in = hooked_report(popup, "DumpMenuHook", "C:\\menudump.txt", end))) return 1;
     while ((c = fgetc(in)) != EOF) putchar(c);
     fclose(in);
     fflush(stdout);
@@ -455,6 +469,75 @@ static int menu(int seconds, int keys, char **key) {
         PostMessageA(popup, WM_KEYUP, key_code(key[i]), 0xC0000000);
         Sleep(100);
     }
+    return 0;
+}
+
+/* The GDI and USER objects of the program that owns window CLS, as its
+   hook counts them: "gdi=N windows=N menus=N icons=N". */
+static int objects(const char *cls) {
+    HWND w = FindWindowA(cls, NULL);
+    FILE *in;
+    int c;
+    if (!w || !(in = hooked_report(w, "CountObjectsHook", "C:\\objcount.txt", GetTickCount() + 60000)))
+        return 1;
+    while ((c = fgetc(in)) != EOF) putchar(c);
+    fclose(in);
+    return 0;
+}
+
+/* Waits up to 10 s until a visible window of CLS exists (SHOWN) or no window
+   of CLS is left (!SHOWN). */
+static int settles(const char *cls, int shown) {
+    DWORD end = GetTickCount() + 10000;
+    for (;;) {
+        HWND w = FindWindowA(cls, NULL);
+        if (shown ? w && IsWindowVisible(w) : !w) return 1;
+        if ((int)(GetTickCount() - end) > 0) return 0;
+        Sleep(10);
+    }
+}
+
+/* Runs the steps N times, each step once its window is there:
+     menu                 the tray icon's right click, then Esc in its menu
+     open SENDER ID CLS   command ID to the window of SENDER; CLS shows
+     press CLS ID         command ID to the window of CLS, which goes
+     close CLS            WM_CLOSE to the window of CLS, which goes
+     wait CLS             a window of CLS shows
+   Stops at the first step that does not come about. */
+static int cycle(int times, int count, char **step) {
+    int n, i;
+    for (n = 1; n <= times; ++n) {
+        for (i = 0; i < count;) {
+            const char *what = step[i];
+            int ok = 0, used = 1;
+            HWND popup;
+            if (!strcmp(what, "menu")) {
+                PostMessageA(FindWindowA("Dormival", NULL), WM_USER + 10, 1, WM_RBUTTONDOWN);
+                ok = settles("#32768", 1) && (popup = visible_popup()) != NULL &&
+                     PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0) && settles("#32768", 0);
+            } else if (!strcmp(what, "open") && i + 3 < count) {
+                ok = PostMessageA(FindWindowA(step[i + 1], NULL), WM_COMMAND, atoi(step[i + 2]), 0) &&
+                     settles(step[i + 3], 1);
+                used = 4;
+            } else if (!strcmp(what, "press") && i + 2 < count) {
+                ok = PostMessageA(FindWindowA(step[i + 1], NULL), WM_COMMAND, atoi(step[i + 2]), 0) &&
+                     settles(step[i + 1], 0);
+                used = 3;
+            } else if (!strcmp(what, "close") && i + 1 < count) {
+                ok = PostMessageA(FindWindowA(step[i + 1], NULL), WM_CLOSE, 0, 0) && settles(step[i + 1], 0);
+                used = 2;
+            } else if (!strcmp(what, "wait") && i + 1 < count) {
+                ok = settles(step[i + 1], 1);
+                used = 2;
+            }
+            if (!ok) {
+                printf("cycle %d: %s %s failed\n", n, what, used > 1 ? step[i + 1] : "");
+                return 1;
+            }
+            i += used;
+        }
+    }
+    printf("%d cycles\n", times);
     return 0;
 }
 
@@ -570,6 +653,8 @@ int main(int argc, char **argv) {
     if (argc >= 4 && !strcmp(argv[1], "trayicon")) return tray_icon(argv[2], atoi(argv[3]));
     if (argc >= 3 && !strcmp(argv[1], "menu")) return menu(atoi(argv[2]), argc - 3, argv + 3);
     if (argc >= 3 && !strcmp(argv[1], "find")) return find(argv[2]);
+    if (argc >= 3 && !strcmp(argv[1], "objects")) return objects(argv[2]);
+    if (argc >= 4 && !strcmp(argv[1], "cycle")) return cycle(atoi(argv[2]), argc - 3, argv + 3);
     if (argc >= 5 && !strcmp(argv[1], "opens")) return opens(argv[2], argv[3], argv[4]);
     if (argc >= 3 && !strcmp(argv[1], "load")) {
         printf("%s\n", LoadLibraryA(argv[2]) ? "loaded" : "refused");
