@@ -14,8 +14,8 @@ void useCommonControls() {
                                           ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
             initEx(&controls);
         }
-        if (const auto init = systemEntryPoint<void(WINAPI*)()>("comctl32.dll", "InitCommonControls"))
-            init();
+        using Init = void(WINAPI*)();
+        if (const auto init = systemEntryPoint<Init>("comctl32.dll", "InitCommonControls")) init();
         return true;
     }();
     (void)registered;

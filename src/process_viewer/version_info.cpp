@@ -14,7 +14,8 @@ struct VersionCalls {
         systemEntryPoint<decltype(size)>("version.dll", "GetFileVersionInfoSizeA");
     decltype(&GetFileVersionInfoA) read =
         systemEntryPoint<decltype(read)>("version.dll", "GetFileVersionInfoA");
-    decltype(&VerQueryValueA) query = systemEntryPoint<decltype(query)>("version.dll", "VerQueryValueA");
+    decltype(&VerQueryValueA) query =
+        systemEntryPoint<decltype(query)>("version.dll", "VerQueryValueA");
 };
 
 const VersionCalls& versionCalls() {

@@ -148,9 +148,9 @@ HWND createProcessViewerWindow() {
     SetMenu(w.processViewer, buildMenuBar());
     AppendMenuA(GetSystemMenu(w.processViewer, FALSE), MF_STRING, viewer_command::kAlwaysOnTop,
                 "&Always On Top");
+    const auto statusId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kViewerStatusId));
     w.processStatus = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
-                                      w.processViewer, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kViewerStatusId)),
-                                      GetModuleHandleA(nullptr), nullptr);
+                                      w.processViewer, statusId, GetModuleHandleA(nullptr), nullptr);
 
     const DWORD listStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL |
                             LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_EDITLABELS;

@@ -12,7 +12,8 @@
 std::string startupFolderPath() {
     // The path form asks no item list of the shell, whose allocator would
     // load COM at every start; Windows 95 without Internet Explorer 4 lacks it.
-    if (const auto pathOf = entryPoint<decltype(&SHGetSpecialFolderPathA)>("shell32.dll", "SHGetSpecialFolderPathA")) {
+    using PathCall = decltype(&SHGetSpecialFolderPathA);
+    if (const auto pathOf = entryPoint<PathCall>("shell32.dll", "SHGetSpecialFolderPathA")) {
         char path[MAX_PATH] = "";
         return pathOf(windows().main, path, CSIDL_STARTUP, FALSE) ? path : "";
     }
@@ -44,7 +45,8 @@ bool createShortcut(const std::string& target, const std::string& linkPath,
     WCHAR widePath[MAX_PATH];
     if (MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) == 0) return false;
     // COM is loaded only for this
-    static const auto initialize = systemEntryPoint<decltype(&CoInitialize)>("ole32.dll", "CoInitialize");
+    static const auto initialize =
+        systemEntryPoint<decltype(&CoInitialize)>("ole32.dll", "CoInitialize");
     static const auto create =
         systemEntryPoint<decltype(&CoCreateInstance)>("ole32.dll", "CoCreateInstance");
     static const auto uninitialize =
