@@ -54,9 +54,14 @@ expect "the browser cache emptied" "$(grep -ac 'Call wininet.InternetSetOptionA(
 tool() { wine "$DORMIVAL_WINTOOL" "$@" >/dev/null 2>&1 </dev/null; }
 
 # Options, fourth tab: the autostart box checked, then OK writes the shortcut
+# (the window shows before its controls are made)
 tool post Dormival 0x111 217 0
-tool wait Optionen 10
+until_text() {  # X Y TEXT: until the control at X,Y says TEXT, 10 s at most
+  for _ in $(seq 100); do [ "$(wintool at Optionen "$1" "$2" get)" = "$3" ] && return; sleep 0.1; done
+}
+until_text 220 280 "&OK"
 tool at Optionen 60 30 keys right right right
+until_text 40 130 "Start Dormival from startup"
 tool at Optionen 40 130 click
 tool at Optionen 220 280 click
 for _ in $(seq 50); do [ -n "$(shortcut)" ] && break; sleep 0.1; done
