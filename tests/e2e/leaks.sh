@@ -20,7 +20,7 @@ gdi_margin=10 user_margin=2 memory_margin_kb=256
 
 # Wine's desktop keeps a tooltip window for every tray icon ever added, and
 # each feature window adds one: the cycles run in a session of their own,
-# which they leave to the next test to end.
+# ended afterwards, so that the next test starts a fresh one.
 fresh_session() { session; wineserver -k; session; }
 fresh_session
 regedit delete "$settings_key" /f
