@@ -23,7 +23,6 @@ constexpr DWORD kAllProcessRights = STANDARD_RIGHTS_REQUIRED | SYNCHRONIZE | 0xF
 
 bool german() { return programFacts().german; }
 
-
 void windowNotFound() {
     MessageBoxA(nullptr,
                 bilingual(german(), "Kann das Fenster nicht finden !\nSchon geschlossen ?",

@@ -51,37 +51,36 @@ pid=$!
 wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null 2>&1 </dev/null
 wait_for_call wininet.InternetSetOptionA
 expect "the browser cache emptied" "$(grep -ac 'Call wininet.InternetSetOptionA(' "$trace")" 1
-tool() { wine "$DORMIVAL_WINTOOL" "$@" >/dev/null 2>&1 </dev/null; }
 
 # Options, fourth tab: the autostart box checked, then OK writes the shortcut
 # (the window shows before its controls are made)
-tool post Dormival 0x111 217 0
+wintool post Dormival 0x111 217 0 >/dev/null
 until_text() {  # X Y TEXT: until the control at X,Y says TEXT, 10 s at most
   for _ in $(seq 100); do [ "$(wintool at Optionen "$1" "$2" get)" = "$3" ] && return; sleep 0.1; done
 }
 until_text 220 280 "&OK"
-tool at Optionen 60 30 keys right right right
+wintool at Optionen 60 30 keys right right right >/dev/null
 until_text 40 130 "Start Dormival from startup"
-tool at Optionen 40 130 click
-tool at Optionen 220 280 click
+wintool at Optionen 40 130 click >/dev/null
+wintool at Optionen 220 280 click >/dev/null
 for _ in $(seq 50); do [ -n "$(shortcut)" ] && break; sleep 0.1; done
 expect "the autostart shortcut written" "$(shortcut | wc -l)" 1
 shortcut | while read -r link; do rm -f "$link"; done
 
 # Favourites: Add opens the open-file dialog, which is cancelled
-tool post Dormival 0x111 218 0
-tool wait Favoriten 10
-tool post Favoriten 0x111 120 0
-expect "the open-file dialog" "$(tool wait '#32770' 10 && echo shown)" shown
-tool click '#32770' 2
-tool close Favoriten 5
+wintool post Dormival 0x111 218 0 >/dev/null
+wintool wait Favoriten 10 >/dev/null
+wintool post Favoriten 0x111 120 0 >/dev/null
+expect "the open-file dialog" "$(wintool wait '#32770' 10 >/dev/null && echo shown)" shown
+wintool click '#32770' 2 >/dev/null
+wintool close Favoriten 5 >/dev/null
 
 # Process viewer: the first row's version report, and on NT 5 its paths
-tool post Dormival 0x111 1495 0
-tool wait "Process Viewer" 10
-tool post "Process Viewer" 0x111 234 0
-expect "the version report" "$(tool wait '#32770' 10 && echo shown)" shown
-tool click '#32770' 1
+wintool post Dormival 0x111 1495 0 >/dev/null
+wintool wait "Process Viewer" 10 >/dev/null
+wintool post "Process Viewer" 0x111 234 0 >/dev/null
+expect "the version report" "$(wintool wait '#32770' 10 >/dev/null && echo shown)" shown
+wintool click '#32770' 1 >/dev/null
 if [ "$mode" = full ]; then
   wait_for_call psapi.EnumProcesses
   expect "the process viewer walked the processes" \

@@ -26,7 +26,6 @@ start() {
   wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null 2>&1 </dev/null
 }
 
-# Waits up to SECONDS for the program to end; prints "ended" or "running".
 stop() {
   if kill -0 "$pid" 2>/dev/null; then
     wine "$DORMIVAL_WINTOOL" close Dormival 10 >/dev/null 2>&1 </dev/null
