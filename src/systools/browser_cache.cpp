@@ -10,7 +10,7 @@ bool emptyUrlCache(UrlCacheEntries& cache) {
             size = static_cast<unsigned long>(buffer.size());
         } else if (status == kInsufficientBuffer) {
             // asked for no more room than it had: it would ask for ever
-            if (size <= buffer.size()) return false;
+            if (size <= buffer.size() || size > kMaxCacheEntrySize) return false;
             buffer.assign(size, 0);
         } else {
             return status == kNoMoreItems;

@@ -18,6 +18,12 @@ public:
 constexpr unsigned long kInsufficientBuffer = 122;  // ERROR_INSUFFICIENT_BUFFER
 constexpr unsigned long kNoMoreItems = 259;         // ERROR_NO_MORE_ITEMS
 
+// No entry is read that claims more than this: a corrupt cache must not
+// take all memory at every start.
+constexpr unsigned long kMaxCacheEntrySize = 64 * 1024;
+
 // Deletes every entry, growing the buffer whenever an entry needs more
-// room. True when the enumeration ran to its end; any other error stops it.
+// room, up to kMaxCacheEntrySize. True when the enumeration ran to its end;
+// any other error, or a larger entry (the search cannot step past an entry
+// it could not read), stops it.
 bool emptyUrlCache(UrlCacheEntries& cache);

@@ -87,6 +87,8 @@ TEST(BrowserCache, EveryEntryDeletedAndTheBufferGrown) {
          {"fetch 4096", "delete 0", "fetch 4096", "fetch 5000", "delete 1", "fetch 5000",
           "delete 2", "fetch 5000"}},
         {"another error ends it", {100}, 5, false, {"fetch 4096", "delete 0", "fetch 4096"}},
+        {"an entry past the cap ends it unread", {100, kMaxCacheEntrySize + 1, 100}, kNoMoreItems,
+         false, {"fetch 4096", "delete 0", "fetch 4096"}},
     };
     for (const Case& c : cases) {
         FakeCache cache;
