@@ -46,7 +46,12 @@
    wintool modeindex W H           prints the number of the first listed
                                    display mode of W x H at the screen's
                                    colour depth
+   wintool modetext W H            prints that mode as the display window
+                                   lists it: "800 x 600 x 60 Hz 32 -Bit "
    wintool setmode W H             sets the first such mode (test clean-up)
+   wintool run COMMAND             starts the command line as given, its
+                                   program searched as a bare name is;
+                                   prints "started" or "failed"
    wintool trayicon EXE SECONDS    waits until a tray icon shows the small
                                    icon of EXE; prints "shown" or "missing"
    wintool objects CLASS           prints the GDI and USER objects of the
@@ -649,7 +654,29 @@ int main(int argc, char **argv) {
         printf("%d\n", index);
         return index < 0;
     }
+    if (argc >= 4 && !strcmp(argv[1], "modetext")) {
+        DEVMODEA m;
+        if (mode_index(atoi(argv[2]), atoi(argv[3]), &m) < 0) return 1;
+        printf("%lu x %lu x %lu Hz %lu -Bit \n", m.dmPelsWidth, m.dmPelsHeight,
+               m.dmDisplayFrequency, m.dmBitsPerPel);
+        return 0;
+    }
     if (argc >= 4 && !strcmp(argv[1], "setmode")) return set_mode(atoi(argv[2]), atoi(argv[3]));
+    if (argc >= 3 && !strcmp(argv[1], "run")) {
+        STARTUPINFOA start;
+        PROCESS_INFORMATION process;
+        int started;
+        memset(&start, 0, sizeof start);
+        start.cb = sizeof start;
+        started = CreateProcessA(NULL, argv[2], NULL, NULL, FALSE, 0, NULL, NULL, &start, &process);
+        if (started) {
+            WaitForSingleObject(process.hProcess, 10000);
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+        }
+        printf("%s\n", started ? "started" : "failed");
+        return !started;
+    }
     if (argc >= 4 && !strcmp(argv[1], "trayicon")) return tray_icon(argv[2], atoi(argv[3]));
     if (argc >= 3 && !strcmp(argv[1], "menu")) return menu(atoi(argv[2]), argc - 3, argv + 3);
     if (argc >= 3 && !strcmp(argv[1], "find")) return find(argv[2]);

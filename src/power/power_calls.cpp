@@ -27,8 +27,10 @@ public:
             call(suspend ? TRUE : FALSE, force);
     }
     void fastReboot() override {
-        ShellExecuteA(windows().main, "Open", "rundll.exe", "user.exe,exitwindowsexec", "",
-                      SW_SHOWNORMAL);
+        // Windows 9x only: the NT family has no rundll.exe, and nothing happens
+        if (const auto rundll = systemProgram("rundll.exe", {windowsDirectory()}))
+            ShellExecuteA(windows().main, "Open", rundll->c_str(), "user.exe,exitwindowsexec", "",
+                          SW_SHOWNORMAL);
     }
 };
 

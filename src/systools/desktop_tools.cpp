@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/registry_text.h"
+#include "common/system_library.h"
 
 namespace {
 
@@ -60,18 +61,22 @@ void postToAllWindows(WPARAM systemCommand) {
 }
 
 void refreshDesktop(HWND owner) {
-    ShellExecuteA(owner, "Open", "rundll.exe", "user.exe,repaintscreen", "", SW_SHOWNORMAL);
+    // the 16-bit helper of Windows 9x; the NT family has none and nothing happens
+    if (const auto rundll = systemProgram("rundll.exe", {windowsDirectory()}))
+        ShellExecuteA(owner, "Open", rundll->c_str(), "user.exe,repaintscreen", "", SW_SHOWNORMAL);
 }
 
 void openDisplayProperties() {
-    ShellExecuteA(nullptr, "Open", "rundll32.exe", "shell32,Control_RunDLL desk.cpl", "",
-                  SW_SHOWNORMAL);
+    // Windows 9x keeps it in the Windows directory
+    if (const auto rundll32 = systemProgram("rundll32.exe", {systemDirectory(), windowsDirectory()}))
+        ShellExecuteA(nullptr, "Open", rundll32->c_str(), "shell32,Control_RunDLL desk.cpl", "",
+                      SW_SHOWNORMAL);
 }
 
 void rebuildIconCache() {
-    char directory[MAX_PATH] = "";
-    GetWindowsDirectoryA(directory, sizeof(directory));
-    DeleteFileA((std::string(directory) + "\\ShellIconCache").c_str());
+    // unnamed, "" would make it the root of the current drive
+    if (const auto directory = windowsDirectory())
+        DeleteFileA((*directory + "\\ShellIconCache").c_str());
 
     std::optional<IconSize> users;
     if (const HKEY key = openMetricsKey()) {

@@ -7,6 +7,7 @@
 
 #include "common/entry_point.h"
 #include "common/registry_text.h"
+#include "common/system_library.h"
 
 namespace {
 
@@ -17,10 +18,9 @@ void replaceEntry(HMENU menu, UINT position, const std::string& text) {
 }
 
 std::optional<std::uint64_t> swapFileSize() {
-    char directory[MAX_PATH];
-    const UINT length = GetWindowsDirectoryA(directory, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return std::nullopt;
-    const std::string path = std::string(directory, length) + "\\Win386.swp";
+    const auto directory = windowsDirectory();
+    if (!directory) return std::nullopt;
+    const std::string path = *directory + "\\Win386.swp";
     // Finding, not opening: Windows 9x holds the file open while it runs.
     WIN32_FIND_DATAA found;
     const HANDLE search = FindFirstFileA(path.c_str(), &found);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# No DLL planting: every DLL that Dormival.exe loads while it runs comes
+# No planting: every DLL that Dormival.exe loads while it runs comes
 # from the system directory: powrprof.dll as each window is created,
 # wininet.dll for the browser cache at start-up, comctl32.dll with the
 # first window of lists or tabs, comdlg32.dll for the file dialogs,
@@ -11,7 +11,12 @@
 # marker file when it is loaded, lies beside a copy of the program and in
 # its current directory under each of those names; the features that load
 # them run; no marker appears. First, a load by bare name from that folder
-# shows that the planted copies would be taken.
+# shows that the planted copies would be taken. The system programs the
+# tools start (rundll32.exe, and Windows 9x's rundll.exe) are planted the
+# same way, built as a program: a bare name would start the planted copy,
+# so the relay trace must show each one started by its full path. (Wine's
+# shell itself looks in the system directories first, where Windows' looks
+# in the current directory.)
 #   planting.sh full|brief DORMIVAL.EXE
 # brief: no PSAPI (the process viewer needs none before NT 5).
 set -uo pipefail
@@ -26,9 +31,11 @@ current="$work/current folder"
 mkdir -p "$app" "$current"
 cp "$exe" "$app/"
 planted=(powrprof wininet psapi comctl32 comdlg32)
-for name in "${planted[@]/%/.dll}"; do
-  cp "$(dirname "$DORMIVAL_WINTOOL")/planted.dll" "$app/$name"
-  cp "$(dirname "$DORMIVAL_WINTOOL")/planted.dll" "$current/$name"
+programs=(rundll32 rundll)
+tools=$(dirname "$DORMIVAL_WINTOOL")
+for name in "${planted[@]/%/.dll}" "${programs[@]/%/.exe}"; do
+  cp "$tools/planted.${name##*.}" "$app/$name"
+  cp "$tools/planted.${name##*.}" "$current/$name"
 done
 markers() { (cd "$work" && find . -name '*.loaded' | sort | paste -sd' ' -); }
 
@@ -40,6 +47,9 @@ cp "$DORMIVAL_WINTOOL" "$app/"
 expect "a bare name takes the planted copy" \
   "$(cd "$current" && wine "$app/wintool.exe" load psapi.dll </dev/null 2>/dev/null | tr -d '\r')" refused
 expect "and leaves its marker" "$(markers)" "./program folder/psapi.dll.loaded"
+expect "a program by bare name: the planted copy" \
+  "$(cd "$current" && wine "$app/wintool.exe" run rundll32.exe </dev/null 2>/dev/null | tr -d '\r') $(markers)" \
+  "started ./program folder/psapi.dll.loaded ./program folder/rundll32.exe.loaded"
 find "$work" -name '*.loaded' -delete
 
 shortcut() { find "$WINEPREFIX/drive_c/users" -name Dormival.lnk; }
@@ -86,6 +96,18 @@ if [ "$mode" = full ]; then
   expect "the process viewer walked the processes" \
     "$(( $(grep -ac 'Call psapi.EnumProcesses(' "$trace") > 0 ))" 1
 fi
+
+# Display properties and the desktop's refresh: the system's programs, by
+# full path (Wine's 16-bit rundll.exe hands the refresh to a rundll32 that
+# crashes, as it did by bare name; the session is ended afterwards)
+wintool post Dormival 0x111 214 0 >/dev/null
+wintool post Dormival 0x111 207 0 >/dev/null
+for _ in $(seq 50); do [ "$(grep -ac 'Call shell32.ShellExecuteA(' "$trace")" -ge 2 ] && break; sleep 0.1; done
+started=$(grep -aoE 'Call shell32\.ShellExecuteA\([0-9a-f]+,[0-9a-f]+ "Open",[0-9a-f]+ "[^"]*"' "$trace" |
+  sed -E 's/.*"Open",[0-9a-f]+ "//; s/"$//' | grep -i rundll | paste -sd' ' -)
+expect "the system's programs by full path" "$started" \
+  'C:\\windows\\system32\\rundll32.exe C:\\windows\\rundll.exe'
 stop_with_window "Process Viewer"
-expect "no planted DLL loaded" "$(markers)" ""
+expect "nothing planted loaded or run" "$(markers)" ""
+wineserver -k
 finish

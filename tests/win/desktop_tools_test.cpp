@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/system_library.h"
+
 namespace {
 
 void pumpMessages() {
@@ -129,6 +131,25 @@ TEST(DesktopTools, RebuildIconsPutsTheUsersIconSizeBack) {
         RegDeleteValueA(key, kShellIconSizeValue);
     RegCloseKey(key);
     DestroyWindow(listener);
+}
+
+// Without a Windows directory, "\ShellIconCache" would name the one at the
+// root of the current drive.
+UINT WINAPI noWindowsDirectory(LPSTR, UINT) { return 0; }
+TEST(DesktopTools, RebuildIconsDeletesNothingWithoutAWindowsDirectory) {
+    char before[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, before);
+    ASSERT_TRUE(SetCurrentDirectoryA("C:\\"));
+    const HANDLE file = CreateFileA("C:\\ShellIconCache", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    setWindowsDirectoryCall(noWindowsDirectory);
+    rebuildIconCache();
+    setWindowsDirectoryCall(nullptr);
+    EXPECT_NE(GetFileAttributesA("C:\\ShellIconCache"), INVALID_FILE_ATTRIBUTES);
+    DeleteFileA("C:\\ShellIconCache");
+    SetCurrentDirectoryA(before);
 }
 
 }  // namespace
