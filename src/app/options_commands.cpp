@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/tray.h"
 #include "common/feature_window.h"
+#include "common/file_dialog.h"
 #include "common/program_facts.h"
 #include "common/text.h"
 #include "common/window_set.h"
@@ -44,8 +45,10 @@ void cancelOptions() {
 }
 
 void chooseOptionsIcon() {
-    const std::string file = replaceTrayIcon();
-    if (!file.empty()) setOptionsIconPath(file);
+    const std::string file =
+        chooseAnyFile(bilingual(programFacts().german, "Programmicon austauschen", "Replace Icon "));
+    // the icon changes at once, but only to one the settings can keep
+    if (!file.empty() && setOptionsIconPath(file)) modifyTrayIcon(file);
 }
 
 void addOptionsComputerFromBrowser() {

@@ -16,7 +16,8 @@ void confirmOptions();
 // suspended.
 void cancelOptions();
 
-// "..." (133): the user picks a file, whose icon the tray shows at once.
+// "..." (133): the user picks a file, whose icon the tray shows at once; a
+// path too long to be stored is refused and the icon stays.
 void chooseOptionsIcon();
 
 // Add computer (227): the computer browser, owned by the options window.

@@ -5,10 +5,8 @@
 #include <cstring>
 
 #include "app/tray_menu.h"
-#include "common/file_dialog.h"
 #include "common/file_icon.h"
 #include "common/program_facts.h"
-#include "common/text.h"
 #include "common/window_set.h"
 #include "settings/current_settings.h"
 #include "systools/windows_version_win.h"
@@ -38,13 +36,6 @@ bool addTrayIcon(HWND owner) {
 
 bool modifyTrayIcon(const std::string& iconFile) {
     return showIcon(NIM_MODIFY, windows().main, iconFile);
-}
-
-std::string replaceTrayIcon() {
-    const std::string file =
-        chooseAnyFile(bilingual(programFacts().german, "Programmicon austauschen", "Replace Icon "));
-    if (!file.empty()) modifyTrayIcon(file);
-    return file;
 }
 
 UINT taskbarCreatedMessage() {

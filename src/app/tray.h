@@ -13,10 +13,6 @@ bool addTrayIcon(HWND owner);
 // Shows the small shell icon of another file in the main window's icon.
 bool modifyTrayIcon(const std::string& iconFile);
 
-// Lets the user pick any file and shows its icon at once. Returns the chosen
-// path, "" when the user cancelled (the icon is then unchanged).
-std::string replaceTrayIcon();
-
 // The message the shell broadcasts when its taskbar has been (re)created;
 // 0 if it cannot be registered.
 UINT taskbarCreatedMessage();

@@ -17,6 +17,7 @@
 #include "common/window_set.h"
 #include "options/options_view.h"
 #include "settings/current_settings.h"
+#include "settings/network_drives.h"
 #include "settings/settings.h"
 
 namespace {
@@ -491,8 +492,26 @@ void openCommandLineHelp() {
     ShellExecuteA(windows().options, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+namespace {
+
+// A text the settings could not keep is refused where it is chosen: stored,
+// it would be dropped by the next start.
+void refuse(const char* de, const char* en) {
+    MessageBoxA(windows().options, bilingual(german(), de, en),
+                bilingual(german(), "Dormival Optionen", "Dormival Options"), MB_OK | MB_ICONEXCLAMATION);
+}
+
+}  // namespace
+
 void addOptionsComputer(const std::string& name) {
     if (name.empty() || !control(ComputerList)) return;
+    if (!networkDrivesTake(computers(), name)) {
+        refuse("Dieser Computer passt nicht mehr in die Liste: alle Namen zusammen dürfen höchstens "
+               "249 Zeichen lang sein.",
+               "This computer does not fit in the list: all names together may be 249 characters "
+               "long at most.");
+        return;
+    }
     appendListRow(control(ComputerList), name);
     InvalidateRect(control(ComputerList), nullptr, TRUE);
     UpdateWindow(control(ComputerList));
@@ -509,8 +528,15 @@ void removeSelectedOptionsComputer() {
         SendMessageA(list, LVM_DELETEITEM, selected, 0);
 }
 
-void setOptionsIconPath(const std::string& path) {
-    if (control(IconPath)) SetWindowTextA(control(IconPath), path.c_str());
+bool setOptionsIconPath(const std::string& path) {
+    if (!control(IconPath)) return false;
+    if (path.size() > kMaxSettingLength) {
+        refuse("Der Pfad des Symbols ist zu lang (höchstens 249 Zeichen). Das bisherige Symbol bleibt.",
+               "The icon's path is too long (249 characters at most). The previous icon is kept.");
+        return false;
+    }
+    SetWindowTextA(control(IconPath), path.c_str());
+    return true;
 }
 
 void releaseOptionsFonts() {

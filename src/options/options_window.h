@@ -59,12 +59,13 @@ void closeOptionsWindow();
 // Command-line help: the help file of the language, from the home directory.
 void openCommandLineHelp();
 // Appends a computer to the list; an empty name (a cancelled browser) adds
-// nothing.
+// nothing, and one the stored list could not hold is refused with a box.
 void addOptionsComputer(const std::string& name);
 // Asks, then removes the selected computer; nothing without a selection.
 void removeSelectedOptionsComputer();
-// The icon path label, stored as AppIcon by OK.
-void setOptionsIconPath(const std::string& path);
+// The icon path label, stored as AppIcon by OK. A path longer than a
+// setting can be is refused with a box, and false returned.
+bool setOptionsIconPath(const std::string& path);
 
 // Deletes the window's font; runs when the window is finally destroyed.
 void releaseOptionsFonts();

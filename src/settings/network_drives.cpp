@@ -24,3 +24,9 @@ std::string joinNetworkDrives(const std::vector<std::string>& names) {
     }
     return text;
 }
+
+bool networkDrivesTake(const std::vector<std::string>& names, const std::string& name) {
+    std::vector<std::string> added = names;
+    added.push_back(name);
+    return joinNetworkDrives(added).size() == joinNetworkDrives(names).size() + name.size() + 1;
+}

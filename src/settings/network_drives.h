@@ -15,3 +15,7 @@ std::vector<std::string> parseNetworkDrives(const std::string& text);
 // every name from the first one that would take the text past the longest
 // value a load accepts: a shorter list beats one that loads as nothing.
 std::string joinNetworkDrives(const std::vector<std::string>& names);
+
+// Whether the stored form of names with this one added still holds it: a
+// name that would not be stored is refused where it is typed.
+bool networkDrivesTake(const std::vector<std::string>& names, const std::string& name);

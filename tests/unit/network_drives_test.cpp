@@ -42,4 +42,12 @@ TEST(NetworkDrivesJoin, StaysWithinWhatALoadAccepts) {
     EXPECT_EQ(joinNetworkDrives({exact + "x"}), "");
 }
 
+TEST(NetworkDrivesTake, ANameIsTakenOnlyWhereItWouldBeStored) {
+    const std::string name(99, 'n');
+    EXPECT_TRUE(networkDrivesTake({name}, name));
+    EXPECT_TRUE(networkDrivesTake({name, name}, std::string(48, 'x')));  // 249 in all
+    EXPECT_FALSE(networkDrivesTake({name, name}, std::string(49, 'x')));
+    EXPECT_FALSE(networkDrivesTake({}, "A|B"));
+}
+
 }  // namespace

@@ -11,6 +11,8 @@
 #include "app/options_commands.h"
 #include "app/window_creation.h"
 #include "common/command_ids.h"
+#include "common/file_dialog.h"
+#include "common/modal_watch.h"
 #include "common/resident_fixture.h"
 #include "common/version.h"
 #include "power/scheduler_win.h"
@@ -436,6 +438,33 @@ TEST_F(OptionsWindow, EditsTakeNoMoreThanALoadKeeps) {
             SendMessageA(c, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(overlong.c_str()));
             EXPECT_LE(GetWindowTextLengthA(c), 249);
         }
+}
+
+// A text the settings could not keep is refused where it is chosen, with a
+// box, and what was there stays: an icon path past 249 characters, and a
+// computer that the stored list could not hold.
+std::string chosenIcon;
+BOOL WINAPI chooseIcon(OPENFILENAMEA* dialog) {
+    lstrcpynA(dialog->lpstrFile, chosenIcon.c_str(), static_cast<int>(dialog->nMaxFile));
+    return TRUE;
+}
+TEST_F(OptionsWindow, TextsTheSettingsCouldNotKeepAreRefused) {
+    store("AppIcon", "C:\\old.ico");
+    loadSettings();
+    open();
+    setOpenFileCall(chooseIcon);
+    chosenIcon = "C:\\" + std::string(247, 'i');
+    const auto icon = watchModals(
+        [] { SendMessageA(windows().options, WM_COMMAND, options_command::kChooseIcon, 0); });
+    setOpenFileCall(nullptr);
+    EXPECT_EQ(icon.text, "The icon's path is too long (249 characters at most). The previous icon is kept.");
+    addOptionsComputer(std::string(200, 'a'));
+    const auto computer = watchModals([] { addOptionsComputer(std::string(49, 'b')); });
+    EXPECT_EQ(computer.caption, "Dormival Options");
+    EXPECT_EQ(computer.boxes, 1);
+    confirmOptions();
+    EXPECT_EQ(stored("AppIcon"), "C:\\old.ico");
+    EXPECT_EQ(stored("NetworkDrives"), std::string(200, 'a') + "|");
 }
 
 // One font per window, deleted with it, however often it is opened.
