@@ -30,8 +30,33 @@ int rememberedMode(const std::vector<DisplayMode>& modes, const DisplayMode& cur
     return remembered;
 }
 
-bool setsModeAfterTest(long result) {
-    return result == disp_change::kSuccessful || result == disp_change::kRestart;
+ModeChange modeChangeAfterTest(long testResult, bool countdown) {
+    if (testResult == disp_change::kSuccessful) return countdown ? ModeChange::Try : ModeChange::Store;
+    if (testResult == disp_change::kRestart)
+        return countdown ? ModeChange::AskToStore : ModeChange::Store;
+    return ModeChange::Refuse;
+}
+
+namespace {
+
+std::string withoutClosingBlanks(std::string text) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+std::optional<int> favouriteModeNumber(const std::vector<DisplayMode>& modes, int number,
+                                       const std::string& description) {
+    const std::string wanted = withoutClosingBlanks(description);
+    const auto reads = [&](std::size_t i) { return withoutClosingBlanks(modeText(modes[i])) == wanted; };
+    if (number >= 0 && static_cast<std::size_t>(number) < modes.size() &&
+        reads(static_cast<std::size_t>(number)))
+        return number;
+    std::optional<int> found;
+    for (std::size_t i = 0; i < modes.size(); ++i)
+        if (reads(i)) found = static_cast<int>(i);
+    return found;
 }
 
 std::optional<std::string> applyModeMessage(long result, bool german) {

@@ -31,8 +31,23 @@ constexpr long kNotUpdated = -3;
 constexpr long kBadFlags = -4;
 }  // namespace disp_change
 
-// Whether the mode is then set for good (success, or restart needed).
-bool setsModeAfterTest(long result);
+// What follows the test of a chosen mode. A mode is stored for the next
+// start only once the user keeps it: stored on trial, a mode the monitor
+// cannot show would come back at every start.
+enum class ModeChange {
+    Try,          // set for this session, with the undo countdown
+    Store,        // set and stored at once: the user asked for no countdown
+    AskToStore,   // takes a restart: stored for the next start if the user says so
+    Refuse,       // the test failed; nothing changes
+};
+ModeChange modeChangeAfterTest(long testResult, bool countdown);
+
+// The mode a favourite stands for. Numbers move when a driver or monitor
+// changes: the stored number while that mode still reads as the stored
+// text (closing blanks aside), else the last mode that does; none when no
+// mode does.
+std::optional<int> favouriteModeNumber(const std::vector<DisplayMode>& modes, int number,
+                                       const std::string& description);
 
 // The boxes after the test of a chosen mode, and after the test of the
 // mode restored; none for success and for answers the tables do not name.

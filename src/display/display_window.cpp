@@ -31,6 +31,7 @@ struct DisplayWindow {
     HWND countdownLabel = nullptr;
     HFONT font = nullptr;  // deleted when the window is destroyed
     int remembered = 0;
+    DEVMODEA trial{};  // the mode the countdown runs for, stored only when kept
     UndoCountdown countdown;
     DisplayChangeCall change = nullptr;
 };
@@ -67,14 +68,21 @@ DisplayMode currentMode() {
     return mode;
 }
 
-// Tests the mode, sets it when the test allows, and returns the answer.
-LONG testAndSet(int modeNumber) {
+DEVMODEA modeNumbered(int modeNumber) {
     DEVMODEA mode{};
     mode.dmSize = sizeof(mode);
     EnumDisplaySettingsA(nullptr, static_cast<DWORD>(modeNumber), &mode);
-    const LONG result = changeDisplay(&mode, CDS_TEST);
-    if (setsModeAfterTest(result)) changeDisplay(&mode, CDS_UPDATEREGISTRY);
-    return result;
+    return mode;
+}
+
+std::vector<DisplayMode> displayModes() {
+    std::vector<DisplayMode> modes;
+    DEVMODEA mode{};
+    mode.dmSize = sizeof(mode);
+    for (DWORD i = 0; EnumDisplaySettingsA(nullptr, i, &mode); ++i)
+        modes.push_back({mode.dmPelsWidth, mode.dmPelsHeight, mode.dmDisplayFrequency,
+                         mode.dmBitsPerPel});
+    return modes;
 }
 
 void loadFavourites() {
@@ -163,14 +171,10 @@ HWND createDisplayWindow() {
 void enumerateModes() {
     DisplayWindow& s = state();
     const bool listed = IsWindow(windows().display) && s.modes && IsWindow(s.modes);
-    if (listed) SendMessageA(s.modes, LVM_DELETEALLITEMS, 0, 0);
-    std::vector<DisplayMode> modes;
-    DEVMODEA mode{};
-    mode.dmSize = sizeof(mode);
-    for (DWORD i = 0; EnumDisplaySettingsA(nullptr, i, &mode); ++i) {
-        modes.push_back({mode.dmPelsWidth, mode.dmPelsHeight, mode.dmDisplayFrequency,
-                         mode.dmBitsPerPel});
-        if (listed) appendListRow(s.modes, modeText(modes.back()));
+    const std::vector<DisplayMode> modes = displayModes();
+    if (listed) {
+        SendMessageA(s.modes, LVM_DELETEALLITEMS, 0, 0);
+        for (const DisplayMode& mode : modes) appendListRow(s.modes, modeText(mode));
     }
     s.remembered = rememberedMode(modes, currentMode(), s.remembered);
     if (listed) selectListRow(s.modes, s.remembered);
@@ -178,14 +182,41 @@ void enumerateModes() {
 
 int rememberedDisplayMode() { return state().remembered; }
 
-void applyDisplayMode(int modeNumber) {
-    const LONG result = testAndSet(modeNumber);
+bool applyDisplayMode(int modeNumber, bool countdown) {
+    DEVMODEA mode = modeNumbered(modeNumber);
+    LONG result = changeDisplay(&mode, CDS_TEST);
+    switch (modeChangeAfterTest(result, countdown)) {
+    case ModeChange::Try:
+        result = changeDisplay(&mode, 0);  // for this session only, until it is kept
+        if (result != DISP_CHANGE_SUCCESSFUL) break;
+        state().trial = mode;
+        return true;
+    case ModeChange::Store:
+        changeDisplay(&mode, CDS_UPDATEREGISTRY);
+        break;
+    case ModeChange::AskToStore:
+        if (MessageBoxA(windows().main,
+                        bilingual(german(),
+                                  "Diese Auflösung wird erst nach einem Neustart wirksam. Soll sie "
+                                  "für den nächsten Start gespeichert werden?",
+                                  "This mode takes effect only after a restart. Store it for the "
+                                  "next start?"),
+                        "", MB_YESNO | MB_ICONQUESTION) == IDYES)
+            changeDisplay(&mode, CDS_UPDATEREGISTRY);
+        return false;
+    case ModeChange::Refuse:
+        break;
+    }
     if (const auto message = applyModeMessage(result, german()))
         MessageBoxA(windows().main, message->c_str(), "", MB_OK);
+    return false;
 }
 
 void restoreDisplayMode() {
-    const LONG result = testAndSet(state().remembered);
+    DEVMODEA mode = modeNumbered(state().remembered);
+    const LONG result = changeDisplay(&mode, CDS_TEST);
+    // back for this session: the registry still holds the mode last kept
+    if (result == DISP_CHANGE_SUCCESSFUL) changeDisplay(&mode, 0);
     if (const auto message = restoreModeMessage(result, german()))
         MessageBoxA(windows().main, message->c_str(), "Information", MB_ICONINFORMATION);
 }
@@ -196,15 +227,23 @@ void onDisplayDoubleClick(int listId) {
     const HWND list = listId == kModeListId ? s.modes : s.favourites;
     const int row = selectedListRow(list);
     if (row < 0) return;
-    // a favourite names its mode by the number in its first column
-    const int modeNumber = listId == kModeListId ? row : settingAsInt(listCellText(list, row, 0));
-    applyDisplayMode(modeNumber);
-    const int length = UndoCountdown::lengthFor(currentSettings().checkscreen);
-    if (length == 0) {
-        closeAfterCountdown();  // kept without asking
-        return;
+    std::optional<int> modeNumber = row;
+    if (listId == kFavouriteListId) {
+        modeNumber = favouriteModeNumber(displayModes(), settingAsInt(listCellText(list, row, 0)),
+                                         listCellText(list, row, 1));
+        if (!modeNumber) {
+            MessageBoxA(windows().main,
+                        bilingual(german(), "Diese Auflösung gibt es nicht mehr. Es wird nichts geändert.",
+                                  "This display mode is no longer offered. Nothing is changed."),
+                        "Information", MB_ICONINFORMATION);
+            return;
+        }
     }
-    startCountdownView(length);
+    const int length = UndoCountdown::lengthFor(currentSettings().checkscreen);
+    if (applyDisplayMode(*modeNumber, length > 0))
+        startCountdownView(length);
+    else if (length == 0)
+        closeAfterCountdown();  // nothing to ask: the window has done its work
 }
 
 bool onDisplayTimer() {
@@ -222,7 +261,11 @@ bool onDisplayTimer() {
 
 bool displayCountdownActive() { return state().countdown.active(); }
 
-void keepDisplayMode() { closeAfterCountdown(); }
+void keepDisplayMode() {
+    // the user has seen it: now it is the mode of the next start too
+    if (state().countdown.active()) changeDisplay(&state().trial, CDS_UPDATEREGISTRY);
+    closeAfterCountdown();
+}
 
 void undoDisplayMode() {
     KillTimer(windows().display, kDisplayTimerId);

@@ -37,20 +37,27 @@ void enumerateModes();
 // The mode the countdown goes back to.
 int rememberedDisplayMode();
 
-// Tests and sets a mode; problems are told in message boxes.
-void applyDisplayMode(int modeNumber);
+// Tests a mode and sets it as the test allows: with a countdown to follow,
+// for this session only (true: the mode is on trial); without one, stored
+// at once. A mode that takes a restart is stored only if the user says so.
+// Problems are told in message boxes.
+bool applyDisplayMode(int modeNumber, bool countdown);
+// Back to the remembered mode, for this session: the registry still holds
+// the mode the user kept last.
 void restoreDisplayMode();
 
-// A double-click in one of the lists: the new mode and the countdown of
-// checkscreen's length, or, where checkscreen says "0", the new mode kept
-// and the window closed at once.
+// A double-click in one of the lists: the new mode on trial and the
+// countdown of checkscreen's length, or, where checkscreen says "0", the
+// new mode stored and the window closed at once. A favourite whose mode is
+// no longer offered changes nothing and says so.
 void onDisplayDoubleClick(int listId);
 
 // Timer 1 while the countdown runs; true when the window closed.
 bool onDisplayTimer();
 bool displayCountdownActive();
 
-// Keep (104) and undo (105): the countdown ends, the window closes.
+// Keep (104) stores the mode on trial; undo (105) goes back. Either way the
+// countdown ends and the window closes.
 void keepDisplayMode();
 void undoDisplayMode();
 

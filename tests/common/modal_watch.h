@@ -47,6 +47,7 @@ struct Shown {
     int boxes = 0;
 };
 inline Shown* watching = nullptr;
+inline int reply = IDOK;
 
 inline BOOL CALLBACK readModal(HWND window, LPARAM) {
     char cls[16] = "";
@@ -59,7 +60,7 @@ inline BOOL CALLBACK readModal(HWND window, LPARAM) {
         GetDlgItemTextA(window, 0xFFFF, text, sizeof(text));  // the box's message
         watching->text = text;
         ++watching->boxes;
-        PostMessageA(window, WM_COMMAND, IDOK, 0);
+        PostMessageA(window, WM_COMMAND, reply, 0);
     } else if (std::string(cls) == "#32768") {
         constexpr UINT kGetMenu = 0x01E1;  // MN_GETHMENU
         watching->menu = menuTextLines(reinterpret_cast<HMENU>(SendMessageA(window, kGetMenu, 0, 0)));
@@ -74,11 +75,13 @@ inline void CALLBACK look(HWND, UINT, UINT_PTR, DWORD) {
 
 }  // namespace modal_watch
 
-// Runs act; every message box it shows is read and answered with OK, a
-// popup menu it tracks is read and closed. The last of each is returned.
-inline modal_watch::Shown watchModals(const std::function<void()>& act) {
+// Runs act; every message box it shows is read and answered with reply
+// (OK unless told), a popup menu it tracks is read and closed. The last of
+// each is returned.
+inline modal_watch::Shown watchModals(const std::function<void()>& act, int reply = IDOK) {
     modal_watch::Shown shown;
     modal_watch::watching = &shown;
+    modal_watch::reply = reply;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, modal_watch::look);
     act();
     KillTimer(nullptr, timer);

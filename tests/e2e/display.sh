@@ -21,7 +21,7 @@ start() {
   session
   regedit delete "$settings_key" /f
   regedit delete "$favourites_key" /f
-  regedit add "$favourites_key" /v "$number" /d "800 x 600" /f
+  regedit add "$favourites_key" /v "$number" /d "$(wintool modetext 800 600)" /f
   wine "$exe" >/dev/null 2>&1 </dev/null &
   pid=$!
   wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null 2>&1 </dev/null

@@ -41,8 +41,26 @@ TEST(DisplayModes, MessagesOfBothTables) {
         EXPECT_FALSE(applyModeMessage(quiet, false)) << quiet;
         EXPECT_FALSE(restoreModeMessage(quiet, true)) << quiet;
     }
-    EXPECT_TRUE(setsModeAfterTest(0) && setsModeAfterTest(1));
-    EXPECT_FALSE(setsModeAfterTest(-1) || setsModeAfterTest(-2) || setsModeAfterTest(2));
+}
+
+TEST(DisplayModes, OnlyAModeTheUserKeepsIsStored) {
+    using C = ModeChange;
+    EXPECT_EQ(modeChangeAfterTest(0, true), C::Try);
+    EXPECT_EQ(modeChangeAfterTest(0, false), C::Store);
+    EXPECT_EQ(modeChangeAfterTest(1, true), C::AskToStore);
+    EXPECT_EQ(modeChangeAfterTest(1, false), C::Store);
+    for (long failed : {-1L, -2L, -3L, -4L, 2L}) EXPECT_EQ(modeChangeAfterTest(failed, true), C::Refuse);
+}
+
+TEST(DisplayModes, AFavouriteFindsItsModeByItsText) {
+    const std::vector<DisplayMode> modes = {
+        {800, 600, 60, 32}, {1024, 768, 60, 32}, {640, 480, 60, 8}, {1024, 768, 60, 32}};
+    const std::string xga = "1024 x 768 x 60 Hz 32 -Bit ";
+    EXPECT_EQ(favouriteModeNumber(modes, 1, xga), 1) << "its number still reads so";
+    EXPECT_EQ(favouriteModeNumber(modes, 1, "1024 x 768 x 60 Hz 32 -Bit"), 1) << "blanks aside";
+    EXPECT_EQ(favouriteModeNumber(modes, 0, xga), 3) << "moved: the last that reads so";
+    EXPECT_EQ(favouriteModeNumber(modes, 9, "640 x 480 x 60 Hz 8 -Bit "), 2);
+    EXPECT_EQ(favouriteModeNumber(modes, 2, "1280 x 1024 x 60 Hz 32 -Bit "), std::nullopt);
 }
 
 TEST(UndoCountdown, LengthFromCheckscreen) {

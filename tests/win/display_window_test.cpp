@@ -10,6 +10,7 @@
 #include "app/display_commands.h"
 #include "common/command_ids.h"
 #include "common/list_view.h"
+#include "common/modal_watch.h"
 #include "common/child_places.h"
 #include "common/resident_fixture.h"
 
@@ -23,11 +24,25 @@ std::string textOf(HWND window) {
 
 // The display-change call the tests install: it answers the test with a
 // chosen result and records each call.
+// "test" (CDS_TEST), "try" (this session only) or "store" (CDS_UPDATEREGISTRY),
+// after the mode as "800x600x32".
 LONG testAnswer = DISP_CHANGE_SUCCESSFUL;
 std::vector<std::string> changes;
+std::string modeName(const DEVMODEA& mode) {
+    return std::to_string(mode.dmPelsWidth) + "x" + std::to_string(mode.dmPelsHeight) + "x" +
+           std::to_string(mode.dmBitsPerPel);
+}
 LONG WINAPI fakeChange(DEVMODEA* mode, DWORD flags) {
-    changes.push_back(std::to_string(mode->dmPelsWidth) + (flags == CDS_TEST ? " test" : " set"));
+    const char* kind = flags == CDS_TEST ? " test" : flags == 0 ? " try" : " store";
+    changes.push_back(modeName(*mode) + kind);
     return flags == CDS_TEST ? testAnswer : DISP_CHANGE_SUCCESSFUL;
+}
+// What the changes did, without the modes.
+std::string changeKinds() {
+    std::string kinds;
+    for (const std::string& change : changes)
+        kinds += (kinds.empty() ? "" : " ") + change.substr(change.find(' ') + 1);
+    return kinds;
 }
 
 // A message box, read and closed from inside its loop.
@@ -56,6 +71,13 @@ protected:
         setDisplayChangeCall(nullptr);
         RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);
         ResidentProgramTest::TearDown();
+    }
+    // Destroys the window and takes back the quit its destruction posted,
+    // which would end the next case's message box at once.
+    static void closeWindow() {
+        if (IsWindow(windows().display)) DestroyWindow(windows().display);
+        MSG quit;
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     }
     static HWND list(int id) { return GetDlgItem(windows().display, id); }
     static int rows(int id) {
@@ -127,10 +149,12 @@ TEST_F(DisplayWindow, MessagesOfTheTestAndTheSetting) {
         const char* calls;
     };
     const Case cases[] = {
-        {DISP_CHANGE_BADMODE, [] { applyDisplayMode(0); }, "grahic mode isn't supported", "", "test"},
-        {DISP_CHANGE_RESTART, [] { applyDisplayMode(0); }, "restart your system", "", "test set"},
+        {DISP_CHANGE_BADMODE, [] { applyDisplayMode(0, true); }, "grahic mode isn't supported", "",
+         "test"},
+        {DISP_CHANGE_RESTART, [] { applyDisplayMode(0, false); }, "restart your system", "",
+         "test store"},
         {DISP_CHANGE_RESTART, [] { restoreDisplayMode(); }, "Restart Computer now?", "Information",
-         "test set"},
+         "test"},
         {DISP_CHANGE_BADFLAGS, [] { restoreDisplayMode(); }, "Bad Parameter", "Information", "test"},
     };
     for (const Case& c : cases) {
@@ -141,9 +165,78 @@ TEST_F(DisplayWindow, MessagesOfTheTestAndTheSetting) {
         c.run();
         EXPECT_EQ(boxText, c.text);
         EXPECT_EQ(boxCaption, c.caption) << c.text;
-        std::string calls;
-        for (const std::string& change : changes) calls += (calls.empty() ? "" : " ") + change.substr(change.find(' ') + 1);
-        EXPECT_EQ(calls, c.calls) << c.text;
+        EXPECT_EQ(changeKinds(), c.calls) << c.text;
+    }
+}
+
+// A mode reaches the registry only when the user keeps it: undo and the
+// countdown's end go back for this session, a mode that takes a restart
+// is stored only on a yes, and a failed test starts no countdown.
+TEST_F(DisplayWindow, OnlyAKeptModeIsStored) {
+    const auto ticks = [] {
+        for (int tick = 0; tick <= 10 && IsWindow(windows().display); ++tick)
+            SendMessageA(windows().display, WM_TIMER, kDisplayTimerId, 0);
+    };
+    const auto command = [](unsigned id) {
+        return [id] { SendMessageA(windows().display, WM_COMMAND, id, 0); };
+    };
+    struct Case {
+        const char* name;
+        LONG answer;
+        int reply;
+        std::function<void()> end;
+        const char* calls;
+    } cases[] = {
+        {"keep", DISP_CHANGE_SUCCESSFUL, IDOK, command(display_command::kKeep), "test try store"},
+        {"undo", DISP_CHANGE_SUCCESSFUL, IDOK, command(display_command::kUndo), "test try test try"},
+        {"countdown's end", DISP_CHANGE_SUCCESSFUL, IDOK, ticks, "test try test try"},
+        {"restart, yes", DISP_CHANGE_RESTART, IDYES, [] {}, "test store"},
+        {"restart, no", DISP_CHANGE_RESTART, IDNO, [] {}, "test"},
+        {"failed", DISP_CHANGE_BADMODE, IDOK, [] {}, "test"},
+    };
+    for (const Case& c : cases) {
+        createDisplayWindow();
+        testAnswer = c.answer;
+        changes.clear();
+        select(kModeListId, 0);
+        watchModals([] { doubleClick(kModeListId); }, c.reply);
+        EXPECT_EQ(displayCountdownActive(), c.answer == DISP_CHANGE_SUCCESSFUL) << c.name;
+        c.end();
+        EXPECT_EQ(changeKinds(), c.calls) << c.name;
+        closeWindow();
+    }
+}
+
+// A favourite's number can come to name another mode: its mode is found by
+// its text, and one no longer offered changes nothing and says so.
+TEST_F(DisplayWindow, AFavouriteFindsItsModeByItsText) {
+    DEVMODEA first{}, last{};
+    first.dmSize = last.dmSize = sizeof(DEVMODEA);
+    int modes = 0;
+    for (DEVMODEA m = first; EnumDisplaySettingsA(nullptr, modes, &m); ++modes) last = m;
+    EnumDisplaySettingsA(nullptr, 0, &first);
+    ASSERT_NE(modeName(first), modeName(last)) << "two modes to tell apart";
+    const std::string lastText = std::to_string(last.dmPelsWidth) + " x " +
+                                 std::to_string(last.dmPelsHeight) + " x " +
+                                 std::to_string(last.dmDisplayFrequency) + " Hz " +
+                                 std::to_string(last.dmBitsPerPel) + " -Bit ";
+    const std::pair<std::string, std::string> favourites[] = {
+        {lastText, modeName(last) + " test"},
+        {"1 x 1 x 1 Hz 1 -Bit ", "This display mode is no longer offered. Nothing is changed."},
+    };
+    for (const auto& [description, want] : favourites) {
+        RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);
+        HKEY key;
+        RegCreateKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath, &key);
+        RegSetValueExA(key, "0", 0, REG_SZ, reinterpret_cast<const BYTE*>(description.c_str()),
+                       static_cast<DWORD>(description.size() + 1));
+        RegCloseKey(key);
+        createDisplayWindow();
+        select(kFavouriteListId, 0);
+        changes.clear();
+        const auto shown = watchModals([] { doubleClick(kFavouriteListId); });
+        EXPECT_EQ(changes.empty() ? shown.text : changes[0], want);
+        closeWindow();
     }
 }
 
