@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "app/session_end.h"
 #include "common/window_set.h"
 #include "power/power_calls.h"
 #include "power/scheduler_win.h"
@@ -41,6 +42,7 @@ int runDormival(HINSTANCE instance) {
     if (!arguments.empty()) runCommandLine(arguments);
     if (resident) return 0;
 
+    setBeforeSessionEnd(storeOpenLists);
     registerMainWindowClass(instance);
     createMainWindow(instance);
     hideMainWindow();

@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/options_commands.h"
 #include "app/process_viewer_commands.h"
+#include "app/session_end.h"
 #include "app/tray.h"
 #include "app/tray_menu.h"
 #include "app/tray_menu_win.h"
@@ -248,6 +249,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SYSCOMMAND:
         if (onProcessViewerSysCommand(window, wParam)) return 0;
         return DefWindowProcA(window, message, wParam, lParam);
+    case WM_QUERYENDSESSION:
+        return TRUE;  // a tray program never holds up the end of a session
+    case WM_ENDSESSION:
+        if (wParam) onSessionEnding();
+        return 0;
     case kTrayNotifyMessage:
         return onTrayNotify(window, wParam, lParam);
     default:

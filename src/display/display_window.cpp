@@ -285,9 +285,7 @@ void deleteFavouriteMode() {
     if (row >= 0) SendMessageA(state().favourites, LVM_DELETEITEM, row, 0);
 }
 
-namespace {
-
-void saveFavouriteModes() {
+void storeFavouriteModes() {
     const HWND list = state().favourites;
     if (!list || !IsWindow(list)) return;
     std::vector<FavouriteMode> favourites;
@@ -304,10 +302,13 @@ void saveFavouriteModes() {
     if (empty) RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);  // no favourites, no key
 }
 
-}  // namespace
+void stopDisplayCountdown() {
+    KillTimer(windows().display, kDisplayTimerId);
+    state().countdown.stop();
+}
 
 void onDisplayWindowDestroyed() {
-    saveFavouriteModes();
+    storeFavouriteModes();
     state().countdown.stop();
 }
 

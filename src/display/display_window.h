@@ -66,6 +66,14 @@ void undoDisplayMode();
 void addFavouriteMode();
 void deleteFavouriteMode();
 
+// The favourite list as the open window holds it is stored, written first
+// and stale values pruned only then. Nothing without the window.
+void storeFavouriteModes();
+
+// The session is ending: the countdown's timer stops; the mode on trial was
+// never stored, so the next start has the mode the user kept last.
+void stopDisplayCountdown();
+
 // The window is being destroyed, whichever way: the favourite list is
 // stored, so no way of closing loses it, and a countdown still running
 // (the close box while counting keeps the new mode) ends with the window.

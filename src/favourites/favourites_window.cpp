@@ -55,7 +55,9 @@ void loadFavourites() {
     for (const std::string& path : store.valueNames()) appendFavourite(path);
 }
 
-void saveFavourites() {
+}  // namespace
+
+void storeFavouritePrograms() {
     const HWND list = state().list;
     if (!list || !IsWindow(list)) return;
     std::vector<std::string> paths;
@@ -70,8 +72,6 @@ void saveFavourites() {
                                 kProgramFavouritesKeyPath);
     if (store.open()) replaceStoredValues(store, programFavouritesToStore(paths));
 }
-
-}  // namespace
 
 HWND createFavouritesWindow() {
     FavouritesWindow& s = state();
@@ -126,7 +126,7 @@ void runFavouriteProgram() {
 }
 
 void onFavouritesWindowDestroyed() {
-    saveFavourites();
+    storeFavouritePrograms();
     state().list = nullptr;
 }
 

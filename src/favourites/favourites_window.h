@@ -23,6 +23,10 @@ void addFavouriteProgram();
 void removeFavouriteProgram();
 void runFavouriteProgram();
 
+// The list as the open window holds it is stored, written first and stale
+// values pruned only then. Nothing without the window.
+void storeFavouritePrograms();
+
 // The window is being destroyed, whichever way: the list is stored, so no
 // way of closing loses the user's changes.
 void onFavouritesWindowDestroyed();

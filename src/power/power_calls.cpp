@@ -15,11 +15,17 @@
 
 namespace {
 
+void (*beforeSessionEnd)() = nullptr;
+
 class SystemPowerCalls final : public PowerSystem {
 public:
     bool enableShutdownPrivilege() override { return ::enableShutdownPrivilege(); }
     void removeTrayIcon() override { ::removeTrayIcon(windows().main); }
-    void exitWindows(unsigned flags) override { ExitWindowsEx(flags, 0); }
+    void exitWindows(unsigned flags) override {
+        // a forced end tells no window: what they hold is stored first
+        if (beforeSessionEnd) beforeSessionEnd();
+        ExitWindowsEx(flags, 0);
+    }
     void setSystemPowerState(bool suspend, int force) override {
         // Windows 2000 on; without it standby and hibernation do nothing
         using Function = BOOL(WINAPI*)(BOOL, BOOL);
@@ -47,6 +53,8 @@ PowerSystem& powerSystem() {
 }
 
 void setPowerSystem(PowerSystem* replacement) { replacementPowerSystem = replacement; }
+
+void setBeforeSessionEnd(void (*store)()) { beforeSessionEnd = store; }
 
 PowerEntryContext powerEntryContext() {
     return {currentSettings(), powerSystem(), [] { loadSettings(); }, programFacts().german};

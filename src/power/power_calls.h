@@ -10,6 +10,11 @@ PowerSystem& powerSystem();
 // Installs a replacement (tests); nullptr goes back to the real calls.
 void setPowerSystem(PowerSystem* replacement);
 
+// Runs before the program itself asks Windows to end the session (shut
+// down, restart, log off): a forced end sends no WM_ENDSESSION, so what the
+// open windows hold is stored first.
+void setBeforeSessionEnd(void (*store)());
+
 // The program's settings, the power system in use, the registry reload and
 // the language, for the entry points of the power actions.
 PowerEntryContext powerEntryContext();

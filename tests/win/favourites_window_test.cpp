@@ -188,6 +188,23 @@ TEST_F(FavouritesWindow, TheListSurvivesEveryWayOfClosing) {
     }
 }
 
+// Windows ends the session: the process goes without closing the window,
+// so the list is stored as the session end is told; an end called off
+// stores nothing. Nobody is ever kept waiting.
+TEST_F(FavouritesWindow, TheListSurvivesTheEndOfTheSession) {
+    store(winIni);
+    createFavouritesWindow();
+    chosenFile = notepad;
+    SendMessageA(windows().favourites, WM_COMMAND, favourites_command::kAdd, 0);
+    EXPECT_EQ(SendMessageA(windows().favourites, WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(SendMessageA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    SendMessageA(main, WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(stored(), winIni + "=");
+    SendMessageA(main, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(stored(), notepad + "= " + winIni + "=");
+    EXPECT_TRUE(IsWindow(windows().favourites));
+}
+
 // The registry knows a path in other letters as the same value: replacing
 // it by its other spelling must not delete it.
 TEST_F(FavouritesWindow, APathInOtherCaseStaysStored) {
