@@ -43,15 +43,6 @@ TEST(DisplayModes, MessagesOfBothTables) {
     }
 }
 
-TEST(DisplayModes, OnlyAModeTheUserKeepsIsStored) {
-    using C = ModeChange;
-    EXPECT_EQ(modeChangeAfterTest(0, true), C::Try);
-    EXPECT_EQ(modeChangeAfterTest(0, false), C::Store);
-    EXPECT_EQ(modeChangeAfterTest(1, true), C::AskToStore);
-    EXPECT_EQ(modeChangeAfterTest(1, false), C::Store);
-    for (long failed : {-1L, -2L, -3L, -4L, 2L}) EXPECT_EQ(modeChangeAfterTest(failed, true), C::Refuse);
-}
-
 TEST(DisplayModes, AFavouriteFindsItsModeByItsText) {
     const std::vector<DisplayMode> modes = {
         {800, 600, 60, 32}, {1024, 768, 60, 32}, {640, 480, 60, 8}, {1024, 768, 60, 32}};

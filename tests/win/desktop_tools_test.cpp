@@ -137,19 +137,16 @@ TEST(DesktopTools, RebuildIconsPutsTheUsersIconSizeBack) {
 // root of the current drive.
 UINT WINAPI noWindowsDirectory(LPSTR, UINT) { return 0; }
 TEST(DesktopTools, RebuildIconsDeletesNothingWithoutAWindowsDirectory) {
+    const char* rootCache = "C:\\ShellIconCache";
+    CloseHandle(CreateFileA(rootCache, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     char before[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, before);
-    ASSERT_TRUE(SetCurrentDirectoryA("C:\\"));
-    const HANDLE file = CreateFileA("C:\\ShellIconCache", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
+    SetCurrentDirectoryA("C:\\");
     setWindowsDirectoryCall(noWindowsDirectory);
     rebuildIconCache();
     setWindowsDirectoryCall(nullptr);
-    EXPECT_NE(GetFileAttributesA("C:\\ShellIconCache"), INVALID_FILE_ATTRIBUTES);
-    DeleteFileA("C:\\ShellIconCache");
     SetCurrentDirectoryA(before);
+    EXPECT_TRUE(DeleteFileA(rootCache)) << "still there";
 }
 
 }  // namespace

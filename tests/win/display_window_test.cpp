@@ -13,6 +13,7 @@
 #include "common/modal_watch.h"
 #include "common/child_places.h"
 #include "common/resident_fixture.h"
+#include "display/display_modes.h"
 
 namespace {
 
@@ -173,36 +174,35 @@ TEST_F(DisplayWindow, MessagesOfTheTestAndTheSetting) {
 // countdown's end go back for this session, a mode that takes a restart
 // is stored only on a yes, and a failed test starts no countdown.
 TEST_F(DisplayWindow, OnlyAKeptModeIsStored) {
-    const auto ticks = [] {
-        for (int tick = 0; tick <= 10 && IsWindow(windows().display); ++tick)
-            SendMessageA(windows().display, WM_TIMER, kDisplayTimerId, 0);
-    };
     const auto command = [](unsigned id) {
         return [id] { SendMessageA(windows().display, WM_COMMAND, id, 0); };
     };
-    struct Case {
-        const char* name;
+    const auto lastTick = [] {
+        for (int tick = 0; tick <= 10 && IsWindow(windows().display); ++tick)
+            SendMessageA(windows().display, WM_TIMER, kDisplayTimerId, 0);
+    };
+    const struct {
         LONG answer;
         int reply;
         std::function<void()> end;
         const char* calls;
     } cases[] = {
-        {"keep", DISP_CHANGE_SUCCESSFUL, IDOK, command(display_command::kKeep), "test try store"},
-        {"undo", DISP_CHANGE_SUCCESSFUL, IDOK, command(display_command::kUndo), "test try test try"},
-        {"countdown's end", DISP_CHANGE_SUCCESSFUL, IDOK, ticks, "test try test try"},
-        {"restart, yes", DISP_CHANGE_RESTART, IDYES, [] {}, "test store"},
-        {"restart, no", DISP_CHANGE_RESTART, IDNO, [] {}, "test"},
-        {"failed", DISP_CHANGE_BADMODE, IDOK, [] {}, "test"},
+        {DISP_CHANGE_SUCCESSFUL, IDOK, command(display_command::kKeep), "test try store"},
+        {DISP_CHANGE_SUCCESSFUL, IDOK, command(display_command::kUndo), "test try test try"},
+        {DISP_CHANGE_SUCCESSFUL, IDOK, lastTick, "test try test try"},
+        {DISP_CHANGE_RESTART, IDYES, [] {}, "test store"},
+        {DISP_CHANGE_RESTART, IDNO, [] {}, "test"},
+        {DISP_CHANGE_BADMODE, IDOK, [] {}, "test"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         createDisplayWindow();
         testAnswer = c.answer;
         changes.clear();
         select(kModeListId, 0);
         watchModals([] { doubleClick(kModeListId); }, c.reply);
-        EXPECT_EQ(displayCountdownActive(), c.answer == DISP_CHANGE_SUCCESSFUL) << c.name;
+        EXPECT_EQ(displayCountdownActive(), c.answer == DISP_CHANGE_SUCCESSFUL) << c.calls;
         c.end();
-        EXPECT_EQ(changeKinds(), c.calls) << c.name;
+        EXPECT_EQ(changeKinds(), c.calls);
         closeWindow();
     }
 }
@@ -210,26 +210,20 @@ TEST_F(DisplayWindow, OnlyAKeptModeIsStored) {
 // A favourite's number can come to name another mode: its mode is found by
 // its text, and one no longer offered changes nothing and says so.
 TEST_F(DisplayWindow, AFavouriteFindsItsModeByItsText) {
-    DEVMODEA first{}, last{};
-    first.dmSize = last.dmSize = sizeof(DEVMODEA);
-    int modes = 0;
-    for (DEVMODEA m = first; EnumDisplaySettingsA(nullptr, modes, &m); ++modes) last = m;
-    EnumDisplaySettingsA(nullptr, 0, &first);
+    DEVMODEA mode{}, first{}, last{};
+    mode.dmSize = sizeof(mode);
+    for (DWORD i = 0; EnumDisplaySettingsA(nullptr, i, &mode); ++i) (i == 0 ? first : last) = mode;
     ASSERT_NE(modeName(first), modeName(last)) << "two modes to tell apart";
-    const std::string lastText = std::to_string(last.dmPelsWidth) + " x " +
-                                 std::to_string(last.dmPelsHeight) + " x " +
-                                 std::to_string(last.dmDisplayFrequency) + " Hz " +
-                                 std::to_string(last.dmBitsPerPel) + " -Bit ";
-    const std::pair<std::string, std::string> favourites[] = {
-        {lastText, modeName(last) + " test"},
-        {"1 x 1 x 1 Hz 1 -Bit ", "This display mode is no longer offered. Nothing is changed."},
-    };
-    for (const auto& [description, want] : favourites) {
+    const std::string lastText =
+        modeText({last.dmPelsWidth, last.dmPelsHeight, last.dmDisplayFrequency, last.dmBitsPerPel});
+    for (const auto& [text, want] :
+         {std::pair{lastText, modeName(last) + " test"},
+          {"1 x 1 x 1 Hz 1 -Bit ", "This display mode is no longer offered. Nothing is changed."}}) {
         RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);
         HKEY key;
         RegCreateKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath, &key);
-        RegSetValueExA(key, "0", 0, REG_SZ, reinterpret_cast<const BYTE*>(description.c_str()),
-                       static_cast<DWORD>(description.size() + 1));
+        RegSetValueExA(key, "0", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>(text.size() + 1));
         RegCloseKey(key);
         createDisplayWindow();
         select(kFavouriteListId, 0);
