@@ -1,9 +1,10 @@
 #include "process_viewer/version_info.h"
 
-#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "common/system_library.h"
+#include "process_viewer/version_block.h"
 #include "process_viewer/version_report.h"
 
 namespace {
@@ -23,14 +24,18 @@ const VersionCalls& versionCalls() {
     return calls;
 }
 
-// The value of a query into the block, with its length in bytes or
-// characters; nothing where the block lacks it.
-std::optional<std::pair<void*, UINT>> query(std::vector<char>& block, const std::string& name) {
+// Where a query's answer lies in the block, with its length in bytes or
+// characters; nothing where the block lacks it or the system points
+// outside it.
+std::optional<VersionValue> query(std::vector<unsigned char>& block, const std::string& name) {
     void* value = nullptr;
     UINT length = 0;
     if (!versionCalls().query(block.data(), name.c_str(), &value, &length) || !value)
         return std::nullopt;
-    return std::make_pair(value, length);
+    const auto start = reinterpret_cast<std::uintptr_t>(block.data());
+    const auto at = reinterpret_cast<std::uintptr_t>(value);
+    if (at < start || at - start > block.size()) return std::nullopt;
+    return VersionValue{at - start, length};
 }
 
 std::optional<VersionBlock> readVersionBlock(const std::string& path) {
@@ -38,29 +43,20 @@ std::optional<VersionBlock> readVersionBlock(const std::string& path) {
     if (!calls.size || !calls.read || !calls.query) return std::nullopt;
     DWORD handle = 0;
     const DWORD size = calls.size(path.c_str(), &handle);
-    if (size == 0) return std::nullopt;
-    std::vector<char> data(size);
+    if (size == 0 || size > kMaxVersionBlock) return std::nullopt;
+    std::vector<unsigned char> data(size);
     if (!calls.read(path.c_str(), 0, size, data.data())) return std::nullopt;
 
     VersionBlock block;
-    if (const auto fixed = query(data, "\\"); fixed && fixed->second >= sizeof(VS_FIXEDFILEINFO)) {
-        const auto* info = static_cast<const VS_FIXEDFILEINFO*>(fixed->first);
-        block.fileVersion = {HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS),
-                             HIWORD(info->dwFileVersionLS), LOWORD(info->dwFileVersionLS)};
-    }
+    if (const auto fixed = query(data, "\\")) block.fileVersion = fixedFileVersion(data, *fixed);
     const auto translations = query(data, "\\VarFileInfo\\Translation");
     if (!translations) return block;
-    const auto* codes = static_cast<const DWORD*>(translations->first);
-    for (UINT i = 0; i < translations->second / sizeof(DWORD); ++i) {
-        VersionTranslation t{LOWORD(codes[i]), HIWORD(codes[i]), {}};
-        const std::string code = translationCode(t.language, t.codePage);
-        for (const char* name : kVersionEntryNames) {
-            const auto value = query(data, "\\StringFileInfo\\" + code + "\\" + name);
-            if (!value) continue;
-            // the length counts characters, the closing zero among them
-            const auto* text = static_cast<const char*>(value->first);
-            t.entries.push_back({name, std::string(text, std::find(text, text + value->second, '\0'))});
-        }
+    for (const auto& [language, codePage] : versionTranslations(data, *translations)) {
+        VersionTranslation t{language, codePage, {}};
+        const std::string code = translationCode(language, codePage);
+        for (const char* name : kVersionEntryNames)
+            if (const auto value = query(data, "\\StringFileInfo\\" + code + "\\" + name))
+                t.entries.push_back({name, versionText(data, *value)});
         block.translations.push_back(std::move(t));
     }
     return block;

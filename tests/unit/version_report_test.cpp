@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "process_viewer/version_block.h"
+
 namespace {
 
 TEST(VersionReport, CodesTimesAndAttributes) {
@@ -84,3 +86,32 @@ TEST(VersionReport, OverlongEntriesAndReportsAreCut) {
 }
 
 }  // namespace
+
+// What a crafted resource can claim: a record past the block's end or
+// without its signature, more translations than the block holds, a text
+// whose length runs past the block.
+TEST(VersionBlock, NothingIsReadOutsideTheBlock) {
+    std::vector<unsigned char> block(64, 0);
+    const unsigned char record[] = {0xBD, 0x04, 0xEF, 0xFE, 0, 0, 1, 0, 2, 0, 1, 0, 4, 0, 3, 0};
+    std::copy(std::begin(record), std::end(record), block.begin() + 8);
+    EXPECT_EQ(fixedFileVersion(block, {8, 52}), (std::array<unsigned, 4>{1, 2, 3, 4}));
+    EXPECT_EQ(fixedFileVersion(block, {20, 52}), std::nullopt) << "runs past the end";
+    EXPECT_EQ(fixedFileVersion(block, {8, 51}), std::nullopt) << "shorter than the record";
+    block[8] = 0;
+    EXPECT_EQ(fixedFileVersion(block, {8, 52}), std::nullopt) << "no signature";
+
+    const unsigned char codes[] = {0x07, 0x04, 0xB0, 0x04, 0x09, 0x04, 0xE4, 0x04};
+    std::copy(std::begin(codes), std::end(codes), block.begin() + 56);
+    using Codes = std::vector<std::pair<unsigned, unsigned>>;
+    EXPECT_EQ(versionTranslations(block, {56, 8}), (Codes{{0x407, 0x4B0}, {0x409, 0x4E4}}));
+    EXPECT_EQ(versionTranslations(block, {56, 4000}), (Codes{{0x407, 0x4B0}, {0x409, 0x4E4}}));
+    EXPECT_EQ(versionTranslations(block, {90, 8}), Codes{});
+    EXPECT_EQ(versionTranslations(std::vector<unsigned char>(4096, 1), {0, 4096}).size(),
+              kMaxVersionTranslations);
+
+    const std::vector<unsigned char> text = {'a', 'b', 'c', 0, 'd', 'e'};
+    EXPECT_EQ(versionText(text, {0, 10}), "abc");
+    EXPECT_EQ(versionText(text, {4, 100}), "de") << "no zero before the end";
+    EXPECT_EQ(versionText(text, {1, 1}), "b");
+    EXPECT_EQ(versionText(text, {7, 3}), "");
+}
