@@ -8,6 +8,8 @@
                                    "refused"
    wintool count CLASS             prints the number of top-level windows
                                    of CLASS
+   wintool owner CLASS             prints the class of the visible window's
+                                   owner, "none" without one
    wintool rect CLASS              prints the visible window's place on the
                                    screen: "X Y WIDTH HEIGHT"
    wintool wait CLASS SECONDS      waits until a window of CLASS exists
@@ -15,10 +17,12 @@
                                    waits until none is left
    wintool hold                    keeps a hidden window until closed, so the
                                    desktop and its tray stay up between runs
-   wintool show                    keeps a visible window with a system menu
+   wintool show [hung]             keeps a visible window with a system menu
                                    (class and title DormivalTestShown), a
                                    hidden one it owns and a hidden untitled
-                                   one, until the first is closed
+                                   one, until the first is closed; hung: of
+                                   class and title DormivalTestHung, and
+                                   never answering a message
    wintool windows N               keeps N titled hidden windows (benchmark)
    wintool measure CLASS EXE [ARG] starts EXE, prints the milliseconds until
                                    its window of CLASS exists and its private
@@ -36,9 +40,10 @@
                                    button), check (prints 1 or 0), text STR,
                                    rows (prints a list view's row count),
                                    get (prints its text), select N (a combo
-                                   box's item), pick TEXT (selects the list
-                                   view's row whose first column is TEXT,
-                                   prints its index or -1), press or dblclick (a left
+                                   box's item), pick TEXT [COLUMN] (selects
+                                   the list view's row whose first column is
+                                   TEXT, or whose cell in COLUMN ends in
+                                   TEXT; prints its index or -1), press or dblclick (a left
                                    click or double click at the point),
                                    keys KEY... (digits typed; left,
                                    right, up, down pressed)
@@ -120,17 +125,19 @@ static LRESULT CALLBACK shown_procedure(HWND w, UINT message, WPARAM wp, LPARAM 
     return DefWindowProcA(w, message, wp, lp);
 }
 
-/* A visible window with a system menu, as any program has, until closed. */
-static int show(void) {
+/* A visible window with a system menu, as any program has, until closed;
+   or one of a program that has stopped answering. */
+static int show(int hung) {
     WNDCLASSA wc;
     MSG msg;
+    const char *name = hung ? "DormivalTestHung" : kShownClass;
     memset(&wc, 0, sizeof wc);
     wc.lpfnWndProc = shown_procedure;
     wc.hInstance = GetModuleHandleA(NULL);
-    wc.lpszClassName = kShownClass;
+    wc.lpszClassName = name;
     RegisterClassA(&wc);
-    HWND shown = CreateWindowA(kShownClass, kShownClass, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20,
-                               200, 100, NULL, NULL, wc.hInstance, NULL);
+    HWND shown = CreateWindowA(name, name, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 200, 100,
+                               NULL, NULL, wc.hInstance, NULL);
     /* an owned window and an untitled one beside it, of a class of their own */
     wc.lpfnWndProc = DefWindowProcA;
     wc.lpszClassName = "DormivalTestExtra";
@@ -139,6 +146,7 @@ static int show(void) {
                   shown, NULL, wc.hInstance, NULL);
     CreateWindowA(wc.lpszClassName, "", WS_OVERLAPPED, 40, 40, 100, 50, NULL, NULL, wc.hInstance,
                   NULL);
+    if (hung) Sleep(INFINITE);
     while (GetMessageA(&msg, NULL, 0, 0) > 0) DispatchMessageA(&msg);
     return 0;
 }
@@ -319,9 +327,31 @@ static BOOL CALLBACK smallest_at(HWND w, LPARAM data) {
 
 static int key_code(const char *name);
 
+/* The first row whose cell of the column ends in TEXT (any letter case);
+   -1 if none. remote is 4096 bytes in the list's process. */
+static int row_ending_in(HANDLE process, HWND list, char *remote, int column, const char *text) {
+    int rows = (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), row;
+    for (row = 0; row < rows; ++row) {
+        LVITEMA item;
+        char cell[1024] = "";
+        size_t length, wanted = strlen(text);
+        memset(&item, 0, sizeof item);
+        item.iSubItem = column;
+        item.pszText = remote + 1024;
+        item.cchTextMax = sizeof cell - 1;
+        WriteProcessMemory(process, remote, &item, sizeof item, NULL);
+        SendMessageA(list, LVM_GETITEMTEXTA, (WPARAM)row, (LPARAM)remote);
+        ReadProcessMemory(process, remote + 1024, cell, sizeof cell - 1, NULL);
+        length = strlen(cell);
+        if (length >= wanted && !lstrcmpiA(cell + length - wanted, text)) return row;
+    }
+    return -1;
+}
+
 /* Selects the only row of a list view in another process whose first
-   column reads TEXT; the messages' records live in that process. */
-static int pick_row(HWND list, const char *text) {
+   column reads TEXT (or, with a column given, the first whose cell there
+   ends in TEXT); the messages' records live in that process. */
+static int pick_row(HWND list, const char *text, int column) {
     DWORD pid = 0;
     HANDLE process;
     char *remote;
@@ -338,7 +368,8 @@ static int pick_row(HWND list, const char *text) {
     find.psz = remote + 1024;
     WriteProcessMemory(process, remote + 1024, text, strlen(text) + 1, NULL);
     WriteProcessMemory(process, remote, &find, sizeof find, NULL);
-    row = (int)SendMessageA(list, LVM_FINDITEMA, (WPARAM)-1, (LPARAM)remote);
+    row = column < 0 ? (int)SendMessageA(list, LVM_FINDITEMA, (WPARAM)-1, (LPARAM)remote)
+                     : row_ending_in(process, list, remote, column, text);
     if (row >= 0) {
         memset(&item, 0, sizeof item);
         item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
@@ -388,7 +419,8 @@ static int at(const char *cls, int x, int y, int count, char **action) {
     }
     if (!strcmp(action[0], "select") && count >= 2)
         return SendMessageA(search.found, CB_SETCURSEL, atoi(action[1]), 0) == CB_ERR;
-    if (!strcmp(action[0], "pick") && count >= 2) return pick_row(search.found, action[1]);
+    if (!strcmp(action[0], "pick") && count >= 2)
+        return pick_row(search.found, action[1], count >= 3 ? atoi(action[2]) : -1);
     if (!strcmp(action[0], "press")) {
         PostMessageA(search.found, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(local.x, local.y));
         PostMessageA(search.found, WM_LBUTTONUP, 0, MAKELPARAM(local.x, local.y));
@@ -687,6 +719,15 @@ int main(int argc, char **argv) {
         printf("%s\n", LoadLibraryA(argv[2]) ? "loaded" : "refused");
         return 0;
     }
+    if (argc >= 3 && !strcmp(argv[1], "owner")) {
+        HWND w = NULL;
+        char owner[64] = "none";
+        while ((w = FindWindowExA(NULL, w, argv[2], NULL)) != NULL && !IsWindowVisible(w)) {}
+        if (!w) return 1;
+        if (GetWindow(w, GW_OWNER)) GetClassNameA(GetWindow(w, GW_OWNER), owner, sizeof owner);
+        printf("%s\n", owner);
+        return 0;
+    }
     if (argc >= 3 && !strcmp(argv[1], "rect")) {
         RECT r;
         HWND w = NULL;
@@ -705,7 +746,7 @@ int main(int argc, char **argv) {
     if (argc >= 4 && !strcmp(argv[1], "wait")) return wait_for(argv[2], atoi(argv[3]));
     if (argc >= 4 && !strcmp(argv[1], "close")) return close_all(argv[2], atoi(argv[3]));
     if (argc >= 2 && !strcmp(argv[1], "hold")) return hold();
-    if (argc >= 2 && !strcmp(argv[1], "show")) return show();
+    if (argc >= 2 && !strcmp(argv[1], "show")) return show(argc >= 3 && !strcmp(argv[2], "hung"));
     if (argc >= 3 && !strcmp(argv[1], "windows")) return bench_windows(atoi(argv[2]));
     if (argc >= 4 && !strcmp(argv[1], "measure"))
         return measure(argv[2], argv[3], argc >= 5 ? argv[4] : NULL);

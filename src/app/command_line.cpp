@@ -51,7 +51,6 @@ void applyOverrides(const CommandLineAction& request, Settings& s) {
 
 void runCommandLineAction(const CommandLineAction& request, const Settings& s,
                           PowerSystem& power) {
-    power.enableShutdownPrivilege();
     const std::string& a = request.action;
     if (a == action_code::kShutdown) {
         power.removeTrayIcon();
@@ -65,7 +64,6 @@ void runCommandLineAction(const CommandLineAction& request, const Settings& s,
     } else if (a == action_code::kStandby) {
         standby(s, power);
     } else if (a == action_code::kHibernate) {
-        power.enableShutdownPrivilege();
         hibernate(request.forcehibernate ? 1 : 0, power);
     }
 }

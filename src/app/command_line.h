@@ -39,7 +39,7 @@ CommandLineAction parseArguments(std::string_view arguments);
 // never written, and the next load brings the stored values back.
 void applyOverrides(const CommandLineAction& request, Settings& settings);
 
-// Runs the requested action with the overridden settings, after enabling the
-// shutdown privilege. Shutdown, reboot and logoff remove the tray icon first.
+// Runs the requested action with the overridden settings. Shutdown, reboot
+// and logoff remove the tray icon first.
 void runCommandLineAction(const CommandLineAction& request, const Settings& settings,
                           PowerSystem& power);

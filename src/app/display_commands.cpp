@@ -31,8 +31,6 @@ bool onDisplayNotify(const NMHDR& header) {
         (header.idFrom != kModeListId && header.idFrom != kFavouriteListId))
         return false;
     onDisplayDoubleClick(static_cast<int>(header.idFrom));
-    // a mode kept without a countdown closes the window at once
-    if (!IsWindow(windows().display)) hideMainWindow();
     return true;
 }
 

@@ -99,7 +99,8 @@ bool onProcessViewerNotify(HWND window, const NMHDR& header) {
     const auto column = [&] { return reinterpret_cast<const NMLISTVIEW&>(header).iSubItem; };
     if (window == w.processViewer && header.hwndFrom == w.processList) {
         if (code == NM_CLICK) showSelectedStatus();
-        else if (code == NM_DBLCLK) openModuleUsage();
+        // posted: its window's own loop must not run inside the list's notification
+        else if (code == NM_DBLCLK) PostMessageA(window, WM_COMMAND, viewer_command::kModuleUsage, 0);
         else if (code == LVN_COLUMNCLICK) onSortColumnClick(w.processList, ViewerList::Windows, column());
         else return false;
         return true;

@@ -42,24 +42,24 @@ HWND createFeatureWindow(const char* className, const std::string& iconFile, con
 void runFeatureWindow(HWND window) {
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
-    bool quitForOuterLoop = false;
-    WPARAM exitCode = 0;
     MSG message;
-    for (;;) {
+    // Asked before every wait: a loop further in may have run while this
+    // window was destroyed (the viewer's close box inside its module
+    // window's loop) and taken the quit it posted.
+    while (IsWindow(window)) {
         const BOOL got = GetMessageA(&message, nullptr, 0, 0);
         if (got == -1) break;
         if (got == 0) {
-            // the quit this window's own destruction posted
-            if (!IsWindow(window)) break;
-            quitForOuterLoop = true;
-            exitCode = message.wParam;
+            // A window's destruction posted it: only the main window's
+            // matters beyond the loops, and it ends this window too.
             if (!IsWindow(windows().main)) DestroyWindow(window);
             continue;
         }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    // Quits do not add up: one posted by the main window's destruction may
-    // have been taken for this window's own.
-    if (quitForOuterLoop || !IsWindow(windows().main)) PostQuitMessage(static_cast<int>(exitCode));
+    // the quit of this window's own destruction, if no loop took it yet
+    PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    // Quits do not add up: the main window's may have been taken here.
+    if (!IsWindow(windows().main)) PostQuitMessage(0);
 }

@@ -29,9 +29,8 @@ HWND createFeatureWindow(const char* className, const std::string& iconFile, con
                          SIZE size, SIZE centredAs, DWORD style = WS_DLGFRAME | WS_SYSMENU,
                          HWND owner = nullptr);
 
-// Shows the window and runs its local loop until the window is gone.
-// Destroying any window posts a quit; one that arrives while this window
-// still exists was meant for a loop further out, and is passed on to it once
-// this loop ends. When the main window is gone, the program is ending: this
-// window is destroyed too.
+// Shows the window and runs its local loop until the window is gone,
+// however it went. Destroying any window posts a quit; the loops need none
+// but the main window's: when the main window is gone, the program is
+// ending, this window is destroyed too and the quit passed on outwards.
 void runFeatureWindow(HWND window);

@@ -11,18 +11,18 @@ FileDialogCall openFileCall = nullptr;
 FileDialogCall saveFileCall = nullptr;
 
 // filter: description, pattern, and the list's closing empty string
-std::string chooseFile(const char* title, const char* filter, DWORD flags, bool save) {
+std::string chooseFile(HWND owner, const char* title, const char* filter, DWORD flags, bool save) {
     char file[MAX_PATH] = "";
     OPENFILENAMEA dialog{};
     // the layout without the Windows 2000 additions, which older systems reject
     dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    dialog.hwndOwner = windows().main;
+    dialog.hwndOwner = owner;
     dialog.lpstrFilter = filter;
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file;
     dialog.nMaxFile = sizeof(file);
     dialog.lpstrTitle = title;
-    dialog.lpstrDefExt = "*.txt";
+    dialog.lpstrDefExt = save ? "txt" : nullptr;  // added to a name typed without one
     // the current directory is nobody's business but the user's
     dialog.Flags = flags | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     FileDialogCall call = save ? saveFileCall : openFileCall;
@@ -38,14 +38,14 @@ void setOpenFileCall(FileDialogCall call) { openFileCall = call; }
 void setSaveFileCall(FileDialogCall call) { saveFileCall = call; }
 
 std::string chooseAnyFile(const char* title) {
-    return chooseFile(title,
+    return chooseFile(windows().main, title,
                       bilingual(programFacts().german, "Alle Dateien *.*\0*.*\0",
                                 "All files *.*\0*.*\0"),
                       OFN_FILEMUSTEXIST, false);
 }
 
-std::string chooseTextFileToSave(const char* title) {
-    return chooseFile(title,
+std::string chooseTextFileToSave(HWND owner, const char* title) {
+    return chooseFile(owner, title,
                       bilingual(programFacts().german, "Textdateien *.txt\0*.txt\0",
                                 "Textfiles *.txt\0*.txt\0"),
                       OFN_OVERWRITEPROMPT, true);

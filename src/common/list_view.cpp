@@ -12,19 +12,20 @@ bool insertListColumn(HWND list, int index, const char* title, int width) {
     return SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column)) != -1;
 }
 
-int appendListRow(HWND list, const std::string& text, int image) {
+int appendListRow(HWND list, const std::string& text, int image, std::optional<LPARAM> data) {
     LVITEMA item{};
     item.mask = image == -1 ? LVIF_TEXT | LVIF_PARAM : LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
     item.iImage = image;
     item.iItem = listRowCount(list);
-    item.lParam = item.iItem;
+    item.lParam = data.value_or(item.iItem);
     item.pszText = const_cast<char*>(text.c_str());
     return static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
-int appendListCells(HWND list, const std::vector<std::string>& cells, int image) {
+int appendListCells(HWND list, const std::vector<std::string>& cells, int image,
+                    std::optional<LPARAM> data) {
     if (cells.empty()) return -1;
-    const int row = appendListRow(list, cells[0], image);
+    const int row = appendListRow(list, cells[0], image, data);
     for (std::size_t column = 1; column < cells.size(); ++column)
         setListCell(list, row, static_cast<int>(column), cells[column]);
     return row;
@@ -57,6 +58,15 @@ int selectedListRow(HWND list) {
     if (listRowCount(list) <= 0) return -1;
     return static_cast<int>(
         SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+LPARAM selectedItemData(HWND list) {
+    LVITEMA item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = selectedListRow(list);
+    if (item.iItem < 0 || !SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+        return 0;
+    return item.lParam;
 }
 
 std::string selectedCellText(HWND list, int column) {

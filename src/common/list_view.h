@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,12 +14,17 @@ bool insertListColumn(HWND list, int index, const char* title, int width);
 
 // Appends a row with the text of its first column and, unless -1, the
 // index of its picture in the list's small image list; returns its index,
-// -1 when it was refused. The row's item data is that index, which stays
-// with the row when the list is sorted.
-int appendListRow(HWND list, const std::string& text, int image = -1);
-// Appends a row with these cells, the first column's with the picture
-// (as appendListRow); returns its index, -1 when it was refused.
-int appendListCells(HWND list, const std::vector<std::string>& cells, int image = -1);
+// -1 when it was refused. The row's item data, which stays with the row
+// when the list is sorted, is the given one, else that index.
+int appendListRow(HWND list, const std::string& text, int image = -1,
+                  std::optional<LPARAM> data = std::nullopt);
+// Appends a row with these cells, the first column's with the picture and
+// the item data (as appendListRow); returns its index, -1 when refused.
+int appendListCells(HWND list, const std::vector<std::string>& cells, int image = -1,
+                    std::optional<LPARAM> data = std::nullopt);
+
+// The selected row's item data; 0 without a selected row.
+LPARAM selectedItemData(HWND list);
 
 // Sets another column's text; a row of -1 (refused) is left alone.
 void setListCell(HWND list, int row, int column, const std::string& text);

@@ -243,7 +243,9 @@ void onDisplayDoubleClick(int listId) {
     if (applyDisplayMode(*modeNumber, length > 0))
         startCountdownView(length);
     else if (length == 0)
-        closeAfterCountdown();  // nothing to ask: the window has done its work
+        // nothing to ask: the window closes as keep closes it, but not inside
+        // the list's own notification
+        PostMessageA(windows().display, WM_COMMAND, display_command::kKeep, 0);
 }
 
 bool onDisplayTimer() {

@@ -22,12 +22,12 @@ void shutDownNetwork(Settings& s, bool german, const std::function<void()>& relo
         // the local computer needs only the ordinary shutdown privilege
         const std::string privilege =
             computer == local ? "SeShutdownPrivilege" : "SeRemoteShutdownPrivilege";
-        if (const unsigned error = remote.setPrivilege(privilege, true))
+        if (const unsigned error = remote.enablePrivilege(privilege))
             remote.showFailure("AdjustTokenPrivileges", error);
         if (const unsigned error = remote.initiateShutdown(
                 computer, message, static_cast<unsigned>(delay), force, reboot))
             remote.showFailure("InitiateSystemShutdown", error);
-        if (const unsigned error = remote.setPrivilege(privilege, false))
+        if (const unsigned error = remote.restorePrivilege())
             remote.showFailure("AdjustTokenPrivileges ", error);
         remote.closeToken();
     }
@@ -35,7 +35,6 @@ void shutDownNetwork(Settings& s, bool german, const std::function<void()>& relo
 
 bool runNetworkCommand(unsigned id, PowerEntryContext& c, RemoteShutdownSystem& remote) {
     if (id != tray_command::kNetworkShutdown && id != tray_command::kNetworkReboot) return false;
-    c.power.enableShutdownPrivilege();
     // in memory only: the reload inside brings the stored value back
     c.settings.mouseclick = id == tray_command::kNetworkReboot ? "5" : "4";
     shutDownNetwork(c.settings, c.german, c.reload, remote);

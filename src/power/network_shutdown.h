@@ -12,7 +12,9 @@ public:
     virtual ~RemoteShutdownSystem() = default;
     virtual std::string localComputerName() = 0;
     virtual unsigned openToken() = 0;
-    virtual unsigned setPrivilege(const std::string& privilege, bool enable) = 0;
+    // Enables the privilege, then puts back the state it had before.
+    virtual unsigned enablePrivilege(const std::string& privilege) = 0;
+    virtual unsigned restorePrivilege() = 0;
     virtual unsigned initiateShutdown(const std::string& computer, const std::string& message,
                                       unsigned delaySeconds, bool force, bool reboot) = 0;
     virtual void closeToken() = 0;
@@ -26,6 +28,6 @@ public:
 void shutDownNetwork(Settings& settings, bool german, const std::function<void()>& reload,
                      RemoteShutdownSystem& remote);
 
-// Tray commands 229 (shut down) and 230 (reboot): the privilege, then the
-// network shutdown with mouseclick set in memory only. False for other ids.
+// Tray commands 229 (shut down) and 230 (reboot): the network shutdown with
+// mouseclick set in memory only. False for other ids.
 bool runNetworkCommand(unsigned id, PowerEntryContext& context, RemoteShutdownSystem& remote);

@@ -24,9 +24,10 @@ public:
         token_ = nullptr;
         return lastErrorOrFailure();
     }
-    unsigned setPrivilege(const std::string& privilege, bool enable) override {
-        return setTokenPrivilege(token_, privilege.c_str(), enable);
+    unsigned enablePrivilege(const std::string& privilege) override {
+        return setTokenPrivilege(token_, privilege.c_str(), true, &previous_);
     }
+    unsigned restorePrivilege() override { return restoreTokenPrivileges(token_, previous_); }
     unsigned initiateShutdown(const std::string& computer, const std::string& message,
                               unsigned delaySeconds, bool force, bool reboot) override {
         // not on Windows 95/98/ME, where the step fails like any other
@@ -49,6 +50,7 @@ public:
 
 private:
     HANDLE token_ = nullptr;
+    TOKEN_PRIVILEGES previous_{};
 };
 
 RemoteShutdownSystem* replacement = nullptr;

@@ -6,11 +6,13 @@ struct Settings;
 // interface: the program implements it with the real system calls, tests
 // with a recorder. Results are not examined by any caller: a refused action
 // simply leaves the machine as it was.
+//
+// The shutdown privilege that the system calls need is the real calls' own
+// business: each one enables it just around itself and then puts back the
+// state it had.
 class PowerSystem {
 public:
     virtual ~PowerSystem() = default;
-    // Enables the shutdown privilege of the process token; true on success.
-    virtual bool enableShutdownPrivilege() = 0;
     // Removes the main window's tray icon (id 1).
     virtual void removeTrayIcon() = 0;
     virtual void exitWindows(unsigned flags) = 0;

@@ -19,18 +19,20 @@ void (*beforeSessionEnd)() = nullptr;
 
 class SystemPowerCalls final : public PowerSystem {
 public:
-    bool enableShutdownPrivilege() override { return ::enableShutdownPrivilege(); }
     void removeTrayIcon() override { ::removeTrayIcon(windows().main); }
     void exitWindows(unsigned flags) override {
         // a forced end tells no window: what they hold is stored first
         if (beforeSessionEnd) beforeSessionEnd();
+        const ScopedPrivilege shutdown("SeShutdownPrivilege");
         ExitWindowsEx(flags, 0);
     }
     void setSystemPowerState(bool suspend, int force) override {
         // Windows 2000 on; without it standby and hibernation do nothing
         using Function = BOOL(WINAPI*)(BOOL, BOOL);
-        if (const auto call = entryPoint<Function>("kernel32.dll", "SetSystemPowerState"))
+        if (const auto call = entryPoint<Function>("kernel32.dll", "SetSystemPowerState")) {
+            const ScopedPrivilege shutdown("SeShutdownPrivilege");
             call(suspend ? TRUE : FALSE, force);
+        }
     }
     void fastReboot() override {
         // Windows 9x only: the NT family has no rundll.exe, and nothing happens
@@ -59,8 +61,6 @@ void setBeforeSessionEnd(void (*store)()) { beforeSessionEnd = store; }
 PowerEntryContext powerEntryContext() {
     return {currentSettings(), powerSystem(), [] { loadSettings(); }, programFacts().german};
 }
-
-bool enableShutdownPrivilege() { return enableProcessPrivilege("SeShutdownPrivilege"); }
 
 bool testHibernation() {
     if (!powrprof) powrprof = loadSystemLibrary("powrprof.dll");

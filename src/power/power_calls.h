@@ -19,10 +19,6 @@ void setBeforeSessionEnd(void (*store)());
 // the language, for the entry points of the power actions.
 PowerEntryContext powerEntryContext();
 
-// Enables SeShutdownPrivilege on the process token. Fails at once on Windows
-// 95/98/ME, where tokens do not exist; the actions then run without it.
-bool enableShutdownPrivilege();
-
 // Loads powrprof.dll from the system directory once; while it is loaded,
 // hibernation is offered. Returns whether it is loaded.
 bool testHibernation();

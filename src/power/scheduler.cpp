@@ -178,10 +178,8 @@ Scheduler::Tick Scheduler::step(const SchedulerClock& clock, std::uint32_t toler
 
 void runScheduledAction(PowerEntryContext& c) {
     c.reload();
-    c.power.enableShutdownPrivilege();
     const std::string& code = c.settings.TaskManagerAktion;
     if (code == "0") {
-        c.power.enableShutdownPrivilege();
         c.reload();
         shutdown(c.settings, c.power);
         c.power.removeTrayIcon();
@@ -196,7 +194,6 @@ void runScheduledAction(PowerEntryContext& c) {
     } else if (code == "4") {
         c.reload();
         c.power.removeTrayIcon();
-        c.power.enableShutdownPrivilege();
         hibernate(settingAsInt(c.settings.forcehibernate), c.power);
     }
 }

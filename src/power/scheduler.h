@@ -86,8 +86,8 @@ private:
     State state_;
 };
 
-// The action at zero, by TaskManagerAktion, with its reloads, privilege
-// steps and tray icon removal in their order.
+// The action at zero, by TaskManagerAktion, with its reloads and tray icon
+// removal in their order.
 void runScheduledAction(PowerEntryContext& context);
 
 // The warning window's countdown line: the initial text, and the text for

@@ -18,7 +18,6 @@ void forceStandbyAndHibernate(Settings& settings) {
 
 ClickOutcome runClickAction(PowerEntryContext& c) {
     forceStandbyAndHibernate(c.settings);
-    c.power.enableShutdownPrivilege();
     c.reload();
     const std::string& click = c.settings.mouseclick;
     if (click == "0") {
@@ -37,7 +36,6 @@ ClickOutcome runClickAction(PowerEntryContext& c) {
     } else if (click == "5") {
         return ClickOutcome::NetworkReboot;
     } else if (click == "7") {
-        c.power.enableShutdownPrivilege();
         hibernate(settingAsInt(c.settings.forcehibernate), c.power);
     }
     return ClickOutcome::Done;
@@ -47,33 +45,27 @@ bool runTrayPowerCommand(unsigned id, PowerEntryContext& c) {
     namespace cmd = tray_command;
     switch (id) {
     case cmd::kShutdown:
-        c.power.enableShutdownPrivilege();
         c.reload();
         shutdown(c.settings, c.power);
         c.power.removeTrayIcon();
         return true;
     case cmd::kCompleteReboot:
-        c.power.enableShutdownPrivilege();
         c.reload();
         reboot(c.settings, c.power);
         return true;
     case cmd::kFastReboot:
-        c.power.enableShutdownPrivilege();
         c.power.fastReboot();
         return true;
     case cmd::kLogoff:
-        c.power.enableShutdownPrivilege();
         c.reload();
         logoff(c.settings, c.power);
         return true;
     case cmd::kStandby:
         forceStandbyAndHibernate(c.settings);
         c.reload();
-        c.power.enableShutdownPrivilege();
         standby(c.settings, c.power);
         return true;
     case cmd::kHibernate:
-        c.power.enableShutdownPrivilege();
         hibernate(settingAsInt(c.settings.forcehibernate), c.power);
         return true;
     default:

@@ -10,7 +10,7 @@
 enum class ClickOutcome { Done, NetworkShutdown, NetworkReboot };
 
 // A left click or double click: forced standby and hibernation unless the
-// store says otherwise, the privilege, a reload, then the mouseclick action.
+// store says otherwise, a reload, then the mouseclick action.
 ClickOutcome runClickAction(PowerEntryContext& context);
 
 // Tray menu commands 123, 200, 201, 202, 223 and 247; false for any other id.

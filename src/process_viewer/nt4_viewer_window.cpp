@@ -77,7 +77,7 @@ void refreshNt4List() {
     const HWND list = windows().nt4List;
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
     for (const Nt4ProcessRow& row : nt4ProcessRows(processPaths(), topLevelWindows()))
-        appendListCells(list, {row.title, row.path, row.pid});
+        appendListCells(list, {row.title, row.path, row.pid}, -1, static_cast<LPARAM>(row.window));
 }
 
 void releaseNt4ViewerFonts() {

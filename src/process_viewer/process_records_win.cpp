@@ -5,6 +5,7 @@
 #include <tlhelp32.h>
 
 #include <cstdio>
+#include <functional>
 
 #include "common/entry_point.h"
 #include "common/system_library.h"
@@ -138,7 +139,7 @@ std::vector<WindowRecord> WindowReader::read() {
             GetWindowThreadProcessId(window, &pid);
             fixed.pid = pid;
         }
-        WindowRecord record{fixed.owned, textOf(GetWindowTextA, window), fixed.pid, ""};
+        WindowRecord record{fixed.owned, textOf(GetWindowTextA, window), fixed.pid, "", key};
         if (!record.owned && !record.title.empty()) {
             if (!fixed.className) fixed.className = textOf(GetClassNameA, window);
             record.className = *fixed.className;
@@ -201,4 +202,16 @@ std::optional<std::string> FullPaths::operator()(std::uint32_t pid) {
     for (const PathRecord& p : *walked_)
         if (p.pid == pid) return p.path;
     return std::nullopt;
+}
+
+std::optional<std::string> programPathNow(std::uint32_t pid, bool nt4List) {
+    if (nt4List) {
+        for (const PathRecord& process : processPaths())
+            if (process.pid == pid) return process.path;
+        return std::nullopt;
+    }
+    FullPaths paths;
+    const WindowRecord anyTitledWindow{false, "-", pid, "", 0};
+    const auto row = windowRow(anyTitledWindow, processSnapshot(), std::ref(paths));
+    return row ? std::optional<std::string>(row->path) : std::nullopt;
 }

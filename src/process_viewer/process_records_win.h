@@ -62,3 +62,8 @@ public:
 private:
     std::optional<std::vector<PathRecord>> walked_;
 };
+
+// The program a process runs now, named as a row of the window list names
+// it (nt4List: as a row of the NT 4 process list); none for a process that
+// has ended. A row whose path differs is no longer about this process.
+std::optional<std::string> programPathNow(std::uint32_t pid, bool nt4List);

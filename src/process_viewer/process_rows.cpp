@@ -53,6 +53,7 @@ std::optional<WindowRow> windowRow(const WindowRecord& window,
     row.threads = std::to_string(p.threads);
     row.parent = hexId(p.parentPid);
     row.className = window.className;
+    row.window = window.handle;
     return row;
 }
 
@@ -106,6 +107,7 @@ std::vector<Nt4ProcessRow> nt4ProcessRows(const std::vector<PathRecord>& process
         for (const WindowRecord& w : windows)
             if (w.pid == p.pid && !w.title.empty()) {
                 row.title = w.title;
+                row.window = w.handle;
                 break;
             }
         rows.push_back(std::move(row));

@@ -25,6 +25,7 @@ struct WindowRecord {
     std::string title;
     std::uint32_t pid = 0;
     std::string className;  // read only for unowned, titled windows
+    std::uintptr_t handle = 0;
 };
 
 // A row of the window list: one per titled, unowned top-level window whose
@@ -37,6 +38,7 @@ struct WindowRow {
     std::string threads;   // "%u"
     std::string parent;    // "0x%08X"
     std::string className;
+    std::uintptr_t window = 0;  // the row's window, which its commands act on
 };
 
 // "Idle", "Below Normal", "Normal", "Above Normal", "High", "Lowest" (15),
@@ -92,6 +94,7 @@ struct Nt4ProcessRow {
     std::string title;  // the first titled window of the process, else empty
     std::string path;   // its first module's full path
     std::string pid;    // "%i"
+    std::uintptr_t window = 0;  // that window, 0 without one
 };
 struct PathRecord {
     std::uint32_t pid = 0;

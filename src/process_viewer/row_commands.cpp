@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
-#include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "common/list_view.h"
@@ -12,14 +12,11 @@
 #include "common/text.h"
 #include "common/token_privilege.h"
 #include "common/window_set.h"
+#include "process_viewer/process_records_win.h"
 #include "process_viewer/viewer_ids.h"
 #include "process_viewer/viewer_lists.h"
 
 namespace {
-
-// Every right a process can grant, as systems before Vista count them: the
-// newer mask asks for rights those systems do not know and is refused.
-constexpr DWORD kAllProcessRights = STANDARD_RIGHTS_REQUIRED | SYNCHRONIZE | 0xFFF;
 
 bool german() { return programFacts().german; }
 
@@ -28,6 +25,62 @@ void windowNotFound() {
                 bilingual(german(), "Kann das Fenster nicht finden !\nSchon geschlossen ?",
                           "Unable to find that window!\nAlready closed ?"),
                 bilingual(german(), "Hinweis", "Note"), MB_ICONINFORMATION);
+}
+
+void programNotFound() {
+    MessageBoxExA(nullptr,
+                  bilingual(german(), "Kann das Programm nicht finden\nSchon geschlossen ?",
+                            "Can't find the program\nAlready closed?"),
+                  bilingual(german(), "Hinweis", "Information"),
+                  MB_TASKMODAL | MB_ICONINFORMATION, 0);
+}
+
+// A failed call, with the system's text for its error as the caption.
+void callFailed(const char* call, DWORD error) {
+    MessageBoxA(nullptr, call, SystemErrorText(error).value_or("").c_str(), MB_OK);
+}
+
+// Whether the row's process id still belongs to the program the row shows,
+// looked up as the row was. Asked while a handle to the process is open,
+// which keeps the id from passing to another process meanwhile.
+bool stillTheRowsProgram(HWND list, DWORD pid) {
+    const bool nt4List = GetDlgCtrlID(list) == kNt4ListId;
+    return programPathNow(pid, nt4List) == selectedCellText(list, 1);
+}
+
+// The row's process, opened with these rights (and the privilege, where
+// one is named, for the opening alone) and still the row's program. Null,
+// after a box that says why, otherwise.
+HANDLE openRowProcess(HWND list, DWORD rights, const char* privilege = nullptr) {
+    const DWORD pid = selectedProcessId(list);
+    HANDLE process;
+    DWORD error;
+    {
+        std::optional<ScopedPrivilege> enabled;
+        if (privilege) enabled.emplace(privilege);
+        process = OpenProcess(rights, FALSE, pid);
+        error = GetLastError();
+    }
+    if (!process || process == INVALID_HANDLE_VALUE) {
+        callFailed("OpenProcess()", error);
+        return nullptr;
+    }
+    if (!stillTheRowsProgram(list, pid)) {
+        CloseHandle(process);
+        programNotFound();
+        return nullptr;
+    }
+    return process;
+}
+
+// The row's window while it exists and still belongs to the row's process.
+HWND rowWindow(HWND list) {
+    const auto window = reinterpret_cast<HWND>(selectedItemData(list));
+    const auto pid = processIdText(selectedCellText(list, 2));
+    if (!window || !pid || !IsWindow(window)) return nullptr;
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    return owner == *pid ? window : nullptr;
 }
 
 struct ProcessWindows {
@@ -40,10 +93,12 @@ BOOL CALLBACK commandProcessWindow(HWND window, LPARAM search) {
     auto& s = *reinterpret_cast<ProcessWindows*>(search);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    if (pid != s.pid) return TRUE;
+    // what the user sees and could close; a hidden helper window gets nothing
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    if (pid != s.pid || !(style & WS_VISIBLE) || !(style & WS_SYSMENU)) return TRUE;
     s.found = true;
-    BringWindowToTop(window);
-    SendMessageA(window, WM_SYSCOMMAND, s.command, 0);
+    // posted: a program that has stopped answering must not stop this one
+    PostMessageA(window, WM_SYSCOMMAND, s.command, 0);
     return TRUE;
 }
 
@@ -54,74 +109,79 @@ void setMenuItemCheck(HMENU menu, unsigned id, bool checked) {
 }  // namespace
 
 DWORD selectedProcessId(HWND list) {
-    return static_cast<DWORD>(std::atoi(selectedCellText(list, 2).c_str()));
+    return processIdText(selectedCellText(list, 2)).value_or(0);
 }
 
 void sendWindowCommand(HWND list, UINT command) {
     if (selectedListRow(list) < 0) return;
     ProcessWindows search{selectedProcessId(list), command};
-    EnumWindows(commandProcessWindow, reinterpret_cast<LPARAM>(&search));
+    if (const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, search.pid)) {
+        if (stillTheRowsProgram(list, search.pid))
+            EnumWindows(commandProcessWindow, reinterpret_cast<LPARAM>(&search));
+        CloseHandle(process);
+    }
     if (!search.found) windowNotFound();
 }
 
 void bringSelectedToFront(HWND list) {
     if (selectedListRow(list) < 0) return;
-    if (const HWND window = FindWindowA(nullptr, selectedCellText(list, 0).c_str())) {
-        BringWindowToTop(window);
+    const HWND window = rowWindow(list);
+    if (!window) {
+        programNotFound();
         return;
     }
-    MessageBoxExA(nullptr,
-                  bilingual(german(), "Kann das Programm nicht finden\nSchon geschlossen ?",
-                            "Can't find the program\nAlready closed?"),
-                  bilingual(german(), "Hinweis", "Information"),
-                  MB_TASKMODAL | MB_ICONINFORMATION, 0);
+    // asynchronous: raising another thread's window would wait for that thread
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
 }
 
 void destroySelectedWindow(HWND list) {
     if (selectedListRow(list) < 0) return;
-    const HWND window = FindWindowA(nullptr, selectedCellText(list, 0).c_str());
+    const HWND window = rowWindow(list);
     if (!window) {
         windowNotFound();
         return;
     }
-    BringWindowToTop(window);
-    DestroyWindow(window);
+    // the system destroys no other thread's window, and says so
+    if (!DestroyWindow(window)) callFailed("DestroyWindow()", GetLastError());
 }
 
 void terminateSelectedProcess(HWND list) {
     if (selectedListRow(list) < 0) return;
-    const DWORD pid = selectedProcessId(list);
-    enableProcessPrivilege("SeDebugPrivilege");  // a refusal leaves our own processes
-    const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid);
-    if (!process || process == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        MessageBoxA(nullptr, "OpenProcess()", SystemErrorText(error).value_or("").c_str(), MB_OK);
+    if (isCriticalSystemProcess(selectedCellText(list, 1))) {
+        MessageBoxA(nullptr,
+                    bilingual(german(),
+                              "Dieser Prozess gehört zu Windows und wird nicht beendet: ohne ihn "
+                              "hält Windows an, und alle ungesicherten Dokumente gehen verloren.",
+                              "This process is part of Windows and is not ended: without it "
+                              "Windows stops, and every unsaved document is lost."),
+                    bilingual(german(), "Hinweis", "Note"), MB_ICONEXCLAMATION);
         return;
     }
-    if (TerminateProcess(process, static_cast<UINT>(-1))) {
+    // the debug privilege opens the processes of other users
+    const HANDLE process = openRowProcess(list, PROCESS_TERMINATE, "SeDebugPrivilege");
+    if (!process) return;
+    if (TerminateProcess(process, static_cast<UINT>(-1)))
         std::fputs("killed.\n", stdout);
-    } else {
-        const DWORD error = GetLastError();
-        MessageBoxA(nullptr, "Termiante Process", SystemErrorText(error).value_or("").c_str(),
-                    MB_OK);
-    }
+    else
+        callFailed("Termiante Process", GetLastError());
     CloseHandle(process);
 }
 
 void setSelectedPriority(HWND list, unsigned priorityClass) {
     if (selectedListRow(list) < 0) return;
-    const DWORD pid = selectedProcessId(list);
-    if (const HANDLE process = OpenProcess(kAllProcessRights, FALSE, pid)) {
-        SetPriorityClass(process, priorityClass);
-        CloseHandle(process);
-    }
+    const HANDLE process =
+        openRowProcess(list, PROCESS_SET_INFORMATION | PROCESS_QUERY_INFORMATION);
+    if (!process) return;
+    SetPriorityClass(process, priorityClass);
+    CloseHandle(process);
 }
 
 bool showRowContextMenu(HWND owner, HWND list) {
     if (SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0) == 0) return false;
     const DWORD pid = selectedProcessId(list);
     unsigned priorityClass = 0;
-    if (const HANDLE process = OpenProcess(kAllProcessRights, FALSE, pid)) {
+    if (const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid)) {
         priorityClass = GetPriorityClass(process);
         CloseHandle(process);
     }

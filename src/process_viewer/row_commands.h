@@ -3,25 +3,30 @@
 #include <windows.h>
 
 // What the process viewers do to the window or the process of a list's
-// selected row: column 0 names the window by its title, column 2 the
-// process by its id. Without a selected row nothing happens.
+// selected row: column 1 names its program, column 2 its process id, and
+// the row's item data its window. A command acts only on the row's own
+// process or window: one that has ended, or whose id or handle has passed
+// to another, is left alone and the user told. Without a selected row
+// nothing happens.
 
 // The process id of the selected row; 0 without one.
 DWORD selectedProcessId(HWND list);
 
-// Every top-level window of the row's process comes to the top and gets
-// the system command (SC_CLOSE, SC_MAXIMIZE, ...), one after the other.
+// Every visible top-level window with a system menu of the row's process
+// gets the system command (SC_CLOSE, SC_MAXIMIZE, ...), posted: a program
+// that has stopped answering never holds this one up.
 void sendWindowCommand(HWND list, UINT command);
 
-// The first top-level window with the row's title comes to the top.
+// The row's window comes to the top, without waiting for its program.
 void bringSelectedToFront(HWND list);
 
-// The first top-level window with the row's title is destroyed (which the
-// system allows only to the window's own thread).
+// The row's window is destroyed, which the system allows only to the
+// window's own thread; a refusal is shown with the system's text.
 void destroySelectedWindow(HWND list);
 
-// Ends the row's process with exit code -1, with the debug privilege where
-// the user may take it.
+// Ends the row's process with exit code -1, the debug privilege enabled
+// for the opening only. The processes Windows cannot run without are
+// refused with a box that says why.
 void terminateSelectedProcess(HWND list);
 
 // Gives the row's process a priority class (0x80, 0x40, 0x20, 0x100).

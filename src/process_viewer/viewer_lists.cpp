@@ -32,8 +32,8 @@ int compareCells(ViewerList list, int column, int direction, const std::string& 
                  const std::string& second) {
     int result;
     if (isNumberColumn(list, column)) {
-        const int a = std::atoi(first.c_str());
-        const int b = std::atoi(second.c_str());
+        const unsigned long long a = std::strtoull(first.c_str(), nullptr, 10);
+        const unsigned long long b = std::strtoull(second.c_str(), nullptr, 10);
         result = a < b ? 1 : a == b ? 0 : -1;  // the larger number first
     } else {
         result = std::strcmp(first.c_str(), second.c_str());
@@ -44,7 +44,11 @@ int compareCells(ViewerList list, int column, int direction, const std::string& 
 std::string listAsText(const std::vector<std::vector<std::string>>& rows) {
     std::string text;
     for (const auto& row : rows) {
-        for (const std::string& cell : row) text += cell + "; ";
+        for (std::string cell : row) {
+            for (char& c : cell)
+                if (c == '\r' || c == '\n') c = ' ';
+            text += cell + "; ";
+        }
         text += "\r\n";
     }
     return text;
@@ -58,4 +62,25 @@ unsigned markedPriorityCommand(unsigned priorityClass, unsigned markedLast) {
     for (const PriorityEntry& entry : kPriorityEntries)
         if (entry.priorityClass == priorityClass) return entry.command;
     return markedLast;
+}
+
+std::optional<std::uint32_t> processIdText(const std::string& text) {
+    if (text.empty() || text.size() > 10 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const unsigned long long id = std::strtoull(text.c_str(), nullptr, 10);
+    if (id > UINT32_MAX) return std::nullopt;
+    return static_cast<std::uint32_t>(id);
+}
+
+bool isCriticalSystemProcess(const std::string& programPath) {
+    static const char* const kCritical[] = {"csrss.exe",    "smss.exe",     "winlogon.exe",
+                                            "lsass.exe",    "services.exe", "wininit.exe"};
+    const std::size_t slash = programPath.find_last_of("\\/");
+    std::string name = slash == std::string::npos ? programPath : programPath.substr(slash + 1);
+    for (char& c : name)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    for (const char* critical : kCritical)
+        if (name == critical) return true;
+    return false;
 }

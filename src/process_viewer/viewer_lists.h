@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,8 +30,8 @@ private:
     std::array<int, 7> directions_{};
 };
 
-// Columns that hold numbers compare as numbers (read as atoi reads them),
-// every other one as text.
+// Columns that hold numbers compare as unsigned numbers (Windows 9x
+// process ids lie above the signed range), every other one as text.
 bool isNumberColumn(ViewerList list, int column);
 
 // The comparison of two rows' cells, both already in upper case: negative
@@ -38,7 +40,8 @@ int compareCells(ViewerList list, int column, int direction, const std::string& 
                  const std::string& second);
 
 // A list as the user saves it: every cell followed by "; ", every row
-// ended by CR LF, no header.
+// ended by CR LF, no header. A line break inside a cell (a window title
+// may hold one) is written as a blank, so one row stays one line.
 std::string listAsText(const std::vector<std::vector<std::string>>& rows);
 
 // The status bar after a click on a row: the file's version summary, then
@@ -61,3 +64,13 @@ constexpr std::array<PriorityEntry, 4> kPriorityEntries = {{
 // The entry whose check mark the priority menu shows for a process of
 // this class; for any other class (or none readable) the one marked last.
 unsigned markedPriorityCommand(unsigned priorityClass, unsigned markedLast);
+
+// A row's process id, as the list shows it in decimal; none for a text that
+// is not one.
+std::optional<std::uint32_t> processIdText(const std::string& text);
+
+// The processes Windows cannot run without (csrss.exe, smss.exe,
+// winlogon.exe, lsass.exe, services.exe, wininit.exe), by the program
+// file's name in any letter case: ending one stops Windows, and every
+// unsaved document with it.
+bool isCriticalSystemProcess(const std::string& programPath);

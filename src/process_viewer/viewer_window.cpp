@@ -10,6 +10,7 @@
 #include "common/feature_window.h"
 #include "common/file_dialog.h"
 #include "common/file_icon.h"
+#include "common/file_replace.h"
 #include "common/list_view.h"
 #include "common/program_facts.h"
 #include "common/registry_text.h"
@@ -113,10 +114,11 @@ void setAlwaysOnTop(bool on) {
 }
 
 void appendRow(const WindowRow& row) {
+    // the window is the item data: unique to the row, and what its commands act on
     appendListCells(windows().processList,
                     {row.title, row.path, row.pid, row.priority, row.threads, row.parent,
                      row.className},
-                    systemSmallIconIndex(row.path));
+                    systemSmallIconIndex(row.path), static_cast<LPARAM>(row.window));
 }
 
 void copyTextToClipboard(const std::string& text) {
@@ -203,19 +205,19 @@ void runWindowListPass() {
 }
 
 void toggleAlwaysOnTop() {
-    MENUITEMINFOA item{};
-    item.cbSize = sizeof(item);
-    item.fMask = MIIM_STATE;
-    GetMenuItemInfoA(GetMenu(windows().processViewer), viewer_command::kAlwaysOnTop, FALSE, &item);
-    // the check mark alone: a highlight left on the item must not count
-    const bool on = !(item.fState & MFS_CHECKED);
+    // the check mark alone: a highlight left on the item must not count.
+    // (GetMenuItemInfoA would need the short record on Windows 95.)
+    const UINT state =
+        GetMenuState(GetMenu(windows().processViewer), viewer_command::kAlwaysOnTop, MF_BYCOMMAND);
+    const bool on = state == static_cast<UINT>(-1) || !(state & MF_CHECKED);
     setAlwaysOnTop(on);
     storeAlwaysOnTop(on);
 }
 
 void saveWindowListAsText() {
+    const HWND viewer = windows().processViewer;
     const std::string file =
-        chooseTextFileToSave(bilingual(programFacts().german, "Speichern unter", "Save as "));
+        chooseTextFileToSave(viewer, bilingual(programFacts().german, "Speichern unter", "Save as "));
     const HWND list = windows().processList;
     const int rows = listRowCount(list);
     if (file.empty() || rows <= 0) return;
@@ -223,19 +225,9 @@ void saveWindowListAsText() {
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < 7; ++column)
             cells[static_cast<std::size_t>(row)].push_back(listCellText(list, row, column));
-    const std::string text = listAsText(cells);
-
-    const HANDLE out = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr);
-    bool saved = out != INVALID_HANDLE_VALUE;
-    if (saved) {
-        DWORD written = 0;
-        // a full disk must not pass for a saved list
-        saved = WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-                written == text.size();
-        saved = CloseHandle(out) && saved;
-    }
-    if (!saved) MessageBoxA(nullptr, "Error open file", "Error", MB_OK);
+    // a failed save keeps the file as it was
+    if (!replaceFileContent(file, listAsText(cells)))
+        MessageBoxA(viewer, "Error open file", "Error", MB_OK);
 }
 
 void copySelectedPath() { copyTextToClipboard(selectedCellText(windows().processList, 1)); }

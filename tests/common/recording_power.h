@@ -10,10 +10,6 @@ class RecordingPower : public PowerSystem {
 public:
     std::vector<std::string> calls;
 
-    bool enableShutdownPrivilege() override {
-        calls.push_back("privilege");
-        return true;
-    }
     void removeTrayIcon() override { calls.push_back("removeTrayIcon"); }
     void exitWindows(unsigned flags) override {
         calls.push_back("ExitWindowsEx(" + std::to_string(flags) + ")");

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # The process viewer of the real Dormival.exe under Wine: chosen from the
 # tray menu's System submenu, it lists another program's window; the
-# module usage window opens on a double-click; terminate from the menu bar
-# ends that program. On NT 4 the NT 4 viewer opens with its eight buttons.
+# module usage window opens on a double-click; Close on a program that has
+# stopped answering returns at once, with the tray still answering;
+# Destroy leaves another program's window and says why; Save As's dialog
+# belongs to the viewer; terminate from the menu bar ends that program.
+# On NT 4 the NT 4 viewer opens with its eight buttons, and its Terminate
+# refuses a process Windows cannot run without.
 #   viewer.sh full|brief DORMIVAL.EXE
-# brief: which viewer opens, and its controls.
+# brief: which viewer opens, its controls, and on NT 4 the refusal.
 set -uo pipefail
 mode=$1
 exe=$2
@@ -31,6 +35,14 @@ if [ "$version" = nt40 ]; then
   open_viewer
   expect "NT 4 viewer buttons" "$(wintool texts "$viewer" | grep -cE '^12[5-9]: |^13[0-2]: ')" 8
   expect "NT 4 process list" "$(( $(wintool at "$viewer" 100 50 rows) > 0 ))" 1
+  wintool at "$viewer" 100 50 pick '\services.exe' 1 >/dev/null
+  wintool post "$viewer" 0x111 128 0 >/dev/null
+  expect "Windows' own process refused" \
+    "$(wintool wait '#32770' 10 >/dev/null; wintool texts '#32770' | grep -c 'part of Windows')" 1
+  wintool click '#32770' 1 >/dev/null
+  wintool post "$viewer" 0x111 125 0 >/dev/null
+  sleep 1
+  expect "and still running" "$(( $(wintool at "$viewer" 100 50 pick '\services.exe' 1) >= 0 ))" 1
   stop
   finish
   exit
@@ -51,6 +63,34 @@ if [ "$mode" = full ]; then
     "Module Usage - DormivalTestShown"
   expect "its modules" "$(( $(wintool at "Process DLLViewer" 300 100 rows) > 3 ))" 1
   wine "$DORMIVAL_WINTOOL" close "Process DLLViewer" 5 >/dev/null 2>&1 </dev/null
+
+  # a program that has stopped answering
+  wine "$DORMIVAL_WINTOOL" show hung >/dev/null 2>&1 </dev/null &
+  hung=$!
+  wintool wait DormivalTestHung 10 >/dev/null
+  wintool post "$viewer" 0x111 106 0 >/dev/null
+  sleep 1
+  wintool at "$viewer" 300 100 pick DormivalTestHung >/dev/null
+  wintool post "$viewer" 0x111 107 0 >/dev/null
+  wine "$DORMIVAL_WINTOOL" post Dormival 1034 1 516 >/dev/null 2>&1 </dev/null
+  expect "the tray answers after Close on a hung program" \
+    "$(wintool menu 10 esc | grep -c 'Terminate Dormival')" 1
+  kill "$hung" 2>/dev/null
+  wait "$hung" 2>/dev/null
+
+  # another program's window: not ours to destroy, and the box says why
+  wintool at "$viewer" 300 100 pick DormivalTestShown >/dev/null
+  wintool post "$viewer" 0x111 108 0 >/dev/null
+  expect "Destroy of another program's window refused" \
+    "$(wintool wait '#32770' 10 >/dev/null; wintool texts '#32770' | grep -c 'DestroyWindow()')" 1
+  wintool click '#32770' 1 >/dev/null
+  expect "that window still there" "$(wintool find DormivalTestShown >/dev/null && echo there)" there
+
+  wintool post "$viewer" 0x111 240 0 >/dev/null
+  expect "Save As belongs to the viewer" "$(wintool wait '#32770' 10 >/dev/null; wintool owner '#32770')" \
+    "$viewer"
+  wintool click '#32770' 2 >/dev/null
+
   wintool at "$viewer" 300 100 pick DormivalTestShown >/dev/null
   wine "$DORMIVAL_WINTOOL" post "$viewer" 0x111 109 0 >/dev/null 2>&1 </dev/null
   expect "terminate ends the other program" "$(ended_within 5 "$shown")" ended

@@ -12,7 +12,6 @@
 namespace {
 class NullPower : public PowerSystem {
 public:
-    bool enableShutdownPrivilege() override { return true; }
     void removeTrayIcon() override {}
     void exitWindows(unsigned flags) override {
         if ((flags & ~0xFu) != 0) __builtin_trap();

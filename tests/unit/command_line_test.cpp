@@ -45,9 +45,8 @@ TEST(ArgumentText, CommandLineThatDoesNotFitTheBufferIsRefused) {
 }
 
 TEST(CommandLine, ShutdownFlagsFollowPowerOffAndForce) {
-    const Calls privilegeIconExit = {"privilege", "removeTrayIcon"};
     auto shutdownWith = [&](unsigned flags) {
-        Calls c = privilegeIconExit;
+        Calls c = {"removeTrayIcon"};
         c.push_back("ExitWindowsEx(" + std::to_string(flags) + ")");
         return c;
     };
@@ -63,37 +62,34 @@ TEST(CommandLine, ShutdownFlagsFollowPowerOffAndForce) {
 }
 
 TEST(CommandLine, RebootAndLogoffFlags) {
-    EXPECT_EQ(callsFor(kExe + "/rf"), (Calls{"privilege", "removeTrayIcon", "ExitWindowsEx(6)"}));
-    EXPECT_EQ(callsFor(kExe + "/fr"), (Calls{"privilege", "removeTrayIcon", "ExitWindowsEx(2)"}));
-    EXPECT_EQ(callsFor(kExe + "/lf"), (Calls{"privilege", "removeTrayIcon", "ExitWindowsEx(4)"}));
-    EXPECT_EQ(callsFor(kExe + "/l"), (Calls{"privilege", "removeTrayIcon", "ExitWindowsEx(0)"}));
+    EXPECT_EQ(callsFor(kExe + "/rf"), (Calls{"removeTrayIcon", "ExitWindowsEx(6)"}));
+    EXPECT_EQ(callsFor(kExe + "/fr"), (Calls{"removeTrayIcon", "ExitWindowsEx(2)"}));
+    EXPECT_EQ(callsFor(kExe + "/lf"), (Calls{"removeTrayIcon", "ExitWindowsEx(4)"}));
+    EXPECT_EQ(callsFor(kExe + "/l"), (Calls{"removeTrayIcon", "ExitWindowsEx(0)"}));
 }
 
 TEST(CommandLine, StandbyAndHibernateKeepTheTrayIcon) {
-    EXPECT_EQ(callsFor(kExe + "/b"), (Calls{"privilege", "SetSystemPowerState(TRUE,0)"}));
-    EXPECT_EQ(callsFor(kExe + "/bf"), (Calls{"privilege", "SetSystemPowerState(TRUE,1)"}));
+    EXPECT_EQ(callsFor(kExe + "/b"), (Calls{"SetSystemPowerState(TRUE,0)"}));
+    EXPECT_EQ(callsFor(kExe + "/bf"), (Calls{"SetSystemPowerState(TRUE,1)"}));
     EXPECT_EQ(callsFor(kExe + "/h"),
-              (Calls{"privilege", "privilege", "SetSystemPowerState(FALSE,0)"}));
+              (Calls{"SetSystemPowerState(FALSE,0)"}));
     EXPECT_EQ(callsFor(kExe + "/hf"),
-              (Calls{"privilege", "privilege", "SetSystemPowerState(FALSE,1)"}));
+              (Calls{"SetSystemPowerState(FALSE,1)"}));
 }
 
 TEST(CommandLine, LastActionLetterWins) {
     // s, h, u, t, d, o, w, n: hibernation is tested last
     EXPECT_EQ(callsFor(kExe + "/shutdown"),
-              (Calls{"privilege", "privilege", "SetSystemPowerState(FALSE,0)"}));
+              (Calls{"SetSystemPowerState(FALSE,0)"}));
     // r, e, b, o, t: standby beats reboot
-    EXPECT_EQ(callsFor(kExe + "/reboot"), (Calls{"privilege", "SetSystemPowerState(TRUE,0)"}));
+    EXPECT_EQ(callsFor(kExe + "/reboot"), (Calls{"SetSystemPowerState(TRUE,0)"}));
     EXPECT_EQ(callsFor(kExe + "/hs"),
-              (Calls{"privilege", "privilege", "SetSystemPowerState(FALSE,0)"}));
+              (Calls{"SetSystemPowerState(FALSE,0)"}));
 }
 
-TEST(CommandLine, NoActionLetterMeansOnlyThePrivilegeStep) {
-    for (const char* arguments : {"/S", "/x", "/p", "/F", "/ f"})
-        EXPECT_EQ(callsFor(kExe + arguments), Calls{"privilege"}) << arguments;
-    // nothing after the slash, or no slash: not even the privilege step
-    EXPECT_EQ(callsFor(kExe + "/"), Calls{});
-    EXPECT_EQ(callsFor(kExe), Calls{});
+TEST(CommandLine, NoActionLetterMeansNoCall) {
+    for (const char* arguments : {"/S", "/x", "/p", "/F", "/ f", "/", ""})
+        EXPECT_EQ(callsFor(kExe + arguments), Calls{}) << arguments;
 }
 
 TEST(CommandLine, ForceFlagsOfEveryPresentLetterButOnlyTheWinnerActs) {

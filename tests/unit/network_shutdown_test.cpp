@@ -16,15 +16,16 @@ using Calls = std::vector<std::string>;
 class RecordingRemote : public RemoteShutdownSystem {
 public:
     Calls calls;
-    std::string failing;  // "token", "enable", "request PC2", "disable"
+    std::string failing;  // "token", "enable", "request PC2", "restore"
     std::string local = "HOME";
 
     std::string localComputerName() override { return local; }
     unsigned openToken() override { return step("token"); }
-    unsigned setPrivilege(const std::string& privilege, bool enable) override {
-        calls.push_back((enable ? "enable " : "disable ") + privilege);
-        return failing == (enable ? "enable" : "disable") ? 5 : 0;
+    unsigned enablePrivilege(const std::string& privilege) override {
+        calls.push_back("enable " + privilege);
+        return failing == "enable" ? 5 : 0;
     }
+    unsigned restorePrivilege() override { return step("restore"); }
     unsigned initiateShutdown(const std::string& computer, const std::string& message,
                               unsigned delay, bool force, bool reboot) override {
         calls.push_back("request " + computer + " '" + message + "' " + std::to_string(delay) +
@@ -72,10 +73,10 @@ TEST_F(NetworkShutdown, EachListedComputerInOrderWithItsSteps) {
     EXPECT_EQ(remote.calls,
               (Calls{"token", "enable SeRemoteShutdownPrivilege",
                      "request PC1 'Shutting down Network' 30 force",
-                     "disable SeRemoteShutdownPrivilege", "close", "token",
+                     "restore", "close", "token",
                      "enable SeRemoteShutdownPrivilege",
                      "request PC2 'Shutting down Network' 30 force",
-                     "disable SeRemoteShutdownPrivilege", "close"}));
+                     "restore", "close"}));
 }
 
 TEST_F(NetworkShutdown, ListsThatEndEarlyOrAreEmpty) {
@@ -98,7 +99,6 @@ TEST_F(NetworkShutdown, TheLocalComputerUsesTheLocalPrivilege) {
     storeValue("NetworkDrives", "HOME|home|");
     run();
     EXPECT_EQ(remote.calls[1], "enable SeShutdownPrivilege");
-    EXPECT_EQ(remote.calls[3], "disable SeShutdownPrivilege");
     EXPECT_EQ(remote.calls[6], "enable SeRemoteShutdownPrivilege") << "compared exactly";
 }
 
@@ -143,7 +143,7 @@ TEST_F(NetworkShutdown, EveryFailingStepIsShownAndTheLoopGoesOn) {
     EXPECT_EQ(boxes, (Calls{"box 'InitiateSystemShutdown' 53"}));
     for (const auto& [step, text] : {std::pair{"token", "box 'shutdown privilege' 5"},
                                      {"enable", "box 'AdjustTokenPrivileges' 5"},
-                                     {"disable", "box 'AdjustTokenPrivileges ' 5"}}) {
+                                     {"restore", "box 'AdjustTokenPrivileges ' 5"}}) {
         storeValue("NetworkDrives", "PC1|");
         remote.calls.clear();
         remote.failing = step;
@@ -162,7 +162,7 @@ TEST_F(NetworkShutdown, MenuCommandsRebootOrShutDownWhateverIsStored) {
     EXPECT_TRUE(runNetworkCommand(230, context, remote));
     EXPECT_EQ(requests(), (Calls{"request PC1 'Reboot Network' 30 force reboot"}));
     EXPECT_EQ(settings.mouseclick, "2") << "the stored value is in effect again";
-    EXPECT_EQ(power.calls, (Calls{"privilege"}));
+    EXPECT_EQ(power.calls, (Calls{}));
     remote.calls.clear();
     storeValue("mouseclick", "5");
     EXPECT_TRUE(runNetworkCommand(229, context, remote));

@@ -240,11 +240,11 @@ TEST_F(SchedulerTest, ClockChangesReadTheTargetAgain) {
 
 TEST(ScheduledAction, EachCodeInItsOrder) {
     const std::pair<const char*, Calls> cases[] = {
-        {"0", {"privilege", "reload", "ExitWindowsEx(13)", "removeTrayIcon"}},
+        {"0", {"reload", "ExitWindowsEx(13)", "removeTrayIcon"}},
         {"1", {"removeTrayIcon", "ExitWindowsEx(2)"}},
         {"2", {"removeTrayIcon", "ExitWindowsEx(0)"}},
         {"3", {"SetSystemPowerState(TRUE,0)"}},
-        {"4", {"reload", "removeTrayIcon", "privilege", "SetSystemPowerState(FALSE,0)"}},
+        {"4", {"reload", "removeTrayIcon", "SetSystemPowerState(FALSE,0)"}},
         {"5", {}},
         {"", {}},
     };
@@ -258,7 +258,7 @@ TEST(ScheduledAction, EachCodeInItsOrder) {
                                       loadSettings(settings, store, false);
                                   }};
         runScheduledAction(context);
-        Calls want{"reload", "privilege"};
+        Calls want{"reload"};
         want.insert(want.end(), tail.begin(), tail.end());
         EXPECT_EQ(power.calls, want) << "TaskManagerAktion " << code;
     }

@@ -37,7 +37,7 @@ protected:
 
 TEST_F(TrayActions, ClickWithNothingStoredShutsDownWithPowerOffAndForce) {
     EXPECT_EQ(click(), ClickOutcome::Done);
-    EXPECT_EQ(power.calls, (Calls{"privilege", "reload", "removeTrayIcon", "ExitWindowsEx(13)"}));
+    EXPECT_EQ(power.calls, (Calls{"reload", "removeTrayIcon", "ExitWindowsEx(13)"}));
 }
 
 TEST_F(TrayActions, ClickActionCodes) {
@@ -46,7 +46,7 @@ TEST_F(TrayActions, ClickActionCodes) {
         {"2", {"removeTrayIcon", "ExitWindowsEx(0)"}},
         {"3", {"SetSystemPowerState(TRUE,0)"}},  // the reload resets forcestandby
         {"6", {}},
-        {"7", {"privilege", "SetSystemPowerState(FALSE,1)"}},  // "1" kept while unstored
+        {"7", {"SetSystemPowerState(FALSE,1)"}},  // "1" kept while unstored
         {"8", {}},
         {"", {}},
         {"07", {}},
@@ -55,7 +55,7 @@ TEST_F(TrayActions, ClickActionCodes) {
         store("mouseclick", code);
         power.calls.clear();
         EXPECT_EQ(click(), ClickOutcome::Done) << code;
-        Calls want{"privilege", "reload"};
+        Calls want{"reload"};
         want.insert(want.end(), tail.begin(), tail.end());
         EXPECT_EQ(power.calls, want) << "mouseclick " << code;
     }
@@ -81,18 +81,18 @@ TEST_F(TrayActions, NetworkClicksAreLeftToTheCaller) {
     EXPECT_EQ(click(), ClickOutcome::NetworkShutdown);
     store("mouseclick", "5");
     EXPECT_EQ(click(), ClickOutcome::NetworkReboot);
-    EXPECT_EQ(power.calls, (Calls{"privilege", "reload", "privilege", "reload"}));
+    EXPECT_EQ(power.calls, (Calls{"reload", "reload"}));
 }
 
 TEST_F(TrayActions, MenuPowerCommandsInTheirOrder) {
     const std::pair<unsigned, Calls> cases[] = {
         // no reload: the in-memory value decides
-        {247, {"privilege", "SetSystemPowerState(FALSE,0)"}},
-        {123, {"privilege", "reload", "ExitWindowsEx(13)", "removeTrayIcon"}},
-        {200, {"privilege", "reload", "ExitWindowsEx(2)"}},
-        {201, {"privilege", "fastReboot"}},
-        {202, {"privilege", "reload", "ExitWindowsEx(0)"}},
-        {223, {"reload", "privilege", "SetSystemPowerState(TRUE,0)"}},
+        {247, {"SetSystemPowerState(FALSE,0)"}},
+        {123, {"reload", "ExitWindowsEx(13)", "removeTrayIcon"}},
+        {200, {"reload", "ExitWindowsEx(2)"}},
+        {201, {"fastReboot"}},
+        {202, {"reload", "ExitWindowsEx(0)"}},
+        {223, {"reload", "SetSystemPowerState(TRUE,0)"}},
     };
     for (const auto& [id, want] : cases) {
         power.calls.clear();
@@ -111,7 +111,7 @@ TEST_F(TrayActions, MenuHibernateUsesTheValueAStandbyLeftInMemory) {
     command(223);
     power.calls.clear();
     command(247);
-    EXPECT_EQ(power.calls, (Calls{"privilege", "SetSystemPowerState(FALSE,1)"}));
+    EXPECT_EQ(power.calls, (Calls{"SetSystemPowerState(FALSE,1)"}));
 }
 
 }  // namespace

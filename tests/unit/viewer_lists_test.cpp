@@ -14,6 +14,7 @@ TEST(ViewerLists, ColumnOrders) {
     } cases[] = {
         {ViewerList::Windows, 0, "ALPHA", "BETA", -1},  // text ascending
         {ViewerList::Windows, 2, "9", "10", 1},         // numbers, the larger first
+        {ViewerList::Windows, 2, "4294967290", "7", -1},  // Windows 9x ids, unsigned
         {ViewerList::Windows, 4, "3", "3", 0},
         {ViewerList::Windows, 3, "10", "9", -1},        // priority is text
         {ViewerList::Modules, 5, "7FF00000", "400000", 1},  // base address as text
@@ -46,7 +47,20 @@ TEST(ViewerLists, DirectionsFlipPerColumn) {
 TEST(ViewerLists, SavedTextAndStatus) {
     EXPECT_EQ(listAsText({}), "");
     EXPECT_EQ(listAsText({{"a", "", "3"}, {"b", "c", "4"}}), "a; ; 3; \r\nb; c; 4; \r\n");
+    EXPECT_EQ(listAsText({{"two\r\nlines", "x\ny"}}), "two  lines; x y; \r\n");
     EXPECT_EQ(statusText("x.exe 1.0", 12), "x.exe 1.0 Processes : 12");
+}
+
+TEST(ViewerLists, ProcessIdsAndCriticalProcesses) {
+    EXPECT_EQ(processIdText("4294967290"), 4294967290u) << "beyond INT_MAX on Windows 9x";
+    for (const char* bad : {"", "-5", "12x", "4294967296", " 7"})
+        EXPECT_EQ(processIdText(bad), std::nullopt) << bad;
+    for (const char* path : {"csrss.exe", "C:\\WINDOWS\\system32\\WinLogon.EXE",
+                             "\\SystemRoot\\System32\\smss.exe", "lsass.exe", "services.exe",
+                             "wininit.exe"})
+        EXPECT_TRUE(isCriticalSystemProcess(path)) << path;
+    for (const char* path : {"notepad.exe", "C:\\tools\\csrss.exe.bak", "mycsrss.exe", ""})
+        EXPECT_FALSE(isCriticalSystemProcess(path)) << path;
 }
 
 TEST(ViewerLists, PriorityMark) {

@@ -5,6 +5,7 @@
 #include "app/tray.h"
 #include "common/resident_fixture.h"
 #include "common/system_error_text.h"
+#include "common/token_state.h"
 
 namespace {
 
@@ -19,15 +20,25 @@ TEST(SystemErrorText, TheSystemsTextWithoutItsLineBreak) {
 }
 
 // The real calls under Wine, which grants the privileges and accepts the
-// request without shutting anything down.
-TEST(RemoteShutdown, TheSystemsStepsUnderWine) {
+// request without shutting anything down: each privilege is on for its
+// request only, and back as it was afterwards.
+TEST(RemoteShutdown, ThePrivilegesArePutBackAfterTheRequests) {
     RemoteShutdownSystem& remote = remoteShutdownSystem();
-    EXPECT_FALSE(remote.localComputerName().empty());
+    const std::string local = remote.localComputerName();
+    EXPECT_FALSE(local.empty());
+    ASSERT_FALSE(privilegeEnabled("SeRemoteShutdownPrivilege"));
+    ASSERT_FALSE(privilegeEnabled("SeShutdownPrivilege"));
     EXPECT_EQ(remote.openToken(), 0u);
-    EXPECT_EQ(remote.setPrivilege("SeShutdownPrivilege", true), 0u);
-    EXPECT_EQ(remote.setPrivilege("SeShutdownPrivilege", false), 0u);
+    EXPECT_EQ(remote.enablePrivilege("SeRemoteShutdownPrivilege"), 0u);
+    EXPECT_TRUE(privilegeEnabled("SeRemoteShutdownPrivilege"));
+    EXPECT_EQ(remote.restorePrivilege(), 0u);
     remote.closeToken();
     remote.closeToken();  // harmless twice
+    Settings settings;
+    settings.NetworkDrives = "NOWHERE|" + local + "|";
+    shutDownNetwork(settings, false, [] {}, remote);
+    EXPECT_FALSE(privilegeEnabled("SeRemoteShutdownPrivilege"));
+    EXPECT_FALSE(privilegeEnabled("SeShutdownPrivilege"));
 }
 
 // The recorded requests of the tray's entry points.
@@ -36,7 +47,8 @@ public:
     Calls requests;
     std::string localComputerName() override { return "HOME"; }
     unsigned openToken() override { return 0; }
-    unsigned setPrivilege(const std::string&, bool) override { return 0; }
+    unsigned enablePrivilege(const std::string&) override { return 0; }
+    unsigned restorePrivilege() override { return 0; }
     unsigned initiateShutdown(const std::string& computer, const std::string&, unsigned,
                               bool, bool reboot) override {
         requests.push_back(computer + (reboot ? " reboot" : " shutdown"));
@@ -75,8 +87,7 @@ TEST_F(TrayNetworkShutdown, MenuCommandsAndClickActions) {
     remote.requests.clear();
     SendMessageA(main, WM_COMMAND, 229, 0);
     EXPECT_EQ(remote.requests, (Calls{"PC1 shutdown", "PC2 shutdown"}));
-    // no local power call on any of these paths
-    for (const auto& call : power.calls) EXPECT_EQ(call, "privilege");
+    EXPECT_EQ(power.calls, Calls{}) << "no local power call on any of these paths";
 }
 
 BOOL CALLBACK findDialog(HWND w, LPARAM found) {

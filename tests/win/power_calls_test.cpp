@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "common/recording_power.h"
+#include "common/token_state.h"
+#include "power/tray_actions.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -30,9 +33,17 @@ TEST(Hibernation, PowrprofComesFromTheSystemDirectory) {
     EXPECT_EQ(GetModuleHandleA("powrprof.dll"), module);
 }
 
-TEST(Privilege, ShutdownPrivilegeIsEnabledUnderWine) {
-    // Wine grants token adjustments on every version it pretends to be.
-    EXPECT_TRUE(enableShutdownPrivilege());
+// Click actions through the real calls (Wine's SetSystemPowerState changes
+// nothing): the shutdown privilege is on for a call only, and for none
+// where there is no call.
+TEST(Privilege, NoClickActionLeavesTheShutdownPrivilegeOn) {
+    ASSERT_FALSE(privilegeEnabled("SeShutdownPrivilege"));
+    for (const char* click : {"6", "3"}) {
+        Settings settings;
+        PowerEntryContext context{settings, powerSystem(), [&] { settings.mouseclick = click; }};
+        runClickAction(context);
+        EXPECT_FALSE(privilegeEnabled("SeShutdownPrivilege")) << "click action " << click;
+    }
 }
 
 TEST(PowerSystem, TestsCanReplaceTheRealCalls) {

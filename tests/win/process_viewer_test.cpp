@@ -10,11 +10,14 @@
 
 #include "app/process_viewer_commands.h"
 #include "common/child_places.h"
+#include "common/feature_window.h"
 #include "common/file_dialog.h"
+#include "common/file_replace.h"
 #include "common/list_view.h"
 #include "common/modal_watch.h"
 #include "common/resident_fixture.h"
 #include "common/shown_windows.h"
+#include "common/token_state.h"
 #include "process_viewer/list_sort.h"
 #include "process_viewer/module_window.h"
 #include "process_viewer/nt4_viewer_window.h"
@@ -42,10 +45,24 @@ bool upperBefore(const std::string& a, const std::string& b) {
 }
 
 std::string chosenFile;
+OPENFILENAMEA askedFor;
 BOOL WINAPI fakeSaveFile(OPENFILENAMEA* dialog) {
+    askedFor = *dialog;
     if (chosenFile.empty()) return FALSE;
     lstrcpynA(dialog->lpstrFile, chosenFile.c_str(), static_cast<int>(dialog->nMaxFile));
     return TRUE;
+}
+
+// Whether the condition comes true within the time, pumping this thread's
+// messages meanwhile.
+template <typename Condition>
+bool within(DWORD ms, Condition condition) {
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(20)) {
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+        if (condition()) return true;
+    }
+    return condition();
 }
 
 class ProcessViewer : public ResidentProgramTest {
@@ -250,6 +267,8 @@ TEST_F(ProcessViewer, SaveCopyAndStatus) {
     DeleteFileA(file.c_str());
     chosenFile = file;
     command(viewer(), viewer_command::kSaveAs);
+    EXPECT_EQ(askedFor.hwndOwner, viewer()) << "never behind an always-on-top viewer";
+    EXPECT_STREQ(askedFor.lpstrDefExt, "txt");
     std::ifstream in(file, std::ios::binary);
     std::stringstream saved;
     saved << in.rdbuf();
@@ -286,9 +305,9 @@ TEST_F(ProcessViewer, RowCommandsOnAnotherProcess) {
     createProcessViewerWindow();
     ASSERT_TRUE(selectRow(list(), "DormivalTestShown", shown.pid()));
     command(viewer(), viewer_command::kMinimise);
-    EXPECT_TRUE(IsIconic(shown.window()));
+    EXPECT_TRUE(within(5000, [&] { return IsIconic(shown.window()) != FALSE; }));
     command(viewer(), viewer_command::kRestore);
-    EXPECT_FALSE(IsIconic(shown.window()));
+    EXPECT_TRUE(within(5000, [&] { return !IsIconic(shown.window()); }));
 
     command(viewer(), kPriorityEntries[0].command);  // "High"
     EXPECT_EQ(GetPriorityClass(shown.process()), static_cast<DWORD>(HIGH_PRIORITY_CLASS));
@@ -303,6 +322,7 @@ TEST_F(ProcessViewer, RowCommandsOnAnotherProcess) {
 
     command(viewer(), viewer_command::kTerminate);
     EXPECT_EQ(shown.exitCode(5000), static_cast<DWORD>(-1));
+    EXPECT_FALSE(privilegeEnabled("SeDebugPrivilege")) << "on for the opening only";
     // the row stays selected in a list that no longer has the process:
     // each command says so
     setRows(list(), {{"no such window title", "", std::to_string(shown.pid()), "", "", "", ""}});
@@ -327,23 +347,156 @@ TEST_F(ProcessViewer, RowCommandsOnAnotherProcess) {
     EXPECT_FALSE(box.caption.empty()) << "the system's text for the error";
 }
 
-// Destroy finds the window by its title; only the window's own thread may
-// destroy it, so the test's own window stands in.
+// A row's program that is no longer the one running under its id, and a
+// program Windows cannot run without: neither is acted on, each with its
+// box.
+TEST_F(ProcessViewer, RowCommandsActOnlyOnTheRowsOwnProgram) {
+    createProcessViewerWindow();
+    const std::string pid = std::to_string(shown.pid());
+    const char* gone = "Information/Can't find the program\nAlready closed?";
+    const struct {
+        const char* path;
+        unsigned id;
+        std::string box;
+    } cases[] = {
+        {"C:\\other\\program.exe", viewer_command::kTerminate, gone},
+        {"C:\\other\\program.exe", kPriorityEntries[0].command, gone},
+        {"C:\\other\\program.exe", viewer_command::kMinimise,
+         "Note/Unable to find that window!\nAlready closed ?"},
+        {"C:\\WINDOWS\\system32\\CSRSS.EXE", viewer_command::kTerminate,
+         "Note/This process is part of Windows and is not ended: without it Windows stops, and "
+         "every unsaved document is lost."},
+    };
+    for (const auto& c : cases) {
+        setRows(list(), {{"DormivalTestShown", c.path, pid, "", "", "", ""}});
+        selectListRow(list(), 0);
+        const auto box = watchModals([&] { command(viewer(), c.id); });
+        EXPECT_EQ(box.caption + "/" + box.text, c.box) << c.path << " " << c.id;
+    }
+    EXPECT_EQ(shown.exitCode(200), static_cast<DWORD>(STILL_ACTIVE));
+    EXPECT_EQ(GetPriorityClass(shown.process()), static_cast<DWORD>(NORMAL_PRIORITY_CLASS));
+    EXPECT_FALSE(IsIconic(shown.window()));
+}
+
+// Destroy and Bring to front act on the row's window, never on another of
+// its title: the test's own window of the shown program's title is left
+// alone, and the other program's window, which only its own thread may
+// destroy, gives the system's refusal. The test's own window stands in
+// for one that can be destroyed.
 TEST_F(ProcessViewer, DestroyTheRowsWindow) {
     const HWND own = CreateWindowExA(0, "STATIC", "Dormival test destroyed", 0, 0, 0, 1, 1, nullptr,
                                      nullptr, nullptr, nullptr);
+    const HWND sameTitle = CreateWindowExA(0, "STATIC", "DormivalTestShown", 0, 0, 0, 1, 1,
+                                           nullptr, nullptr, nullptr, nullptr);
     createProcessViewerWindow();
+    ASSERT_TRUE(selectRow(list(), "DormivalTestShown", shown.pid()));
+    command(viewer(), viewer_command::kToFront);
+    const auto refused = watchModals([] { command(viewer(), viewer_command::kDestroy); });
+    EXPECT_EQ(refused.text, "DestroyWindow()");
+    EXPECT_FALSE(refused.caption.empty()) << "the system's text for the error";
+    EXPECT_TRUE(IsWindow(sameTitle));
+    EXPECT_TRUE(IsWindow(shown.window()));
     ASSERT_TRUE(selectRow(list(), "Dormival test destroyed", GetCurrentProcessId()));
     command(viewer(), viewer_command::kDestroy);
     EXPECT_FALSE(IsWindow(own));
     EXPECT_FALSE(selectRow(list(), "Dormival test destroyed", GetCurrentProcessId())) << "refreshed";
+    DestroyWindow(sameTitle);
 }
 
-TEST_F(ProcessViewer, CloseReachesEveryWindowOfTheProcess) {
+// A program that has stopped answering: every command on its row returns
+// at once.
+TEST_F(ProcessViewer, AHungProgramNeverHoldsTheViewerUp) {
+    ShownWindows hung;
+    ASSERT_TRUE(hung.start(true));
+    createProcessViewerWindow();
+    ASSERT_TRUE(selectRow(list(), "DormivalTestHung", hung.pid()));
+    for (unsigned id : {viewer_command::kClose, viewer_command::kMinimise, viewer_command::kToFront}) {
+        const DWORD start = GetTickCount();
+        command(viewer(), id);
+        EXPECT_LT(GetTickCount() - start, 2000u) << id;
+        ASSERT_TRUE(selectRow(list(), "DormivalTestHung", hung.pid()));
+    }
+    hung.stop();
+}
+
+// A save that cannot replace the file keeps the old one whole, shows the
+// box and leaves nothing of its own behind; Windows 9x's way, which moves
+// the old file aside first, as well.
+BOOL WINAPI noReplacingMove(LPCSTR, LPCSTR, DWORD) {
+    SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+    return FALSE;
+}
+TEST_F(ProcessViewer, AFailedSaveKeepsTheOldFile) {
+    createProcessViewerWindow();
+    setRows(list(), {{"one", "", "", "", "", "", ""}});
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof(temp), temp);
+    const std::string folder = std::string(temp) + "dormival save\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    chosenFile = folder + "list.txt";
+    const auto content = [] {
+        std::ifstream in(chosenFile, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    };
+    const auto files = [&] {
+        int count = 0;
+        WIN32_FIND_DATAA found;
+        const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) return count;
+        do count += !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+        while (FindNextFileA(search, &found));
+        FindClose(search);
+        return count;
+    };
+    for (const bool windows9x : {false, true}) {
+        setReplacingMoveCall(windows9x ? noReplacingMove : nullptr);
+        std::ofstream(chosenFile, std::ios::binary) << "old";
+        const HANDLE held = CreateFileA(chosenFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, 0, nullptr);
+        const auto box = watchModals([] { command(viewer(), viewer_command::kSaveAs); });
+        CloseHandle(held);
+        EXPECT_EQ(box.caption + "/" + box.text, "Error/Error open file") << windows9x;
+        EXPECT_EQ(content() + " " + std::to_string(files()), "old 1") << windows9x;
+        EXPECT_EQ(watchModals([] { command(viewer(), viewer_command::kSaveAs); }).boxes, 0);
+        EXPECT_EQ(content() + " " + std::to_string(files()), "one; ; ; ; ; ; ; \r\n 1") << windows9x;
+    }
+    setReplacingMoveCall(nullptr);
+    DeleteFileA(chosenFile.c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
+TEST_F(ProcessViewer, CloseReachesTheProcesssWindow) {
     createProcessViewerWindow();
     ASSERT_TRUE(selectRow(list(), "DormivalTestShown", shown.pid()));
     command(viewer(), viewer_command::kClose);
     EXPECT_EQ(shown.exitCode(5000), 0u) << "its main window took the close";
+}
+
+// Closing the viewer from inside its module window's loop ends both loops.
+bool stuck = false;
+void CALLBACK closeTheViewer(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    PostMessageA(windows().processViewer, WM_CLOSE, 0, 0);
+}
+void CALLBACK giveUp(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    stuck = true;
+    PostQuitMessage(0);
+}
+TEST_F(ProcessViewer, ClosingTheViewerEndsItsModuleWindowsLoopToo) {
+    if (viewerKind() != ViewerKind::WindowList) GTEST_SKIP() << "no module window on NT 4";
+    createProcessViewerWindow();
+    ASSERT_TRUE(selectRow(list(), "DormivalTestShown", shown.pid()));
+    notify(viewer(), list(), NM_DBLCLK);  // posts the module window's opening
+    SetTimer(nullptr, 0, 500, closeTheViewer);
+    const UINT_PTR watchdog = SetTimer(nullptr, 0, 10000, giveUp);
+    stuck = false;
+    runFeatureWindow(viewer());
+    KillTimer(nullptr, watchdog);
+    EXPECT_FALSE(stuck) << "a loop waited on with no window";
+    EXPECT_FALSE(IsWindow(windows().modules));
 }
 
 TEST_F(ProcessViewer, ModuleUsageWindow) {
@@ -384,7 +537,7 @@ TEST_F(ProcessViewer, Nt4ViewerWindow) {
         << "only NT 4 has the records it lists";
     if (nt4) {
         command(w, viewer_command::kNt4Minimise);
-        EXPECT_TRUE(IsIconic(shown.window()));
+        EXPECT_TRUE(within(5000, [&] { return IsIconic(shown.window()) != FALSE; }));
         command(w, viewer_command::kNt4Terminate);
         EXPECT_EQ(shown.exitCode(5000), static_cast<DWORD>(-1));
     }

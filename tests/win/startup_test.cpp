@@ -20,7 +20,7 @@ TEST_F(CommandLineStartup, LoadsSettingsBeforeApplyingTheSwitches) {
     currentSettings().forcestandby = "stale";
     runCommandLine("spf");
     EXPECT_EQ(recorder.calls,
-              (std::vector<std::string>{"privilege", "removeTrayIcon", "ExitWindowsEx(13)"}));
+              (std::vector<std::string>{"removeTrayIcon", "ExitWindowsEx(13)"}));
     EXPECT_EQ(currentSettings().forcestandby, "0");
 }
 

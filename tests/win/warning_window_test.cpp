@@ -234,7 +234,7 @@ TEST_F(WarningWindow, ScheduledStandbyWarnsAndFires) {
     }
     // the action ran inside the warning window's loop, which the test's loop
     // entered through the first tick
-    EXPECT_EQ(power.calls, (std::vector<std::string>{"privilege", "SetSystemPowerState(TRUE,0)"}));
+    EXPECT_EQ(power.calls, (std::vector<std::string>{"SetSystemPowerState(TRUE,0)"}));
     EXPECT_FALSE(IsWindow(windows().warning));
     EXPECT_FALSE(scheduler().state().suspended);
 }
