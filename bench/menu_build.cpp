@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/tray_menu_win.h"
-#include "systools/windows_version_win.h"
+#include "common/windows_version_win.h"
 
 int main() {
     detectWindowsVersion();

@@ -1,6 +1,5 @@
 #include "app/command_line.h"
 
-#include "power/power_actions.h"
 #include "settings/settings.h"
 
 std::string argumentText(std::string_view commandLine) {
@@ -18,23 +17,23 @@ CommandLineAction parseArguments(std::string_view arguments) {
 
     if (has('p')) request.poweroff = true;
     if (has('s')) {
-        request.action = action_code::kShutdown;
+        request.action = Action::Shutdown;
         request.forceshutdown = force;
     }
     if (has('r')) {
-        request.action = action_code::kReboot;
+        request.action = Action::Reboot;
         request.forcereboot = force;
     }
     if (has('l')) {
-        request.action = action_code::kLogoff;
+        request.action = Action::Logoff;
         request.forcelogoff = force;
     }
     if (has('b')) {
-        request.action = action_code::kStandby;
+        request.action = Action::Standby;
         request.forcestandby = force;
     }
     if (has('h')) {
-        request.action = action_code::kHibernate;
+        request.action = Action::Hibernate;
         request.forcehibernate = force;
     }
     return request;
@@ -47,23 +46,4 @@ void applyOverrides(const CommandLineAction& request, Settings& s) {
     s.forcereboot = flag(request.forcereboot);
     s.forcelogoff = flag(request.forcelogoff);
     s.forcestandby = flag(request.forcestandby);
-}
-
-void runCommandLineAction(const CommandLineAction& request, const Settings& s,
-                          PowerSystem& power) {
-    const std::string& a = request.action;
-    if (a == action_code::kShutdown) {
-        power.removeTrayIcon();
-        shutdown(s, power);
-    } else if (a == action_code::kReboot) {
-        power.removeTrayIcon();
-        reboot(s, power);
-    } else if (a == action_code::kLogoff) {
-        power.removeTrayIcon();
-        logoff(s, power);
-    } else if (a == action_code::kStandby) {
-        standby(s, power);
-    } else if (a == action_code::kHibernate) {
-        hibernate(request.forcehibernate ? 1 : 0, power);
-    }
 }

@@ -4,8 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "power/power_entries.h"
+
 struct Settings;
-class PowerSystem;
 
 // The command line passes through a working buffer of this many characters,
 // terminator included.
@@ -18,18 +19,6 @@ constexpr std::size_t kCommandLineBufferSize = 250;
 // overlong one runs no action at all and the program starts normally.
 std::string argumentText(std::string_view commandLine);
 
-// What the switches ask for: the action code ("-1" for none) and the values
-// that override the settings in memory for this one action.
-struct CommandLineAction {
-    std::string action = "-1";
-    bool poweroff = false;
-    bool forceshutdown = false;
-    bool forcereboot = false;
-    bool forcelogoff = false;
-    bool forcestandby = false;
-    bool forcehibernate = false;  // used only by the command line's hibernation
-};
-
 // Tests the letters p, s, r, l, b, h in that order, each anywhere in the
 // text; the last action letter found wins. "f" forces every present action
 // unless its first occurrence is the very first character.
@@ -38,8 +27,3 @@ CommandLineAction parseArguments(std::string_view arguments);
 // Overwrites poweroff and the four force settings in memory; the store is
 // never written, and the next load brings the stored values back.
 void applyOverrides(const CommandLineAction& request, Settings& settings);
-
-// Runs the requested action with the overridden settings. Shutdown, reboot
-// and logoff remove the tray icon first.
-void runCommandLineAction(const CommandLineAction& request, const Settings& settings,
-                          PowerSystem& power);

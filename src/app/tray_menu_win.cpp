@@ -4,13 +4,13 @@
 #include <ctime>
 
 #include "common/program_facts.h"
-#include "display/display_window.h"
-#include "common/window_set.h"
-#include "power/power_calls.h"
+#include "display/display_window_win.h"
+#include "common/feature_window_win.h"
+#include "power/power_calls_win.h"
 #include "systools/cd_drives_win.h"
 #include "systools/system_figures.h"
 #include "systools/system_figures_win.h"
-#include "systools/windows_version_win.h"
+#include "common/windows_version_win.h"
 
 namespace {
 
@@ -91,7 +91,7 @@ void showTrayMenu(HWND owner) {
     GetCursorPos(&cursor);
     enumerateModes();  // the countdown goes back to the mode of this moment
     const TrayMenuHandles menus = createTrayMenus(currentTrayMenuContext(), ClockRate::Measure);
-    SetForegroundWindow(windows().main);
+    SetForegroundWindow(mainWindow());
     TrackPopupMenu(handleOf(menus, TrayMenu::Root), TPM_LEFTALIGN | TPM_LEFTBUTTON, cursor.x,
                    cursor.y, 0, owner, nullptr);
     // Without a message after tracking, a menu opened from the tray does not

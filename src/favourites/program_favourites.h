@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings_save.h"
+#include "settings/stored_values.h"
 
 // The program favourites: files the user starts from a list, kept in the
 // current user's registry as one text value per path, named by the path,

@@ -1,31 +1,13 @@
 #include "options/options_view.h"
 
-#include <cstdio>
-
 #include "common/decimal.h"
 #include "common/text.h"
 #include "settings/network_drives.h"
 #include "settings/settings.h"
 
-namespace {
-
-int numberAt(const std::string& text, std::size_t position, std::size_t length) {
-    return position < text.size() ? settingAsInt(text.substr(position, length)) : 0;
-}
-
-}  // namespace
-
 int storedListItem(const std::string& stored, int count) {
     const int item = settingAsInt(stored);
     return item >= 0 && item < count ? item : -1;
-}
-
-ClockTime timeAtFixedPlaces(const std::string& text) {
-    return {numberAt(text, 0, 2), numberAt(text, 3, 2), numberAt(text, 6, 2)};
-}
-
-ClockDate dateAtFixedPlaces(const std::string& text) {
-    return {numberAt(text, 0, 2), numberAt(text, 3, 2), numberAt(text, 6, 4)};
 }
 
 OptionsView optionsView(const Settings& stored) {
@@ -43,12 +25,12 @@ OptionsView optionsView(const Settings& stored) {
         break;
     case '2':
         v.scheduleMode = 2;
-        v.time = timeAtFixedPlaces(stored.zeit);
+        v.time = readTimeOfDay(stored.zeit).value;
         break;
     case '3':
         v.scheduleMode = 3;
-        v.dateTime = timeAtFixedPlaces(stored.zeit);
-        v.date = dateAtFixedPlaces(stored.tag);
+        v.dateTime = readTimeOfDay(stored.zeit).value;
+        v.date = readDate(stored.tag).value;
         break;
     default:
         v.scheduleMode = -1;
@@ -69,18 +51,6 @@ OptionsView optionsView(const Settings& stored) {
     v.autostart = stored.startupLink == "exist";
     v.networkComputers = parseNetworkDrives(stored.NetworkDrives);
     return v;
-}
-
-std::string pickerTimeText(const ClockTime& t) {
-    char text[16];
-    std::snprintf(text, sizeof(text), "%02d:%02d:%02d ", t.hour, t.minute, t.second);
-    return text;
-}
-
-std::string pickerDateText(const ClockDate& d) {
-    char text[16];
-    std::snprintf(text, sizeof(text), "%02d.%02d.%04d", d.day, d.month, d.year);
-    return text;
 }
 
 std::string physicalMemoryText(std::uint64_t totalBytes, bool german) {

@@ -5,23 +5,17 @@
 #include <string>
 #include <vector>
 
-struct Settings;
+#include "settings/clock_texts.h"
 
-// A time or date as the options window's pickers hold them.
-struct ClockTime {
-    int hour = 0, minute = 0, second = 0;
-};
-struct ClockDate {
-    int day = 0, month = 0, year = 0;
-};
+struct Settings;
 
 // What the options window's controls show when it opens.
 struct OptionsView {
     int scheduleMode = 0;              // the checked action radio button, -1 none
     std::string minutesText = "120";
-    std::optional<ClockTime> time;     // the first time picker; none: the current time
-    std::optional<ClockDate> date;     // the date picker; none: today
-    std::optional<ClockTime> dateTime; // the date's time picker; none: the current time
+    std::optional<TimeOfDay> time;     // the first time picker; none: the current time
+    std::optional<CalendarDate> date;     // the date picker; none: today
+    std::optional<TimeOfDay> dateTime; // the date's time picker; none: the current time
     bool showWarning = false;
     std::string warningSecondsText = "5";
     bool powerOff = true;
@@ -48,17 +42,6 @@ OptionsView optionsView(const Settings& stored);
 // A list's item for a stored number (TaskManagerAktion, mouseclick): none
 // (-1) for a number the list of count items lacks.
 int storedListItem(const std::string& stored, int count);
-
-// A stored time or date read from fixed places ("hh:mm:ss", "dd.mm.yyyy"),
-// each place as a number the way the settings are read; a place beyond the
-// end of the text reads as 0.
-ClockTime timeAtFixedPlaces(const std::string& text);
-ClockDate dateAtFixedPlaces(const std::string& text);
-
-// The pickers' displayed texts, which OK stores: "21:30:00 " (the time
-// format ends in a blank) and "24.12.2004".
-std::string pickerTimeText(const ClockTime& time);
-std::string pickerDateText(const ClockDate& date);
 
 // The Information tab's memory line: the total physical memory in KB.
 std::string physicalMemoryText(std::uint64_t totalBytes, bool german);

@@ -6,10 +6,9 @@
 #include "settings/network_drives.h"
 #include "settings/settings.h"
 
-void shutDownNetwork(Settings& s, bool german, const std::function<void()>& reload,
+void shutDownNetwork(Settings& s, bool reboot, bool german, const std::function<void()>& reload,
                      RemoteShutdownSystem& remote) {
     const std::string local = remote.localComputerName();
-    const bool reboot = s.mouseclick == "5";
     const int delay = settingAsInt(s.shownetworkwarning);
     const bool force = settingAsInt(s.forcenetshutdown) != 0;
     reload();
@@ -35,8 +34,6 @@ void shutDownNetwork(Settings& s, bool german, const std::function<void()>& relo
 
 bool runNetworkCommand(unsigned id, PowerEntryContext& c, RemoteShutdownSystem& remote) {
     if (id != tray_command::kNetworkShutdown && id != tray_command::kNetworkReboot) return false;
-    // in memory only: the reload inside brings the stored value back
-    c.settings.mouseclick = id == tray_command::kNetworkReboot ? "5" : "4";
-    shutDownNetwork(c.settings, c.german, c.reload, remote);
+    shutDownNetwork(c.settings, id == tray_command::kNetworkReboot, c.german, c.reload, remote);
     return true;
 }

@@ -22,12 +22,11 @@ public:
     virtual void showFailure(const std::string& text, unsigned error) = 0;
 };
 
-// Shuts down, or reboots when the in-memory mouseclick is "5", every listed
-// computer in order. Delay and force are taken before the settings are
-// reloaded; each failing step is shown and the loop goes on.
-void shutDownNetwork(Settings& settings, bool german, const std::function<void()>& reload,
-                     RemoteShutdownSystem& remote);
+// Shuts down, or reboots, every listed computer in order. Delay and force
+// are taken before the settings are reloaded; each failing step is shown
+// and the loop goes on.
+void shutDownNetwork(Settings& settings, bool reboot, bool german,
+                     const std::function<void()>& reload, RemoteShutdownSystem& remote);
 
-// Tray commands 229 (shut down) and 230 (reboot): the network shutdown with
-// mouseclick set in memory only. False for other ids.
+// Tray commands 229 (shut down) and 230 (reboot). False for other ids.
 bool runNetworkCommand(unsigned id, PowerEntryContext& context, RemoteShutdownSystem& remote);

@@ -2,10 +2,10 @@
 
 #include <shlobj.h>
 
-#include "common/entry_point.h"
-#include "common/shell_memory.h"
-#include "common/system_error_text.h"
-#include "common/token_privilege.h"
+#include "win32/entry_point_win.h"
+#include "win32/shell_memory_win.h"
+#include "win32/system_error_text_win.h"
+#include "win32/token_privilege_win.h"
 
 namespace {
 

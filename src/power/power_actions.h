@@ -21,16 +21,6 @@ public:
     virtual void fastReboot() = 0;
 };
 
-// Action codes as the settings and the command line name them.
-namespace action_code {
-constexpr const char* kNone = "-1";
-constexpr const char* kShutdown = "0";
-constexpr const char* kReboot = "1";
-constexpr const char* kLogoff = "2";
-constexpr const char* kStandby = "3";
-constexpr const char* kHibernate = "4";
-}  // namespace action_code
-
 // The single calls, each with its arguments taken from the settings in memory.
 void shutdown(const Settings& settings, PowerSystem& power);
 void reboot(const Settings& settings, PowerSystem& power);

@@ -8,18 +8,6 @@
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The two-digit (or four-digit) number at position; -1 if a digit is missing.
-int numberAt(const std::string& text, std::size_t position, std::size_t digits) {
-    int value = 0;
-    for (std::size_t i = position; i < position + digits; ++i) {
-        if (!isDigit(text[i])) return -1;
-        value = value * 10 + (text[i] - '0');
-    }
-    return value;
-}
-
 std::optional<std::time_t> localTimeOn(std::tm day, const TimeOfDay& time) {
     day.tm_hour = time.hour;
     day.tm_min = time.minute;
@@ -33,46 +21,26 @@ std::optional<std::time_t> localTimeOn(std::tm day, const TimeOfDay& time) {
 // The daily time's next moment from now: today, or tomorrow once today's
 // has passed (tomorrow's is not always 86400 s later).
 std::optional<std::time_t> dailyTarget(const Settings& s, std::time_t now) {
-    const auto time = parseTimeOfDay(s.zeit);
+    const auto time = readTimeOfDay(s.zeit);
     const std::tm* local = std::localtime(&now);
-    if (!time || !local) return std::nullopt;
+    if (!time.valid || !local) return std::nullopt;
     std::tm today = *local;
-    auto target = localTimeOn(today, *time);
+    auto target = localTimeOn(today, time.value);
     if (target && static_cast<std::uint32_t>(*target) < static_cast<std::uint32_t>(now)) {
         ++today.tm_mday;
-        target = localTimeOn(today, *time);
+        target = localTimeOn(today, time.value);
     }
     return target;
 }
 
 // The date and time, past or not.
 std::optional<std::time_t> dateTarget(const Settings& s) {
-    const auto date = parseDate(s.tag);
-    const auto time = parseTimeOfDay(s.zeit);
-    return date && time ? localToCalendar(*date, *time) : std::nullopt;
+    const auto date = readDate(s.tag);
+    const auto time = readTimeOfDay(s.zeit);
+    return date.valid && time.valid ? localToCalendar(date.value, time.value) : std::nullopt;
 }
 
 }  // namespace
-
-std::optional<TimeOfDay> parseTimeOfDay(const std::string& text) {
-    // the options window's time picker shows, and so stores, a closing blank
-    const bool closingBlank = text.size() == 9 && text[8] == ' ';
-    if ((text.size() != 8 && !closingBlank) || text[2] != ':' || text[5] != ':')
-        return std::nullopt;
-    const TimeOfDay t{numberAt(text, 0, 2), numberAt(text, 3, 2), numberAt(text, 6, 2)};
-    if (t.hour < 0 || t.hour > 23 || t.minute < 0 || t.minute > 59 || t.second < 0 ||
-        t.second > 59)
-        return std::nullopt;
-    return t;
-}
-
-std::optional<CalendarDate> parseDate(const std::string& text) {
-    if (text.size() != 10 || text[2] != '.' || text[5] != '.') return std::nullopt;
-    const CalendarDate d{numberAt(text, 0, 2), numberAt(text, 3, 2), numberAt(text, 6, 4)};
-    if (d.day < 1 || d.day > 31 || d.month < 1 || d.month > 12 || d.year < 1970)
-        return std::nullopt;
-    return d;
-}
 
 std::optional<std::time_t> localToCalendar(const CalendarDate& date, const TimeOfDay& time) {
     std::tm day{};
@@ -176,38 +144,15 @@ Scheduler::Tick Scheduler::step(const SchedulerClock& clock, std::uint32_t toler
     return {};
 }
 
-void runScheduledAction(PowerEntryContext& c) {
-    c.reload();
-    const std::string& code = c.settings.TaskManagerAktion;
-    if (code == "0") {
-        c.reload();
-        shutdown(c.settings, c.power);
-        c.power.removeTrayIcon();
-    } else if (code == "1") {
-        c.power.removeTrayIcon();
-        reboot(c.settings, c.power);
-    } else if (code == "2") {
-        c.power.removeTrayIcon();
-        logoff(c.settings, c.power);
-    } else if (code == "3") {
-        standby(c.settings, c.power);
-    } else if (code == "4") {
-        c.reload();
-        c.power.removeTrayIcon();
-        hibernate(settingAsInt(c.settings.forcehibernate), c.power);
-    }
-}
-
 std::string initialCountdownText(bool german) {
     return bilingual(german, "Ihr System wird in ? Sekunden heruntergefahren",
                      "in ? seconds your system will be shutting down");
 }
 
-std::optional<std::string> countdownText(const std::string& code, std::uint32_t remaining,
-                                         bool german) {
+std::optional<std::string> countdownText(Action action, std::uint32_t remaining, bool german) {
     static const char* const kPrefixes[] = {"ShutDown in ", "Reboot in ", "LogOff in ",
                                             "StandBy-Mode in ", "Hibernate-Mode in "};
-    if (code.size() != 1 || code[0] < '0' || code[0] > '4') return std::nullopt;
-    return kPrefixes[code[0] - '0'] + std::to_string(remaining) +
+    if (action == Action::None) return std::nullopt;
+    return kPrefixes[static_cast<int>(action) - 1] + std::to_string(remaining) +
            bilingual(german, " Sekunden", " seconds");
 }

@@ -5,7 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "power/power_entry.h"
+#include "power/action_codes.h"
+#include "settings/clock_texts.h"
 
 struct Settings;
 
@@ -15,19 +16,6 @@ struct SchedulerClock {
     std::uint32_t uptimeSeconds = 0;
     std::time_t now = 0;
 };
-
-// A time of day "HH:MM:SS" (the options window writes it with a closing
-// blank, "HH:MM:SS ") and a date "DD.MM.YYYY"; anything else (another
-// length, a non-digit where a digit belongs, a value out of range) is
-// refused.
-struct TimeOfDay {
-    int hour, minute, second;
-};
-struct CalendarDate {
-    int day, month, year;
-};
-std::optional<TimeOfDay> parseTimeOfDay(const std::string& text);
-std::optional<CalendarDate> parseDate(const std::string& text);
 
 // The local date and time as calendar time, with the daylight-saving rule in
 // force on that date; none for a date that does not exist.
@@ -86,12 +74,7 @@ private:
     State state_;
 };
 
-// The action at zero, by TaskManagerAktion, with its reloads and tray icon
-// removal in their order.
-void runScheduledAction(PowerEntryContext& context);
-
 // The warning window's countdown line: the initial text, and the text for
-// the seconds left (none for an action code outside "0".."4").
+// the seconds left (none where no action is set).
 std::string initialCountdownText(bool german);
-std::optional<std::string> countdownText(const std::string& actionCode, std::uint32_t remaining,
-                                         bool german);
+std::optional<std::string> countdownText(Action action, std::uint32_t remaining, bool german);

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <functional>
 
-#include "common/entry_point.h"
-#include "common/system_library.h"
-#include "common/system_error_text.h"
+#include "win32/entry_point_win.h"
+#include "win32/system_library_win.h"
+#include "win32/system_error_text_win.h"
 
 namespace {
 

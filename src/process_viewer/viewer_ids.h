@@ -1,5 +1,8 @@
 #pragma once
 
+// The class and caption of both process viewers.
+constexpr const char* kProcessViewerClass = "Process Viewer";
+
 // The process viewers' controls, timer and commands.
 constexpr int kWindowListId = 211;
 constexpr int kNt4ListId = 231;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "common/system_library.h"
+#include "win32/system_library_win.h"
 #include "systools/browser_cache.h"
 
 namespace {

@@ -4,11 +4,13 @@
 #include <optional>
 #include <string>
 
+#include "common/command_ids.h"
+
 // The CD-drive submenu of the tray menu: per CD-ROM drive an Open and a
 // Close entry and a separator, three command ids each from 300, so that an
 // id less 300 is its entry's position in the submenu. The ids count only
 // until the menu is built again.
-constexpr unsigned kFirstCdDriveCommand = 300;
+constexpr unsigned kFirstCdDriveCommand = tray_command::kFirstCdDrive;
 constexpr unsigned kCdRomDriveType = 5;  // DRIVE_CDROM
 
 // The letters of the CD-ROM drives from the drive type of each root, A:\ to Z:\.

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "common/entry_point.h"
-#include "common/registry_text.h"
-#include "common/system_library.h"
+#include "win32/entry_point_win.h"
+#include "win32/registry_text_win.h"
+#include "win32/system_library_win.h"
 
 namespace {
 

@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "common/decimal.h"
-#include "common/fake_settings_store.h"
-#include "display/favourites.h"
+#include "support/fake_settings_store.h"
+#include "display/favourite_modes.h"
 #include "display/undo_countdown.h"
 #include "favourites/program_favourites.h"
 #include "options/options_view.h"
 #include "power/scheduler.h"
 #include "settings/settings.h"
-#include "settings/settings_save.h"
+#include "settings/stored_values.h"
 
 namespace {
 
@@ -77,19 +77,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     optionsView(settings);
 
     for (const std::string& text : texts) {
-        if (const auto t = parseTimeOfDay(text))
-            if (t->hour < 0 || t->hour > 23 || t->minute < 0 || t->minute > 59 || t->second < 0 ||
-                t->second > 59)
+        if (const auto t = readTimeOfDay(text); t.valid)
+            if (t.value.hour > 23 || t.value.minute > 59 || t.value.second > 59) __builtin_trap();
+        if (const auto d = readDate(text); d.valid) {
+            if (d.value.day < 1 || d.value.day > 31 || d.value.month < 1 || d.value.month > 12)
                 __builtin_trap();
-        if (const auto d = parseDate(text)) {
-            if (d->day < 1 || d->day > 31 || d->month < 1 || d->month > 12) __builtin_trap();
-            localToCalendar(*d, {12, 0, 0});
+            localToCalendar(d.value, {12, 0, 0});
         }
         if (settingAsInt(text) != referenceInt(text)) __builtin_trap();
         const int length = UndoCountdown::lengthFor(text);
         if (length < 0 || length > 3600) __builtin_trap();
-        timeAtFixedPlaces(text);
-        dateAtFixedPlaces(text);
+
     }
 
     std::vector<FavouriteMode> modes;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/recording_power.h"
+#include "support/recording_power.h"
 #include "settings/settings.h"
 
 namespace {
@@ -94,7 +94,7 @@ TEST(CommandLine, NoActionLetterMeansNoCall) {
 
 TEST(CommandLine, ForceFlagsOfEveryPresentLetterButOnlyTheWinnerActs) {
     const CommandLineAction request = parseArguments("srlbhf");
-    EXPECT_EQ(request.action, "4");
+    EXPECT_EQ(request.action, Action::Hibernate);
     EXPECT_TRUE(request.forceshutdown);
     EXPECT_TRUE(request.forcereboot);
     EXPECT_TRUE(request.forcelogoff);

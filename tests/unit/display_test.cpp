@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "display/display_modes.h"
-#include "display/favourites.h"
+#include "display/favourite_modes.h"
 #include "display/undo_countdown.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "common/fake_settings_store.h"
-#include "common/recording_power.h"
+#include "support/fake_settings_store.h"
+#include "support/recording_power.h"
 #include "settings/settings.h"
 
 namespace {
@@ -51,8 +51,9 @@ protected:
         store.values[name] = {text};
         loadSettings(settings, store, false);
     }
-    void run() {
-        shutDownNetwork(settings, german, [this] { loadSettings(settings, store, false); }, remote);
+    void run(bool reboot = false) {
+        shutDownNetwork(settings, reboot, german, [this] { loadSettings(settings, store, false); },
+                        remote);
     }
     // the requests only
     Calls requests() const {
@@ -109,14 +110,13 @@ TEST_F(NetworkShutdown, DelayForceTextsAndReboot) {
     german = true;
     run();
     EXPECT_EQ(requests(), (Calls{"request PC1 'Netzwerk wird heruntergefahren' 0"}));
-    storeValue("mouseclick", "5");
     german = true;
     remote.calls.clear();
-    run();
+    run(true);
     EXPECT_EQ(requests(), (Calls{"request PC1 'Es erfolgt ein Reboot des Netzwerks' 0 reboot"}));
     german = false;
     remote.calls.clear();
-    run();
+    run(true);
     EXPECT_EQ(requests(), (Calls{"request PC1 'Reboot Network' 0 reboot"}));
 }
 

@@ -79,14 +79,14 @@ TEST(OptionsView, StoredScheduleFillsItsControls) {
     s.zeit = "21:30:00 ";
     const OptionsView v = optionsView(s);
     ASSERT_TRUE(v.date && v.dateTime);
-    EXPECT_EQ(pickerDateText(*v.date), "24.12.2004");
-    EXPECT_EQ(pickerTimeText(*v.dateTime), "21:30:00 ");
+    EXPECT_EQ(dateText(*v.date), "24.12.2004");
+    EXPECT_EQ(timeOfDayText(*v.dateTime), "21:30:00 ");
     EXPECT_FALSE(v.time) << "the first time picker shows now";
     s.action = "2";
     s.zeit = "7:5";
     const OptionsView short_ = optionsView(s);
     ASSERT_TRUE(short_.time);
-    EXPECT_EQ(pickerTimeText(*short_.time), "07:00:00 ") << "places beyond the end read as 0";
+    EXPECT_EQ(timeOfDayText(*short_.time), "07:00:00 ") << "places beyond the end read as 0";
 }
 
 TEST(OptionsView, ListItemsAndMemoryLine) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/recording_power.h"
+#include "support/recording_power.h"
 #include "power/shutdown_flags.h"
 #include "settings/settings.h"
 

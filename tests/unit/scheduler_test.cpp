@@ -4,8 +4,9 @@
 
 #include <cstdlib>
 
-#include "common/fake_settings_store.h"
-#include "common/recording_power.h"
+#include "support/fake_settings_store.h"
+#include "power/power_entries.h"
+#include "support/recording_power.h"
 #include "settings/settings.h"
 
 namespace {
@@ -45,19 +46,19 @@ protected:
 TEST(ScheduleTexts, OnlyTheWrittenFormatsAreRead) {
     // the options window's time picker stores its closing blank
     for (const char* good : {"07:05:09", "07:05:09 "}) {
-        const auto t = parseTimeOfDay(good);
-        ASSERT_TRUE(t) << good;
-        EXPECT_EQ(t->hour * 10000 + t->minute * 100 + t->second, 70509);
+        const auto t = readTimeOfDay(good);
+        ASSERT_TRUE(t.valid) << good;
+        EXPECT_EQ(t.value.hour * 10000 + t.value.minute * 100 + t.value.second, 70509);
     }
     for (const char* bad : {"7:05:09", "07:05:09x", "07:05:09  ", " 07:05:09", "07:05", "",
                             "07:0a:09", "07-05-09", "24:00:00", "12:60:00", "12:00:60", "+1:00:00"})
-        EXPECT_FALSE(parseTimeOfDay(bad)) << bad;
-    const auto d = parseDate("31.12.2026");
-    ASSERT_TRUE(d);
-    EXPECT_EQ(d->year * 10000 + d->month * 100 + d->day, 20261231);
+        EXPECT_FALSE(readTimeOfDay(bad).valid) << bad;
+    const auto d = readDate("31.12.2026");
+    ASSERT_TRUE(d.valid);
+    EXPECT_EQ(d.value.year * 10000 + d.value.month * 100 + d.value.day, 20261231);
     for (const char* bad : {"1.1.2026", "31.12.26", "00.01.2026", "01.13.2026", "01/01/2026",
                             "01.01.1969", "31.12.2026x"})
-        EXPECT_FALSE(parseDate(bad)) << bad;
+        EXPECT_FALSE(readDate(bad).valid) << bad;
     useTimeZone("UTC");
     EXPECT_FALSE(localToCalendar({31, 2, 2026}, {12, 0, 0})) << "no 31 February";
     EXPECT_EQ(localToCalendar({8, 12, 2026}, {12, 0, 0}), kNoon);
@@ -281,12 +282,13 @@ TEST(ScheduledAction, RebootIsForcedExactlyWhenForcerebootIsOne) {
 TEST(CountdownText, ByActionCodeAndLanguage) {
     EXPECT_EQ(initialCountdownText(false), "in ? seconds your system will be shutting down");
     EXPECT_EQ(initialCountdownText(true), "Ihr System wird in ? Sekunden heruntergefahren");
-    EXPECT_EQ(countdownText("1", 25, true), "Reboot in 25 Sekunden");
-    EXPECT_EQ(countdownText("3", 5, false), "StandBy-Mode in 5 seconds");
-    EXPECT_EQ(countdownText("0", 1, false), "ShutDown in 1 seconds");
-    EXPECT_EQ(countdownText("2", 30, false), "LogOff in 30 seconds");
-    EXPECT_EQ(countdownText("4", 2, true), "Hibernate-Mode in 2 Sekunden");
-    for (const char* other : {"5", "", "01", "-1"}) EXPECT_FALSE(countdownText(other, 3, false)) << other;
+    EXPECT_EQ(countdownText(parseAction("1"), 25, true), "Reboot in 25 Sekunden");
+    EXPECT_EQ(countdownText(parseAction("3"), 5, false), "StandBy-Mode in 5 seconds");
+    EXPECT_EQ(countdownText(parseAction("0"), 1, false), "ShutDown in 1 seconds");
+    EXPECT_EQ(countdownText(parseAction("2"), 30, false), "LogOff in 30 seconds");
+    EXPECT_EQ(countdownText(parseAction("4"), 2, true), "Hibernate-Mode in 2 Sekunden");
+    for (const char* other : {"5", "", "01", "-1", " 1"})
+        EXPECT_FALSE(countdownText(parseAction(other), 3, false)) << other;
 }
 
 }  // namespace

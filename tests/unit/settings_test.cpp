@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "common/fake_settings_store.h"
+#include "support/fake_settings_store.h"
 
 namespace {
 

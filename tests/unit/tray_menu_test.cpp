@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/menu_lines.h"
+#include "support/menu_lines.h"
 
 namespace {
 

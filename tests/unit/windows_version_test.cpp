@@ -1,4 +1,4 @@
-#include "systools/windows_version.h"
+#include "common/windows_version.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "systools/desktop_tools.h"
+#include "systools/desktop_tools_win.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/system_library.h"
+#include "win32/system_library_win.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "display/display_window.h"
+#include "display/display_window_win.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -7,12 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/display_commands.h"
 #include "common/command_ids.h"
-#include "common/list_view.h"
-#include "common/modal_watch.h"
-#include "common/child_places.h"
-#include "common/resident_fixture.h"
+#include "win32/list_view_win.h"
+#include "support/modal_watch.h"
+#include "support/child_places.h"
+#include "support/resident_fixture.h"
 #include "display/display_modes.h"
 
 namespace {
@@ -68,7 +67,7 @@ protected:
         testAnswer = DISP_CHANGE_SUCCESSFUL;
     }
     void TearDown() override {
-        if (IsWindow(windows().display)) DestroyWindow(windows().display);
+        if (IsWindow(displayWindow())) DestroyWindow(displayWindow());
         setDisplayChangeCall(nullptr);
         RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);
         ResidentProgramTest::TearDown();
@@ -76,11 +75,11 @@ protected:
     // Destroys the window and takes back the quit its destruction posted,
     // which would end the next case's message box at once.
     static void closeWindow() {
-        if (IsWindow(windows().display)) DestroyWindow(windows().display);
+        if (IsWindow(displayWindow())) DestroyWindow(displayWindow());
         MSG quit;
         PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     }
-    static HWND list(int id) { return GetDlgItem(windows().display, id); }
+    static HWND list(int id) { return GetDlgItem(displayWindow(), id); }
     static int rows(int id) {
         return static_cast<int>(SendMessageA(list(id), LVM_GETITEMCOUNT, 0, 0));
     }
@@ -92,7 +91,7 @@ protected:
     }
     static void doubleClick(int id) {
         NMHDR click{list(id), static_cast<UINT_PTR>(id), static_cast<UINT>(NM_DBLCLK)};
-        SendMessageA(windows().display, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&click));
+        SendMessageA(displayWindow(), WM_NOTIFY, id, reinterpret_cast<LPARAM>(&click));
     }
     static std::string cell(int row, int column) {
         return listCellText(list(kFavouriteListId), row, column);
@@ -175,11 +174,11 @@ TEST_F(DisplayWindow, MessagesOfTheTestAndTheSetting) {
 // is stored only on a yes, and a failed test starts no countdown.
 TEST_F(DisplayWindow, OnlyAKeptModeIsStored) {
     const auto command = [](unsigned id) {
-        return [id] { SendMessageA(windows().display, WM_COMMAND, id, 0); };
+        return [id] { SendMessageA(displayWindow(), WM_COMMAND, id, 0); };
     };
     const auto lastTick = [] {
-        for (int tick = 0; tick <= 10 && IsWindow(windows().display); ++tick)
-            SendMessageA(windows().display, WM_TIMER, kDisplayTimerId, 0);
+        for (int tick = 0; tick <= 10 && IsWindow(displayWindow()); ++tick)
+            SendMessageA(displayWindow(), WM_TIMER, kDisplayTimerId, 0);
     };
     const struct {
         LONG answer;
@@ -256,7 +255,7 @@ TEST_F(DisplayWindow, FavouritesLoadAddAndDelete) {
     select(kFavouriteListId, 0);
     deleteFavouriteMode();
     EXPECT_EQ(rows(kFavouriteListId), 2);
-    SendMessageA(windows().display, WM_CLOSE, 0, 0);
+    SendMessageA(displayWindow(), WM_CLOSE, 0, 0);
     const std::string stored = " " + storedFavourites();
     EXPECT_NE(stored.find(" 2="), std::string::npos);
     EXPECT_EQ(stored.find(" 2=", stored.find(" 2=") + 1), std::string::npos)
@@ -267,15 +266,15 @@ TEST_F(DisplayWindow, FavouritesLoadAddAndDelete) {
 // However the window ends, the favourites added in it are kept.
 TEST_F(DisplayWindow, FavouritesSurviveEveryWayOfClosing) {
     const std::pair<const char*, std::function<void()>> endings[] = {
-        {"close box", [] { SendMessageA(windows().display, WM_CLOSE, 0, 0); }},
-        {"keep", [] { SendMessageA(windows().display, WM_COMMAND, display_command::kKeep, 0); }},
-        {"undo", [] { SendMessageA(windows().display, WM_COMMAND, display_command::kUndo, 0); }},
+        {"close box", [] { SendMessageA(displayWindow(), WM_CLOSE, 0, 0); }},
+        {"keep", [] { SendMessageA(displayWindow(), WM_COMMAND, display_command::kKeep, 0); }},
+        {"undo", [] { SendMessageA(displayWindow(), WM_COMMAND, display_command::kUndo, 0); }},
         {"countdown's end", [] {
-             for (int tick = 0; tick <= 10 && IsWindow(windows().display); ++tick)
-                 SendMessageA(windows().display, WM_TIMER, kDisplayTimerId, 0);
+             for (int tick = 0; tick <= 10 && IsWindow(displayWindow()); ++tick)
+                 SendMessageA(displayWindow(), WM_TIMER, kDisplayTimerId, 0);
          }},
         {"its icon's terminate entry",
-         [] { SendMessageA(windows().display, WM_COMMAND, tray_command::kTerminate, 0); }},
+         [] { SendMessageA(displayWindow(), WM_COMMAND, tray_command::kTerminate, 0); }},
     };
     for (const auto& [ending, end] : endings) {
         RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);
@@ -288,7 +287,7 @@ TEST_F(DisplayWindow, FavouritesSurviveEveryWayOfClosing) {
             ASSERT_TRUE(displayCountdownActive()) << ending;
         }
         end();
-        EXPECT_FALSE(IsWindow(windows().display)) << ending;
+        EXPECT_FALSE(IsWindow(displayWindow())) << ending;
         EXPECT_EQ(storedFavourites().substr(0, 2), "1=") << ending;
     }
 }
@@ -308,24 +307,24 @@ TEST_F(DisplayWindow, DoubleClickChangesAndTheCountdownRestores) {
     ASSERT_TRUE(displayCountdownActive());
     EXPECT_EQ(changes.size(), 2u);
     EXPECT_FALSE(IsWindowVisible(list(kModeListId)));
-    EXPECT_EQ(GetWindowLongA(windows().display, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+    EXPECT_EQ(GetWindowLongA(displayWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
     const HWND countdown = [] {
         HWND last = nullptr;
-        for (HWND c = GetWindow(windows().display, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        for (HWND c = GetWindow(displayWindow(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
             if (GetDlgCtrlID(c) == 1) last = c;
         return last;
     }();
     std::vector<std::string> labels;
     for (int tick = 0; tick < 3; ++tick) {
-        SendMessageA(windows().display, WM_TIMER, kDisplayTimerId, 0);
+        SendMessageA(displayWindow(), WM_TIMER, kDisplayTimerId, 0);
         labels.push_back(textOf(countdown));
     }
     EXPECT_EQ(labels, (std::vector<std::string>{"Undo in 2 Seconds", "Undo in 1 Seconds",
                                                 "Undo in 0 Seconds"}));
     changes.clear();
-    SendMessageA(windows().display, WM_TIMER, kDisplayTimerId, 0);
+    SendMessageA(displayWindow(), WM_TIMER, kDisplayTimerId, 0);
     EXPECT_EQ(changes.size(), 2u) << "the old mode set again";
-    EXPECT_FALSE(IsWindow(windows().display));
+    EXPECT_FALSE(IsWindow(displayWindow()));
 
     // checkscreen "0": the new mode is kept without asking
     store("checkscreen", "0");
@@ -335,10 +334,10 @@ TEST_F(DisplayWindow, DoubleClickChangesAndTheCountdownRestores) {
     select(kModeListId, 0);
     doubleClick(kModeListId);
     EXPECT_EQ(changeKinds(), "test store");
-    EXPECT_TRUE(IsWindow(windows().display)) << "not inside the list's own notification";
+    EXPECT_TRUE(IsWindow(displayWindow())) << "not inside the list's own notification";
     MSG posted;
     while (PeekMessageA(&posted, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&posted);
-    EXPECT_FALSE(IsWindow(windows().display));
+    EXPECT_FALSE(IsWindow(displayWindow()));
     EXPECT_FALSE(displayCountdownActive());
 }
 

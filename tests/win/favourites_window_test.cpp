@@ -1,4 +1,4 @@
-#include "favourites/favourites_window.h"
+#include "favourites/favourites_window_win.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -8,12 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/favourites_commands.h"
 #include "common/command_ids.h"
-#include "common/file_dialog.h"
-#include "common/list_view.h"
-#include "common/child_places.h"
-#include "common/resident_fixture.h"
+#include "win32/file_dialog_win.h"
+#include "win32/list_view_win.h"
+#include "support/child_places.h"
+#include "support/resident_fixture.h"
 #include "favourites/program_favourites.h"
 
 namespace {
@@ -47,12 +46,12 @@ protected:
         winIni = std::string(windowsDirectory) + "\\win.ini";
     }
     void TearDown() override {
-        if (IsWindow(windows().favourites)) DestroyWindow(windows().favourites);
+        if (IsWindow(favouritesWindow())) DestroyWindow(favouritesWindow());
         setOpenFileCall(nullptr);
         RegDeleteKeyA(HKEY_CURRENT_USER, kProgramFavouritesKeyPath);
         ResidentProgramTest::TearDown();
     }
-    static HWND list() { return GetDlgItem(windows().favourites, kFavouritesListId); }
+    static HWND list() { return GetDlgItem(favouritesWindow(), kFavouritesListId); }
     static int rows() { return static_cast<int>(SendMessageA(list(), LVM_GETITEMCOUNT, 0, 0)); }
     static std::string row(int index) { return listCellText(list(), index, 0); }
     static void select(int index) {
@@ -130,60 +129,60 @@ TEST_F(FavouritesWindow, LoadAddRemoveAndStore) {
     EXPECT_EQ(item.iImage, info.iIcon);
 
     chosenFile = "";  // cancelled
-    SendMessageA(windows().favourites, WM_COMMAND, favourites_command::kAdd, 0);
+    SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kAdd, 0);
     EXPECT_EQ(rows(), 1);
     EXPECT_STREQ(askedFor.lpstrTitle, "Add program to favorites group");
     EXPECT_STREQ(askedFor.lpstrFilter, "All files *.*");
-    EXPECT_EQ(askedFor.hwndOwner, windows().main);
+    EXPECT_EQ(askedFor.hwndOwner, mainWindow());
     EXPECT_EQ(askedFor.Flags & (OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY),
               static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY));
     for (const std::string& file : {winIni, notepad}) {
         chosenFile = file;
-        SendMessageA(windows().favourites, WM_COMMAND, favourites_command::kAdd, 0);
+        SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kAdd, 0);
     }
     ASSERT_EQ(rows(), 3);
     EXPECT_EQ(row(1), winIni);
     EXPECT_EQ(stored(), notepad + "=") << "the store waits for the window to close";
 
-    SendMessageA(windows().favourites, WM_COMMAND, favourites_command::kRemove, 0);
+    SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kRemove, 0);
     EXPECT_EQ(rows(), 3) << "nothing selected, nothing removed";
-    SendMessageA(windows().favourites, WM_COMMAND, favourites_command::kRun, 0);  // nor run
+    SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kRun, 0);  // nor run
     select(0);
-    SendMessageA(windows().favourites, WM_COMMAND, favourites_command::kRemove, 0);
+    SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kRemove, 0);
     ASSERT_EQ(rows(), 2);
     EXPECT_EQ(row(0), winIni);
-    SendMessageA(windows().favourites, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(windows().favourites));
+    SendMessageA(favouritesWindow(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(favouritesWindow()));
     EXPECT_EQ(stored(), notepad + "= " + winIni + "=");
 
     // an empty list leaves no key
     createFavouritesWindow();
     for (int i = 0; i < 2; ++i) {
         select(0);
-        SendMessageA(windows().favourites, WM_COMMAND, favourites_command::kRemove, 0);
+        SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kRemove, 0);
     }
-    SendMessageA(windows().favourites, WM_CLOSE, 0, 0);
+    SendMessageA(favouritesWindow(), WM_CLOSE, 0, 0);
     EXPECT_EQ(stored(), "no key");
 }
 
 // However the window ends, the list as the user left it is stored.
 TEST_F(FavouritesWindow, TheListSurvivesEveryWayOfClosing) {
     const std::pair<const char*, std::function<void()>> endings[] = {
-        {"close box", [] { SendMessageA(windows().favourites, WM_CLOSE, 0, 0); }},
+        {"close box", [] { SendMessageA(favouritesWindow(), WM_CLOSE, 0, 0); }},
         {"its icon's terminate entry",
-         [] { SendMessageA(windows().favourites, WM_COMMAND, tray_command::kTerminate, 0); }},
-        {"the program ending", [] { DestroyWindow(windows().favourites); }},
+         [] { SendMessageA(favouritesWindow(), WM_COMMAND, tray_command::kTerminate, 0); }},
+        {"the program ending", [] { DestroyWindow(favouritesWindow()); }},
     };
     for (const auto& [ending, end] : endings) {
         RegDeleteKeyA(HKEY_CURRENT_USER, kProgramFavouritesKeyPath);
         store(winIni);
         createFavouritesWindow();
         select(0);
-        SendMessageA(windows().favourites, WM_COMMAND, favourites_command::kRemove, 0);
+        SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kRemove, 0);
         chosenFile = notepad;
-        SendMessageA(windows().favourites, WM_COMMAND, favourites_command::kAdd, 0);
+        SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kAdd, 0);
         end();
-        EXPECT_FALSE(IsWindow(windows().favourites)) << ending;
+        EXPECT_FALSE(IsWindow(favouritesWindow())) << ending;
         EXPECT_EQ(stored(), notepad + "=") << ending;
     }
 }
@@ -193,9 +192,9 @@ TEST_F(FavouritesWindow, TheListSurvivesEveryWayOfClosing) {
 TEST_F(FavouritesWindow, TheListIsStoredWhenTheSessionEnds) {
     createFavouritesWindow();
     chosenFile = notepad;
-    SendMessageA(windows().favourites, WM_COMMAND, favourites_command::kAdd, 0);
+    SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kAdd, 0);
     for (const BOOL ending : {FALSE, TRUE}) {
-        EXPECT_EQ(SendMessageA(windows().favourites, WM_QUERYENDSESSION, 0, 0), TRUE);
+        EXPECT_EQ(SendMessageA(favouritesWindow(), WM_QUERYENDSESSION, 0, 0), TRUE);
         SendMessageA(main, WM_ENDSESSION, ending, 0);
         EXPECT_EQ(stored(), ending ? notepad + "=" : "");
     }
@@ -209,10 +208,10 @@ TEST_F(FavouritesWindow, APathInOtherCaseStaysStored) {
     store(upper);
     createFavouritesWindow();
     select(0);
-    SendMessageA(windows().favourites, WM_COMMAND, favourites_command::kRemove, 0);
+    SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kRemove, 0);
     chosenFile = notepad;
-    SendMessageA(windows().favourites, WM_COMMAND, favourites_command::kAdd, 0);
-    SendMessageA(windows().favourites, WM_CLOSE, 0, 0);
+    SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kAdd, 0);
+    SendMessageA(favouritesWindow(), WM_CLOSE, 0, 0);
     EXPECT_NE(stored(), "no key");
     EXPECT_EQ(stored().size(), notepad.size() + 1);
 }

@@ -1,15 +1,15 @@
-#include "app/main_window.h"
+#include "app/main_window_win.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/window_proc.h"
-#include "common/file_icon.h"
-#include "common/window_set.h"
-#include "power/power_calls.h"
-#include "systools/windows_version_win.h"
+#include "app/shared_messages_win.h"
+#include "common/file_icon_win.h"
+#include "common/feature_window_win.h"
+#include "power/power_calls_win.h"
+#include "common/windows_version_win.h"
 
 namespace {
 
@@ -20,18 +20,17 @@ protected:
         registerMainWindowClass(GetModuleHandleA(nullptr));
     }
     void TearDown() override {
-        if (IsWindow(windows().main)) DestroyWindow(windows().main);
+        if (IsWindow(mainWindow())) DestroyWindow(mainWindow());
         MSG m;
         while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
     }
 };
 
-TEST_F(MainWindowTest, ClassUsesTheOneWindowProcedure) {
+TEST_F(MainWindowTest, ClassOfTheMainWindow) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
     ASSERT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), "Dormival", &wc));
     EXPECT_EQ(wc.style, static_cast<UINT>(CS_HREDRAW));
-    EXPECT_EQ(wc.lpfnWndProc, &MainWindowProc);
     EXPECT_EQ(wc.cbClsExtra, 0);
     EXPECT_EQ(wc.cbWndExtra, 0);
     EXPECT_EQ(wc.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
@@ -42,7 +41,7 @@ TEST_F(MainWindowTest, ClassUsesTheOneWindowProcedure) {
 TEST_F(MainWindowTest, WindowIsCreatedHiddenAtTheComputedPlace) {
     const HWND window = createMainWindow(GetModuleHandleA(nullptr));
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(windows().main, window);
+    EXPECT_EQ(mainWindow(), window);
 
     char text[64] = {};
     GetWindowTextA(window, text, sizeof(text));
@@ -120,8 +119,7 @@ TEST_F(MainWindowTest, DestroyingTheWindowPostsQuit) {
     MSG m;
     ASSERT_TRUE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(m.wParam, 0u);
-    // the entry stays set, as for every destroyed window
-    EXPECT_EQ(windows().main, window);
+    EXPECT_EQ(mainWindow(), nullptr) << "gone with its window";
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/tray.h"
-#include "common/resident_fixture.h"
-#include "common/system_error_text.h"
-#include "common/token_state.h"
+#include "app/tray_icon_win.h"
+#include "support/resident_fixture.h"
+#include "win32/system_error_text_win.h"
+#include "support/token_state.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ TEST(RemoteShutdown, ThePrivilegesArePutBackAfterTheRequests) {
     remote.closeToken();  // harmless twice
     Settings settings;
     settings.NetworkDrives = "NOWHERE|" + local + "|";
-    shutDownNetwork(settings, false, [] {}, remote);
+    shutDownNetwork(settings, false, false, [] {}, remote);
     EXPECT_FALSE(privilegeEnabled("SeRemoteShutdownPrivilege"));
     EXPECT_FALSE(privilegeEnabled("SeShutdownPrivilege"));
 }

@@ -1,4 +1,4 @@
-#include "options/options_window.h"
+#include "options/options_window_win.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -8,12 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/options_commands.h"
-#include "app/window_creation.h"
+#include "app/window_creation_win.h"
 #include "common/command_ids.h"
-#include "common/file_dialog.h"
-#include "common/modal_watch.h"
-#include "common/resident_fixture.h"
+#include "win32/file_dialog_win.h"
+#include "support/modal_watch.h"
+#include "support/resident_fixture.h"
 #include "common/version.h"
 #include "power/scheduler_win.h"
 
@@ -161,10 +160,11 @@ protected:
         loadSettings();
     }
     HWND open(bool hibernation = true) {
-        return createOptionsWindow({hibernation, "Windows Test", "Version 9.9", 2048 * 1024});
+        return createOptionsWindow(
+            {hibernation, "Windows Test", "Version 9.9", 2048 * 1024, rearmScheduler, {}, {}});
     }
     static HWND find(const std::string& englishText) {
-        for (HWND c : descendants(windows().options))
+        for (HWND c : descendants(optionsWindow()))
             if (textOf(c) == englishText) return c;
         return nullptr;
     }
@@ -190,7 +190,7 @@ protected:
         GetWindowRect(c, &r);
         const HWND parent = GetParent(c);
         MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
-        return classOf(c) + "|" + (parent == windows().options ? "" : textOf(parent)) + "|" +
+        return classOf(c) + "|" + (parent == optionsWindow() ? "" : textOf(parent)) + "|" +
                std::to_string(r.left) + "," + std::to_string(r.top) + "|" +
                std::to_string(r.right - r.left) + "|" + std::to_string(r.bottom - r.top);
     }
@@ -202,7 +202,7 @@ protected:
         return english;
     }
     static void expectEveryControl(bool german) {
-        const std::vector<HWND> all = descendants(windows().options);
+        const std::vector<HWND> all = descendants(optionsWindow());
         for (const Expected& e : kControls) {
             const std::string place = std::string(e.cls) + "|" + groupText(e.group, german) +
                                       "|" + std::to_string(e.x) + "," + std::to_string(e.y) +
@@ -239,7 +239,7 @@ TEST_F(OptionsWindow, ClassTitleAndGeometry) {
     EXPECT_EQ(r.bottom - r.top, 344);
     EXPECT_EQ(r.left, (desktop.right - 400) / 2);
     EXPECT_EQ(r.top, (desktop.bottom - 320) / 2);
-    const HWND tabs = windows().optionsTabs;
+    const HWND tabs = FindWindowExA(optionsWindow(), nullptr, "SysTabControl32", nullptr);
     ASSERT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 6);
     const char* labels[] = {"Task-Manager", "ScreenOptions", "ShutDown", "Options", "Network",
                             "Information"};
@@ -264,16 +264,16 @@ TEST_F(OptionsWindow, EveryControlInEnglishAndGerman) {
     std::fclose(file);
     runWindowCreationStep();
     open();
-    EXPECT_EQ(textOf(windows().options), "Dormival Optionen");
+    EXPECT_EQ(textOf(optionsWindow()), "Dormival Optionen");
     expectEveryControl(true);
 }
 
 TEST_F(OptionsWindow, TabsShowOnlyTheirControlsAndTheButtons) {
     open();
     for (int tab = 0; tab < 6; ++tab) {
-        SendMessageA(windows().optionsTabs, TCM_SETCURSEL, tab, 0);
-        NMHDR change{windows().optionsTabs, 0, static_cast<UINT>(TCN_SELCHANGE)};
-        SendMessageA(windows().options, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+        SendMessageA(FindWindowExA(optionsWindow(), nullptr, "SysTabControl32", nullptr), TCM_SETCURSEL, tab, 0);
+        NMHDR change{FindWindowExA(optionsWindow(), nullptr, "SysTabControl32", nullptr), 0, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageA(optionsWindow(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
         for (int other = 0; other < 6; ++other)
             for (const std::string& text : kTabs[other])
                 EXPECT_EQ(IsWindowVisible(find(text)) != FALSE, other == tab)
@@ -288,14 +288,14 @@ TEST_F(OptionsWindow, WithoutHibernationNeitherListNorBoxOffersIt) {
     EXPECT_EQ(find("Forces processes to terminate.(Hibernate) "), nullptr);
     EXPECT_NE(find("&StandbyModus "), nullptr);
     int combos = 0;
-    for (HWND c : descendants(windows().options))
+    for (HWND c : descendants(optionsWindow()))
         if (classOf(c) == "combobox") {
             const LRESULT count = SendMessageA(c, CB_GETCOUNT, 0, 0);
             EXPECT_TRUE(count == 4 || count == 7) << count;
             ++combos;
         }
     EXPECT_EQ(combos, 2);
-    confirmOptions();
+    SendMessageA(optionsWindow(), WM_COMMAND, options_command::kOk, 0);
     EXPECT_EQ(stored("forcehibernate"), "-");
 }
 
@@ -306,7 +306,7 @@ TEST_F(OptionsWindow, ControlsShowTheStoredSettings) {
     EXPECT_TRUE(isChecked("no action"));
     EXPECT_TRUE(isChecked("power off"));
     EXPECT_TRUE(isChecked("Check Screen Settings and restore after"));
-    for (HWND c : descendants(windows().options))
+    for (HWND c : descendants(optionsWindow()))
         if (textOf(c) == kForceEn) {
             EXPECT_TRUE(SendMessageA(c, BM_GETCHECK, 0, 0)) << "an empty value checks";
         }
@@ -340,7 +340,7 @@ TEST_F(OptionsWindow, ControlsShowTheStoredSettings) {
 // Cancel stores nothing and leaves it suspended.
 TEST_F(OptionsWindow, OkStoresTheControlsAndCancelNothing) {
     open();
-    cancelOptions();
+    SendMessageA(optionsWindow(), WM_COMMAND, options_command::kCancel, 0);
     EXPECT_EQ(stored("action"), "-") << "Cancel writes nothing";
 
     open();
@@ -350,8 +350,8 @@ TEST_F(OptionsWindow, OkStoresTheControlsAndCancelNothing) {
     addOptionsComputer("pc2");
     addOptionsComputer("");
     SendMessageA(find("&Show warning"), BM_CLICK, 0, 0);
-    confirmOptions();
-    EXPECT_FALSE(IsWindow(windows().options));
+    SendMessageA(optionsWindow(), WM_COMMAND, options_command::kOk, 0);
+    EXPECT_FALSE(IsWindow(optionsWindow()));
     EXPECT_EQ(stored("action"), "2");
     EXPECT_EQ(stored("TaskManagerAktion"), "-1") << "nothing selected";
     EXPECT_EQ(stored("NetworkDrives"), "pc1|pc2|");
@@ -385,9 +385,9 @@ TEST_F(OptionsWindow, FailedSaveKeepsTheWindowAndTheSettings) {
     boxText.clear();
     boxAnswer = IDOK;
     SetTimer(nullptr, 0, 300, answerMessageBox);
-    confirmOptions();
+    SendMessageA(optionsWindow(), WM_COMMAND, options_command::kOk, 0);
     EXPECT_EQ(boxText, "Dormival Options");
-    EXPECT_TRUE(IsWindow(windows().options));
+    EXPECT_TRUE(IsWindow(optionsWindow()));
     EXPECT_EQ(textOf(find("77")), "77") << "the edits are still there";
     EXPECT_EQ(stored("action"), "-");
 }
@@ -399,7 +399,7 @@ TEST_F(OptionsWindow, OneWindowAtATime) {
     const HWND first = open();
     const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(find("&OK"), WM_GETFONT, 0, 0));
     SendMessageA(first, WM_COMMAND, tray_command::kOptions, 0);
-    EXPECT_EQ(windows().options, first);
+    EXPECT_EQ(optionsWindow(), first);
     EXPECT_EQ(FindWindowExA(nullptr, first, kOptionsClass, nullptr), nullptr);
     EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
     EXPECT_TRUE(scheduler().state().suspended);
@@ -433,7 +433,7 @@ TEST_F(OptionsWindow, RemovingAComputerAsks) {
 TEST_F(OptionsWindow, EditsTakeNoMoreThanALoadKeeps) {
     open();
     const std::string overlong(300, '7');
-    for (HWND c : descendants(windows().options))
+    for (HWND c : descendants(optionsWindow()))
         if (classOf(c) == "edit") {
             SendMessageA(c, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(overlong.c_str()));
             EXPECT_LE(GetWindowTextLengthA(c), 249);
@@ -455,13 +455,13 @@ TEST_F(OptionsWindow, TextsTheSettingsCouldNotKeepAreRefused) {
     setOpenFileCall(chooseIcon);
     addOptionsComputer(std::string(200, 'a'));
     const auto boxes = watchModals([] {
-        SendMessageA(windows().options, WM_COMMAND, options_command::kChooseIcon, 0);
+        SendMessageA(optionsWindow(), WM_COMMAND, options_command::kChooseIcon, 0);
         addOptionsComputer(std::string(49, 'b'));
     });
     setOpenFileCall(nullptr);
     EXPECT_EQ(boxes.boxes, 2);
     EXPECT_EQ(boxes.caption, "Dormival Options");
-    confirmOptions();
+    SendMessageA(optionsWindow(), WM_COMMAND, options_command::kOk, 0);
     EXPECT_EQ(stored("AppIcon"), "C:\\old.ico");
     EXPECT_EQ(stored("NetworkDrives"), std::string(200, 'a') + "|");
 }
@@ -474,14 +474,14 @@ TEST_F(OptionsWindow, FontsGoWithTheWindow) {
         // the pickers and the list (with its header) keep their own fonts
         const std::set<std::string> ours = {"button", "static", "edit", "combobox",
                                             "systabcontrol32"};
-        for (HWND c : descendants(windows().options))
+        for (HWND c : descendants(optionsWindow()))
             if (ours.count(classOf(c)))
                 fonts.insert(reinterpret_cast<HGDIOBJ>(SendMessageA(c, WM_GETFONT, 0, 0)));
         ASSERT_EQ(fonts.size(), 1u) << "round " << round;
         if (round % 2)
-            SendMessageA(windows().options, WM_CLOSE, 0, 0);
+            SendMessageA(optionsWindow(), WM_CLOSE, 0, 0);
         else
-            SendMessageA(windows().options, WM_COMMAND, options_command::kCancel, 0);
+            SendMessageA(optionsWindow(), WM_COMMAND, options_command::kCancel, 0);
         for (HGDIOBJ font : fonts) ASSERT_EQ(GetObjectType(font), 0u) << "round " << round;
     }
 }

@@ -1,4 +1,4 @@
-#include "power/power_calls.h"
+#include "power/power_calls_win.h"
 
 #include <windows.h>
 
@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "common/recording_power.h"
-#include "common/token_state.h"
-#include "power/tray_actions.h"
+#include "support/recording_power.h"
+#include "support/token_state.h"
+#include "power/power_entries.h"
 #include "settings/settings.h"
 
 namespace {

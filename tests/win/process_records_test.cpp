@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "common/shown_windows.h"
+#include "support/shown_windows.h"
 
 namespace {
 

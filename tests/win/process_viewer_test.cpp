@@ -8,23 +8,23 @@
 #include <string>
 #include <vector>
 
-#include "app/process_viewer_commands.h"
-#include "common/child_places.h"
-#include "common/feature_window.h"
-#include "common/file_dialog.h"
-#include "common/file_replace.h"
-#include "common/list_view.h"
-#include "common/modal_watch.h"
-#include "common/resident_fixture.h"
-#include "common/shown_windows.h"
-#include "common/token_state.h"
-#include "process_viewer/list_sort.h"
-#include "process_viewer/module_window.h"
-#include "process_viewer/nt4_viewer_window.h"
+#include "process_viewer/viewer_window_win.h"
+#include "support/child_places.h"
+#include "common/feature_window_win.h"
+#include "win32/file_dialog_win.h"
+#include "win32/file_replace_win.h"
+#include "win32/list_view_win.h"
+#include "support/modal_watch.h"
+#include "support/resident_fixture.h"
+#include "support/shown_windows.h"
+#include "support/token_state.h"
+#include "process_viewer/list_sort_win.h"
+#include "process_viewer/module_window_win.h"
+#include "process_viewer/nt4_viewer_window_win.h"
 #include "process_viewer/process_records_win.h"
 #include "process_viewer/viewer_ids.h"
 #include "process_viewer/viewer_lists.h"
-#include "process_viewer/viewer_window.h"
+#include "process_viewer/viewer_window_win.h"
 
 namespace {
 
@@ -73,14 +73,14 @@ protected:
         if (!shown.start()) GTEST_SKIP() << "DORMIVAL_WINTOOL names no wintool.exe";
     }
     void TearDown() override {
-        for (HWND w : {windows().modules, windows().processViewer, windows().nt4Viewer})
+        for (HWND w : {moduleWindow(), viewerWindow(), nt4ViewerWindow()})
             if (IsWindow(w)) DestroyWindow(w);
         shown.stop();
         setSaveFileCall(nullptr);
         ResidentProgramTest::TearDown();
     }
-    static HWND viewer() { return windows().processViewer; }
-    static HWND list() { return windows().processList; }
+    static HWND viewer() { return viewerWindow(); }
+    static HWND list() { return GetDlgItem(viewerWindow(), kWindowListId); }
     static void command(HWND window, unsigned id) { SendMessageA(window, WM_COMMAND, id, 0); }
     static void notify(HWND window, HWND from, UINT code, int column = 0) {
         NMLISTVIEW header{};
@@ -250,10 +250,10 @@ TEST_F(ProcessViewer, SortingByColumn) {
 
     // column 1 was sorted once above; the module list's click flips it back
     if (viewerKind() != ViewerKind::WindowList) return;  // no module list on NT 4
-    ASSERT_NE(createModuleWindow("x", GetCurrentProcessId()), nullptr);
-    notify(windows().modules, windows().moduleList, LVN_COLUMNCLICK, 1);
+    ASSERT_NE(createModuleWindow(viewerWindow(), "x", GetCurrentProcessId()), nullptr);
+    notify(moduleWindow(), GetDlgItem(moduleWindow(), kModuleListId), LVN_COLUMNCLICK, 1);
     EXPECT_EQ(sortDirections().direction(1), kFirstOrder + 1);
-    const auto paths = column(windows().moduleList, 1);
+    const auto paths = column(GetDlgItem(moduleWindow(), kModuleListId), 1);
     EXPECT_TRUE(std::is_sorted(paths.rbegin(), paths.rend(), upperBefore));
 }
 
@@ -292,7 +292,7 @@ TEST_F(ProcessViewer, SaveCopyAndStatus) {
     CloseClipboard();
 
     notify(viewer(), list(), NM_CLICK);
-    EXPECT_EQ(textOf(windows().processStatus), " Processes : 2");
+    EXPECT_EQ(textOf(GetDlgItem(viewerWindow(), kViewerStatusId)), " Processes : 2");
 
     SendMessageA(list(), LVM_DELETEALLITEMS, 0, 0);
     chosenFile = file;
@@ -478,7 +478,7 @@ TEST_F(ProcessViewer, CloseReachesTheProcesssWindow) {
 bool stuck = false;
 void CALLBACK closeTheViewer(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    PostMessageA(windows().processViewer, WM_CLOSE, 0, 0);
+    PostMessageA(viewerWindow(), WM_CLOSE, 0, 0);
 }
 void CALLBACK giveUp(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
@@ -496,24 +496,24 @@ TEST_F(ProcessViewer, ClosingTheViewerEndsItsModuleWindowsLoopToo) {
     runFeatureWindow(viewer());
     KillTimer(nullptr, watchdog);
     EXPECT_FALSE(stuck) << "a loop waited on with no window";
-    EXPECT_FALSE(IsWindow(windows().modules));
+    EXPECT_FALSE(IsWindow(moduleWindow()));
 }
 
 TEST_F(ProcessViewer, ModuleUsageWindow) {
     createProcessViewerWindow();
     if (viewerKind() != ViewerKind::WindowList) {
-        EXPECT_EQ(createModuleWindow("Some title", GetCurrentProcessId()), nullptr) << "not on NT 4";
+        EXPECT_EQ(createModuleWindow(viewerWindow(), "Some title", GetCurrentProcessId()), nullptr) << "not on NT 4";
         return;
     }
-    ASSERT_NE(createModuleWindow("Some title", GetCurrentProcessId()), nullptr);
-    const HWND w = windows().modules;
+    ASSERT_NE(createModuleWindow(viewerWindow(), "Some title", GetCurrentProcessId()), nullptr);
+    const HWND w = moduleWindow();
     EXPECT_EQ(textOf(w), "Module Usage - Some title");
     EXPECT_EQ(GetWindow(w, GW_OWNER), viewer());
     expectChildPlaces(w, {{kModuleListId, 10, 2, 660, 260, ""}});
-    const auto names = column(windows().moduleList, 0);
+    const auto names = column(GetDlgItem(moduleWindow(), kModuleListId), 0);
     ASSERT_GT(names.size(), 3u);
     EXPECT_TRUE(std::is_sorted(names.begin(), names.end(), upperBefore));
-    EXPECT_EQ(listCellText(windows().moduleList, 0, 2), std::to_string(GetCurrentProcessId()));
+    EXPECT_EQ(listCellText(GetDlgItem(moduleWindow(), kModuleListId), 0, 2), std::to_string(GetCurrentProcessId()));
     SendMessageA(w, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(w));
     EXPECT_TRUE(IsWindow(viewer()));
@@ -521,7 +521,7 @@ TEST_F(ProcessViewer, ModuleUsageWindow) {
 
 TEST_F(ProcessViewer, Nt4ViewerWindow) {
     ASSERT_NE(createNt4ViewerWindow(), nullptr);
-    const HWND w = windows().nt4Viewer;
+    const HWND w = nt4ViewerWindow();
     expectChildPlaces(w, {{kNt4ListId, 10, 2, 400, 160, ""},
                           {125, 80, 176, 100, 25, "&Refresh"},
                           {126, 190, 176, 100, 25, "&Close"},
@@ -533,7 +533,7 @@ TEST_F(ProcessViewer, Nt4ViewerWindow) {
                           {132, 300, 256, 100, 25, "&Bring to front"}});
     const bool nt4 = isNt4();
     // its row names the process's first titled window, whichever that is
-    EXPECT_EQ(selectRow(windows().nt4List, nullptr, shown.pid()), nt4)
+    EXPECT_EQ(selectRow(GetDlgItem(nt4ViewerWindow(), kNt4ListId), nullptr, shown.pid()), nt4)
         << "only NT 4 has the records it lists";
     if (nt4) {
         command(w, viewer_command::kNt4Minimise);
@@ -554,16 +554,16 @@ TEST_F(ProcessViewer, NothingLeftAfterClosing) {
         const HMENU bar = GetMenu(viewer());
         const HMENU priorities = GetSubMenu(GetSubMenu(bar, 1), 3);
         const HWND viewerList = list();
-        createModuleWindow("x", GetCurrentProcessId());
-        const HWND modules = windows().modules;
+        createModuleWindow(viewerWindow(), "x", GetCurrentProcessId());
+        const HWND modules = moduleWindow();
         SendMessageA(modules, WM_CLOSE, 0, 0);
         SendMessageA(viewer(), WM_CLOSE, 0, 0);
         createNt4ViewerWindow();
         const HFONT font = reinterpret_cast<HFONT>(
-            SendMessageA(GetDlgItem(windows().nt4Viewer, 125), WM_GETFONT, 0, 0));
+            SendMessageA(GetDlgItem(nt4ViewerWindow(), 125), WM_GETFONT, 0, 0));
         ASSERT_NE(font, nullptr);
-        DestroyWindow(windows().nt4Viewer);
-        EXPECT_FALSE(IsWindow(viewerList) || IsWindow(modules) || IsWindow(windows().nt4Viewer));
+        DestroyWindow(nt4ViewerWindow());
+        EXPECT_FALSE(IsWindow(viewerList) || IsWindow(modules) || IsWindow(nt4ViewerWindow()));
         EXPECT_FALSE(IsMenu(bar) || IsMenu(priorities)) << "cycle " << cycle;
         EXPECT_EQ(GetObjectType(font), 0u) << "cycle " << cycle;
     }

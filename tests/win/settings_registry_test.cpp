@@ -1,4 +1,4 @@
-#include "settings/settings_registry.h"
+#include "settings/settings_registry_win.h"
 
 #include <gtest/gtest.h>
 #include <objbase.h>
@@ -6,12 +6,12 @@
 
 #include <algorithm>
 
-#include "app/window_creation.h"
+#include "app/window_creation_win.h"
 #include "common/program_facts.h"
-#include "power/power_calls.h"
-#include "settings/current_settings.h"
-#include "settings/settings_save.h"
-#include "settings/startup_link.h"
+#include "power/power_calls_win.h"
+#include "settings/current_settings_win.h"
+#include "options/options_window_win.h"
+#include "settings/startup_link_win.h"
 
 namespace {
 
@@ -119,7 +119,7 @@ TEST_F(SettingsRegistry, SaveLeavesExactlyTheListedValuesAsTerminatedTexts) {
     controls.scheduleMode = 2;
     controls.timeText = "07:05:00 ";
     controls.networkComputers = {"PC1", "PC2"};
-    ASSERT_TRUE(saveSettings(controls, hibernationAvailable()));
+    ASSERT_TRUE(storeOptionsRecord(controls, hibernationAvailable()));
 
     std::vector<std::string> expected = {
         "AppIcon",       "NetworkDrives",  "TaskManagerAktion", "action",       "checkscreen",

@@ -1,10 +1,10 @@
-#include "app/startup.h"
+#include "app/startup_win.h"
 
 #include <gtest/gtest.h>
 
-#include "common/recording_power.h"
-#include "power/power_calls.h"
-#include "settings/current_settings.h"
+#include "support/recording_power.h"
+#include "power/power_calls_win.h"
+#include "settings/current_settings_win.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/menu_lines.h"
+#include "support/menu_lines.h"
 #include "systools/system_figures_win.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "process_viewer/version_info.h"
+#include "process_viewer/version_info_win.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "power/warning_window.h"
+#include "power/warning_window_win.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,9 @@
 #include <ctime>
 #include <string>
 
-#include "app/window_creation.h"
-#include "common/resident_fixture.h"
+#include "app/window_creation_win.h"
+#include "support/resident_fixture.h"
+#include "power/schedule_ticks_win.h"
 #include "power/scheduler_win.h"
 
 namespace {
@@ -23,6 +24,16 @@ RECT rectOf(HWND window) {
     GetWindowRect(window, &r);
     MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+// The window's controls, found as a user's tools find them.
+struct WarningControls {
+    HWND warning, warningOk, warningCancel, warningTitle, warningCountdown;
+};
+WarningControls controlsOf(HWND w) {
+    const HWND title = FindWindowExA(w, nullptr, "STATIC", nullptr);
+    return {w, GetDlgItem(w, kWarningOkId), GetDlgItem(w, kWarningCancelId), title,
+            FindWindowExA(w, title, "STATIC", nullptr)};
 }
 
 LOGFONTA fontOf(HWND control) {
@@ -83,12 +94,12 @@ TEST_F(WarningWindow, ClassGeometryAndStyle) {
     EXPECT_TRUE(style & WS_THICKFRAME);
     EXPECT_FALSE(style & WS_SYSMENU) << "no system menu, so no close box";
     EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(GetWindow(w, GW_OWNER), windows().main);
+    EXPECT_EQ(GetWindow(w, GW_OWNER), mainWindow());
 }
 
 TEST_F(WarningWindow, ControlsTextsAndFonts) {
     const HWND w = createWarningWindow();
-    const WindowSet& set = windows();
+    const WarningControls set = controlsOf(w);
     EXPECT_EQ(GetDlgCtrlID(set.warningOk), 117);
     EXPECT_EQ(GetDlgCtrlID(set.warningCancel), 118);
     EXPECT_EQ(GetDlgCtrlID(set.warningTitle), 1);
@@ -141,7 +152,7 @@ TEST_F(WarningWindow, GermanTexts) {
     std::fclose(file);
     runWindowCreationStep();  // as the main window's creation did
     createWarningWindow();
-    const WindowSet& set = windows();
+    const WarningControls set = controlsOf(warningWindow());
     EXPECT_EQ(textOf(set.warning), "Warnhinweis");
     EXPECT_EQ(textOf(set.warningTitle), "Warnhinweis");
     EXPECT_EQ(textOf(set.warningCancel), "&Abbrechen");
@@ -154,20 +165,20 @@ TEST_F(WarningWindow, GermanTexts) {
 
 TEST_F(WarningWindow, CountdownUpdatesOnlyForKnownActions) {
     createWarningWindow();
-    const HWND countdown = windows().warningCountdown;
+    const HWND countdown = FindWindowExA(warningWindow(), FindWindowExA(warningWindow(), nullptr, "STATIC", nullptr), "STATIC", nullptr);
     updateWarningCountdown(9, "3");
     EXPECT_EQ(textOf(countdown), "StandBy-Mode in 9 seconds");
-    SetWindowPos(windows().warning, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowPos(warningWindow(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     updateWarningCountdown(8, "7");
     EXPECT_EQ(textOf(countdown), "StandBy-Mode in 9 seconds");
-    EXPECT_TRUE(GetWindowLongA(windows().warning, GWL_EXSTYLE) & WS_EX_TOPMOST) << "topmost again";
+    EXPECT_TRUE(GetWindowLongA(warningWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST) << "topmost again";
 }
 
 TEST_F(WarningWindow, OkClosesAndTheCountdownGoesOn) {
     armCountdown();
     createWarningWindow();
-    SendMessageA(windows().warningOk, BM_CLICK, 0, 0);
-    EXPECT_FALSE(IsWindow(windows().warning));
+    SendMessageA(GetDlgItem(warningWindow(), kWarningOkId), BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindow(warningWindow()));
     EXPECT_TRUE(scheduler().state().armed);
     EXPECT_FALSE(scheduler().state().suspended);
     updateWarningCountdown(5, "0");  // goes nowhere, harmlessly
@@ -176,8 +187,8 @@ TEST_F(WarningWindow, OkClosesAndTheCountdownGoesOn) {
 TEST_F(WarningWindow, CancelSuspendsTheSchedule) {
     armCountdown();
     createWarningWindow();
-    SendMessageA(windows().warningCancel, BM_CLICK, 0, 0);
-    EXPECT_FALSE(IsWindow(windows().warning));
+    SendMessageA(GetDlgItem(warningWindow(), kWarningCancelId), BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindow(warningWindow()));
     EXPECT_TRUE(scheduler().state().suspended);
     EXPECT_EQ(scheduler().state().mode, 0);
 }
@@ -185,9 +196,9 @@ TEST_F(WarningWindow, CancelSuspendsTheSchedule) {
 TEST_F(WarningWindow, CloseRequestDestroysWithoutCancelling) {
     armCountdown();
     createWarningWindow();
-    const HWND ok = windows().warningOk;
-    SendMessageA(windows().warning, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(windows().warning));
+    const HWND ok = GetDlgItem(warningWindow(), kWarningOkId);
+    SendMessageA(warningWindow(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(warningWindow()));
     EXPECT_FALSE(IsWindow(ok));
     EXPECT_TRUE(scheduler().state().armed);
     EXPECT_FALSE(scheduler().state().suspended);
@@ -197,7 +208,7 @@ TEST_F(WarningWindow, OpeningTheOptionsCancelsAndCloses) {
     armCountdown();
     createWarningWindow();
     cancelScheduleAndCloseWarning();
-    EXPECT_FALSE(IsWindow(windows().warning));
+    EXPECT_FALSE(IsWindow(warningWindow()));
     EXPECT_TRUE(scheduler().state().suspended);
     rearmScheduler();
     EXPECT_TRUE(scheduler().state().armed) << "the options' OK arms again";
@@ -208,12 +219,12 @@ TEST_F(WarningWindow, FontsAreDeletedWithTheWindow) {
     for (int i = 0; i < 3; ++i) {
         createWarningWindow();
         const HGDIOBJ title = reinterpret_cast<HGDIOBJ>(
-            SendMessageA(windows().warningTitle, WM_GETFONT, 0, 0));
+            SendMessageA(FindWindowExA(warningWindow(), nullptr, "STATIC", nullptr), WM_GETFONT, 0, 0));
         const HGDIOBJ small = reinterpret_cast<HGDIOBJ>(
-            SendMessageA(windows().warningOk, WM_GETFONT, 0, 0));
+            SendMessageA(GetDlgItem(warningWindow(), kWarningOkId), WM_GETFONT, 0, 0));
         ASSERT_EQ(GetObjectType(title), static_cast<DWORD>(OBJ_FONT));
         ASSERT_EQ(GetObjectType(small), static_cast<DWORD>(OBJ_FONT));
-        SendMessageA(windows().warning, i == 0 ? WM_CLOSE : WM_COMMAND, kWarningOkId, 0);
+        SendMessageA(warningWindow(), i == 0 ? WM_CLOSE : WM_COMMAND, kWarningOkId, 0);
         EXPECT_EQ(GetObjectType(title), 0u) << "round " << i;
         EXPECT_EQ(GetObjectType(small), 0u) << "round " << i;
     }
@@ -235,7 +246,7 @@ TEST_F(WarningWindow, ScheduledStandbyWarnsAndFires) {
     // the action ran inside the warning window's loop, which the test's loop
     // entered through the first tick
     EXPECT_EQ(power.calls, (std::vector<std::string>{"SetSystemPowerState(TRUE,0)"}));
-    EXPECT_FALSE(IsWindow(windows().warning));
+    EXPECT_FALSE(IsWindow(warningWindow()));
     EXPECT_FALSE(scheduler().state().suspended);
 }
 

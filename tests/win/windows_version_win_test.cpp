@@ -1,4 +1,4 @@
-#include "systools/windows_version_win.h"
+#include "common/windows_version_win.h"
 
 #include <cstdlib>
 #include <string>

@@ -1,6 +1,0 @@
-#include "common/window_set.h"
-
-WindowSet& windows() {
-    static WindowSet set;
-    return set;
-}

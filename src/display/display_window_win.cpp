@@ -1,0 +1,346 @@
+#include "display/display_window_win.h"
+
+#include <commctrl.h>
+
+#include <optional>
+#include <vector>
+
+#include "common/command_ids.h"
+#include "common/decimal.h"
+#include "common/feature_window_win.h"
+#include "common/file_icon_win.h"
+#include "common/program_facts.h"
+#include "common/text.h"
+#include "common/window_state_win.h"
+#include "display/display_modes.h"
+#include "display/favourite_modes.h"
+#include "display/undo_countdown.h"
+#include "settings/current_settings_win.h"
+#include "settings/value_list_win.h"
+#include "win32/common_controls_win.h"
+#include "win32/list_view_win.h"
+#include "win32/owned_handles_win.h"
+#include "win32/small_font_win.h"
+
+namespace {
+
+static_assert(noneShared({kModeListId, kFavouriteListId, display_command::kKeep,
+                          display_command::kUndo, display_command::kAddFavourite,
+                          display_command::kDeleteFavourite}));
+
+// The window's state: its lists, its font and the countdown of a mode on
+// trial.
+struct DisplayState {
+    HWND modes = nullptr;
+    HWND favourites = nullptr;
+    HWND countdownLabel = nullptr;
+    OwnedGdiObject font;
+    DEVMODEA trial{};  // the mode the countdown runs for, stored only when kept
+    UndoCountdown countdown;
+};
+
+// What outlives the window: the mode the countdown goes back to, which every
+// tray menu takes afresh, and the display-change call in use.
+struct DisplayModule {
+    HWND open = nullptr;
+    int remembered = 0;
+    DisplayChangeCall change = nullptr;
+};
+
+DisplayModule& module() {
+    static DisplayModule m;
+    return m;
+}
+
+DisplayState* openState() { return stateOf<DisplayState>(module().open); }
+
+bool german() { return programFacts().german; }
+
+LONG changeDisplay(DEVMODEA* mode, DWORD flags) {
+    return module().change ? module().change(mode, flags) : ChangeDisplaySettingsA(mode, flags);
+}
+
+HWND createChild(HWND window, DWORD exStyle, const char* cls, const char* text, DWORD style, int x,
+                 int y, int width, int height, int id) {
+    const HWND child = CreateWindowExA(
+        exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    // the lists keep their own font
+    const DisplayState* s = stateOf<DisplayState>(window);
+    if (s && lstrcmpA(cls, "SysListView32") != 0)
+        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(s->font.get()), TRUE);
+    return child;
+}
+
+DisplayMode currentMode() {
+    const HDC screen = GetDC(nullptr);
+    const DisplayMode mode{static_cast<unsigned>(GetDeviceCaps(screen, HORZRES)),
+                           static_cast<unsigned>(GetDeviceCaps(screen, VERTRES)),
+                           static_cast<unsigned>(GetDeviceCaps(screen, VREFRESH)),
+                           static_cast<unsigned>(GetDeviceCaps(screen, BITSPIXEL))};
+    ReleaseDC(nullptr, screen);
+    return mode;
+}
+
+DEVMODEA modeNumbered(int modeNumber) {
+    DEVMODEA mode{};
+    mode.dmSize = sizeof(mode);
+    EnumDisplaySettingsA(nullptr, static_cast<DWORD>(modeNumber), &mode);
+    return mode;
+}
+
+std::vector<DisplayMode> displayModes() {
+    std::vector<DisplayMode> modes;
+    DEVMODEA mode{};
+    mode.dmSize = sizeof(mode);
+    for (DWORD i = 0; EnumDisplaySettingsA(nullptr, i, &mode); ++i)
+        modes.push_back({mode.dmPelsWidth, mode.dmPelsHeight, mode.dmDisplayFrequency,
+                         mode.dmBitsPerPel});
+    return modes;
+}
+
+void loadFavourites(const DisplayState& s) {
+    for (const ListedValue& favourite : loadValueList(kFavouritesKeyPath))
+        if (favourite.text) appendListCells(s.favourites, {favourite.name, *favourite.text});
+}
+
+void startCountdownView(HWND window, DisplayState& s, int length) {
+    const bool de = german();
+    ShowWindow(s.modes, SW_HIDE);
+    ShowWindow(s.favourites, SW_HIDE);
+    createChild(window, WS_EX_CLIENTEDGE, "button", bilingual(de, "&Zurücksetzen", "&Undo"), 0, 170,
+                140, 100, 25, display_command::kUndo);
+    createChild(window, WS_EX_CLIENTEDGE, "button", bilingual(de, "&Übernehmen", "&OK"), 0, 280, 140,
+                100, 25, display_command::kKeep);
+    s.countdown.start(length);
+    SetTimer(window, kDisplayTimerId, 1000, nullptr);
+    const DWORD label = SS_CENTERIMAGE;
+    const char* question =
+        bilingual(de, "Möchten Sie diese Einstellungen behalten ? ", "Do you want to keep these settings");
+    createChild(window, 0, "static",
+                bilingual(de, "Sie haben die Bildschirmeinstellungen neu konfiguriert ",
+                          "You resized your Monitor Settings"),
+                label, 20, 40, 300, 13, 1);
+    createChild(window, 0, "static", question, label, 20, 54, 300, 13, 1);
+    s.countdownLabel = createChild(window, 0, "static", question, label, 20, 80, 300, 13, 1);
+    RECT desktop{};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    SetWindowPos(window, HWND_TOPMOST, (desktop.right - 160) / 2, (desktop.bottom - 140) / 2, 400,
+                 200, SWP_SHOWWINDOW | SWP_FRAMECHANGED);
+}
+
+// A double-click in one of the lists: the new mode on trial and the
+// countdown of checkscreen's length, or, where checkscreen says "0", the
+// new mode stored and the window closed. A favourite whose mode is no
+// longer offered changes nothing and says so.
+void onDoubleClick(HWND window, DisplayState& s, int listId) {
+    if (s.countdown.active()) return;
+    const HWND list = listId == kModeListId ? s.modes : s.favourites;
+    const int row = selectedListRow(list);
+    if (row < 0) return;
+    std::optional<int> modeNumber = row;
+    if (listId == kFavouriteListId) {
+        modeNumber = favouriteModeNumber(displayModes(), settingAsInt(listCellText(list, row, 0)),
+                                         listCellText(list, row, 1));
+        if (!modeNumber) {
+            MessageBoxA(mainWindow(),
+                        bilingual(german(), "Diese Auflösung gibt es nicht mehr. Es wird nichts geändert.",
+                                  "This display mode is no longer offered. Nothing is changed."),
+                        "Information", MB_ICONINFORMATION);
+            return;
+        }
+    }
+    const int length = UndoCountdown::lengthFor(currentSettings().checkscreen);
+    if (applyDisplayMode(*modeNumber, length > 0))
+        startCountdownView(window, s, length);
+    else if (length == 0)
+        // nothing to ask: the window closes as keep closes it, but not inside
+        // the list's own notification
+        PostMessageA(window, WM_COMMAND, display_command::kKeep, 0);
+}
+
+void endCountdown(HWND window, DisplayState& s, bool keep) {
+    KillTimer(window, kDisplayTimerId);
+    if (keep && s.countdown.active())
+        changeDisplay(&s.trial, CDS_UPDATEREGISTRY);  // now the mode of the next start too
+    else if (!keep)
+        restoreDisplayMode();
+    s.countdown.stop();
+    DestroyWindow(window);
+}
+
+void onTick(HWND window, DisplayState& s) {
+    const UndoCountdown::Tick tick = s.countdown.tick();
+    if (tick.restore)
+        endCountdown(window, s, false);
+    else
+        SetWindowTextA(s.countdownLabel, undoCountdownText(tick.secondsLeft, german()).c_str());
+}
+
+bool onCommand(HWND window, DisplayState& s, WPARAM id) {
+    switch (id) {
+    case display_command::kKeep: endCountdown(window, s, true); return true;
+    case display_command::kUndo: endCountdown(window, s, false); return true;
+    case display_command::kAddFavourite: addFavouriteMode(); return true;
+    case display_command::kDeleteFavourite: deleteFavouriteMode(); return true;
+    default: return false;
+    }
+}
+
+LRESULT CALLBACK displayProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DisplayState* s = windowState<DisplayState>(window, message, module().open);
+    switch (message) {
+    case WM_DESTROY:
+        // every way of closing keeps the favourites; a countdown still
+        // running (the close box while counting keeps the new mode) ends
+        storeFavouriteModes();
+        break;
+    case WM_COMMAND:
+        if (s && onCommand(window, *s, wParam)) return 0;
+        break;
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (s && header.code == static_cast<UINT>(NM_DBLCLK) &&
+            (header.idFrom == kModeListId || header.idFrom == kFavouriteListId)) {
+            onDoubleClick(window, *s, static_cast<int>(header.idFrom));
+            return 0;
+        }
+        break;
+    }
+    case WM_TIMER:
+        if (s && wParam == kDisplayTimerId && s->countdown.active()) {
+            onTick(window, *s);
+            return 0;
+        }
+        break;
+    }
+    return sharedWindowProc(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void setDisplayChangeCall(DisplayChangeCall call) { module().change = call; }
+
+void openDisplayModes() { openFeatureWindow(module().open, createDisplayWindow); }
+
+HWND createDisplayWindow() {
+    const bool de = german();
+    useCommonControls();
+    const HWND window = createFeatureWindow(
+        kDisplayClass, displayProcedure,
+        iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory),
+        bilingual(de, "Bildschirmauflösung ändern", "Change ScreenSettings"), {230, 340},
+        {230, 340});
+    DisplayState* s = stateOf<DisplayState>(window);
+    if (!s) return nullptr;
+    s->font.reset(createSmallFont());
+    ShowWindow(window, SW_SHOWNORMAL);
+
+    const DWORD listStyle =
+        LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS | WS_BORDER;
+    s->modes = createChild(window, 0, "SysListView32", "", listStyle, 0, 0, 220, 190, kModeListId);
+    if (!insertListColumn(s->modes, 0, bilingual(de, "Auflösung", "Resolution"), 200)) return window;
+    s->favourites =
+        createChild(window, 0, "SysListView32", "", listStyle, 0, 194, 220, 90, kFavouriteListId);
+    if (!insertListColumn(s->favourites, 0, "#", 30) ||
+        !insertListColumn(s->favourites, 1, bilingual(de, "Favoriten", "Favorits"), 180))
+        return window;
+    enumerateModes();
+    createChild(window, WS_EX_CLIENTEDGE, "button", "&Add", 0, 5, 285, 100, 25,
+                display_command::kAddFavourite);
+    createChild(window, WS_EX_CLIENTEDGE, "button", "&Delete", 0, 110, 285, 100, 25,
+                display_command::kDeleteFavourite);
+    loadFavourites(*s);
+    return window;
+}
+
+HWND displayWindow() { return module().open; }
+
+void enumerateModes() {
+    DisplayModule& m = module();
+    const DisplayState* s = openState();
+    const std::vector<DisplayMode> modes = displayModes();
+    if (s && s->modes) {
+        SendMessageA(s->modes, LVM_DELETEALLITEMS, 0, 0);
+        for (const DisplayMode& mode : modes) appendListRow(s->modes, modeText(mode));
+    }
+    m.remembered = rememberedMode(modes, currentMode(), m.remembered);
+    if (s && s->modes) selectListRow(s->modes, m.remembered);
+}
+
+int rememberedDisplayMode() { return module().remembered; }
+
+bool applyDisplayMode(int modeNumber, bool countdown) {
+    DEVMODEA mode = modeNumbered(modeNumber);
+    LONG result = changeDisplay(&mode, CDS_TEST);
+    switch (modeChangeAfterTest(result, countdown)) {
+    case ModeChange::Try:
+        result = changeDisplay(&mode, 0);  // for this session only, until it is kept
+        if (result != DISP_CHANGE_SUCCESSFUL) break;
+        if (DisplayState* s = openState()) s->trial = mode;
+        return true;
+    case ModeChange::Store:
+        changeDisplay(&mode, CDS_UPDATEREGISTRY);
+        break;
+    case ModeChange::AskToStore:
+        if (MessageBoxA(mainWindow(),
+                        bilingual(german(),
+                                  "Diese Auflösung wird erst nach einem Neustart wirksam. Soll sie "
+                                  "für den nächsten Start gespeichert werden?",
+                                  "This mode takes effect only after a restart. Store it for the "
+                                  "next start?"),
+                        "", MB_YESNO | MB_ICONQUESTION) == IDYES)
+            changeDisplay(&mode, CDS_UPDATEREGISTRY);
+        return false;
+    case ModeChange::Refuse:
+        break;
+    }
+    if (const auto message = applyModeMessage(result, german()))
+        MessageBoxA(mainWindow(), message->c_str(), "", MB_OK);
+    return false;
+}
+
+void restoreDisplayMode() {
+    DEVMODEA mode = modeNumbered(module().remembered);
+    const LONG result = changeDisplay(&mode, CDS_TEST);
+    // back for this session: the registry still holds the mode last kept
+    if (result == DISP_CHANGE_SUCCESSFUL) changeDisplay(&mode, 0);
+    if (const auto message = restoreModeMessage(result, german()))
+        MessageBoxA(mainWindow(), message->c_str(), "Information", MB_ICONINFORMATION);
+}
+
+bool displayCountdownActive() {
+    const DisplayState* s = openState();
+    return s && s->countdown.active();
+}
+
+void addFavouriteMode() {
+    const DisplayState* s = openState();
+    const int row = s ? selectedListRow(s->modes) : -1;
+    if (row < 0) return;
+    appendListCells(s->favourites, {std::to_string(row), listCellText(s->modes, row, 0)});
+}
+
+void deleteFavouriteMode() {
+    const DisplayState* s = openState();
+    const int row = s ? selectedListRow(s->favourites) : -1;
+    if (row >= 0) SendMessageA(s->favourites, LVM_DELETEITEM, row, 0);
+}
+
+void storeFavouriteModes() {
+    const DisplayState* s = openState();
+    if (!s || !IsWindow(s->favourites)) return;
+    std::vector<FavouriteMode> favourites;
+    for (int row = 0; row < listRowCount(s->favourites); ++row)
+        favourites.push_back(
+            {listCellText(s->favourites, row, 0), listCellText(s->favourites, row, 1)});
+    // values of another type were never listed, and stay
+    storeValueList(kFavouritesKeyPath, favouritesToStore(favourites), StaleValues::KeepOtherTypes);
+}
+
+void stopDisplayCountdown() {
+    if (DisplayState* s = openState()) {
+        KillTimer(module().open, kDisplayTimerId);
+        s->countdown.stop();
+    }
+}

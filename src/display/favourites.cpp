@@ -1,7 +1,0 @@
-#include "display/favourites.h"
-
-std::vector<StoredValue> favouritesToStore(const std::vector<FavouriteMode>& favourites) {
-    std::vector<StoredValue> values;
-    for (const FavouriteMode& f : favourites) values.push_back({f.number, f.description});
-    return uniqueStoredValues(values);
-}

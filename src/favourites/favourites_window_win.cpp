@@ -1,0 +1,140 @@
+#include "favourites/favourites_window_win.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "common/command_ids.h"
+#include "common/feature_window_win.h"
+#include "common/file_icon_win.h"
+#include "common/program_facts.h"
+#include "common/text.h"
+#include "common/window_state_win.h"
+#include "favourites/program_favourites.h"
+#include "settings/current_settings_win.h"
+#include "settings/value_list_win.h"
+#include "win32/common_controls_win.h"
+#include "win32/file_dialog_win.h"
+#include "win32/list_view_win.h"
+#include "win32/owned_handles_win.h"
+#include "win32/small_font_win.h"
+
+namespace {
+
+static_assert(noneShared({kFavouritesListId, favourites_command::kRemove, favourites_command::kAdd,
+                          favourites_command::kRun}));
+
+struct FavouritesState {
+    HWND list = nullptr;
+    OwnedGdiObject font;
+};
+
+HWND open = nullptr;
+
+void appendFavourite(HWND list, const std::string& path) {
+    appendListRow(list, path, systemSmallIconIndex(path));
+    // a list-mode view takes its entries' width from here, not from the
+    // column, and works it out anew as entries come
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, 0, 360);
+    UpdateWindow(list);
+}
+
+void createButton(HWND window, const FavouritesState& s, const char* text, int x, unsigned id) {
+    const HWND button = CreateWindowExA(
+        WS_EX_CLIENTEDGE, "button", text, WS_CHILD | WS_VISIBLE, x, 235, 100, 25, window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(s.font.get()), TRUE);
+}
+
+void addFavourite(const FavouritesState& s) {
+    const bool de = programFacts().german;
+    const std::string path = chooseAnyFile(
+        mainWindow(), de,
+        bilingual(de, "Programm zur Favoritengruppe hinzufügen", "Add program to favorites group"));
+    if (!path.empty()) appendFavourite(s.list, path);
+}
+
+void removeFavourite(const FavouritesState& s) {
+    const int row = selectedListRow(s.list);
+    if (row >= 0) SendMessageA(s.list, LVM_DELETEITEM, row, 0);
+}
+
+void runFavourite(const FavouritesState& s) {
+    const int row = selectedListRow(s.list);
+    if (row < 0) return;
+    ShellExecuteA(mainWindow(), "Open", listCellText(s.list, row, 0).c_str(), "", "",
+                  SW_SHOWNORMAL);
+}
+
+LRESULT CALLBACK favouritesProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const FavouritesState* s = windowState<FavouritesState>(window, message, open);
+    switch (message) {
+    case WM_DESTROY:  // every way of closing keeps the user's changes
+        storeFavouritePrograms();
+        break;
+    case WM_COMMAND:
+        if (!s) break;
+        switch (wParam) {
+        case favourites_command::kAdd: addFavourite(*s); return 0;
+        case favourites_command::kRemove: removeFavourite(*s); return 0;
+        case favourites_command::kRun: runFavourite(*s); return 0;
+        }
+        break;
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (s && header.code == static_cast<UINT>(NM_DBLCLK) && header.idFrom == kFavouritesListId) {
+            runFavourite(*s);
+            return 0;
+        }
+        break;
+    }
+    }
+    return sharedWindowProc(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void openFavourites() { openFeatureWindow(open, createFavouritesWindow); }
+
+HWND createFavouritesWindow() {
+    const bool de = programFacts().german;
+    useCommonControls();
+    const HWND window = createFeatureWindow(
+        kFavouritesClass, favouritesProcedure,
+        iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory),
+        bilingual(de, "Favoritenliste", "Favorites list"), {400, 310}, {400, 290});
+    FavouritesState* s = stateOf<FavouritesState>(window);
+    if (!s) return nullptr;
+    s->font.reset(createSmallFont());
+    ShowWindow(window, SW_SHOWNORMAL);
+
+    // labels can be edited, but an edit is thrown away when it ends
+    const DWORD listStyle = LVS_LIST | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS |
+                            LVS_EDITLABELS | LVS_NOCOLUMNHEADER | WS_BORDER;
+    s->list = CreateWindowExA(0, "SysListView32", "", WS_CHILD | WS_VISIBLE | listStyle, 4, 10, 385,
+                              220, window,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFavouritesListId)),
+                              GetModuleHandleA(nullptr), nullptr);
+    if (!insertListColumn(s->list, 0, "", 360)) return window;
+    useSystemSmallIcons(s->list);
+
+    createButton(window, *s, bilingual(de, "&Hinzufügen", "&Add"), 5, favourites_command::kAdd);
+    createButton(window, *s, bilingual(de, "&Entfernen", "&Remove"), 110, favourites_command::kRemove);
+    createButton(window, *s, bilingual(de, "&Ausführen", "&Run"), 220, favourites_command::kRun);
+    for (const ListedValue& favourite : loadValueList(kProgramFavouritesKeyPath))
+        appendFavourite(s->list, favourite.name);
+    UpdateWindow(window);
+    return window;
+}
+
+HWND favouritesWindow() { return open; }
+
+void storeFavouritePrograms() {
+    const FavouritesState* s = stateOf<FavouritesState>(open);
+    if (!s || !IsWindow(s->list)) return;
+    std::vector<std::string> paths;
+    for (int row = 0; row < listRowCount(s->list); ++row) paths.push_back(listCellText(s->list, row, 0));
+    storeValueList(kProgramFavouritesKeyPath, programFavouritesToStore(paths), StaleValues::Delete);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+// The program favourites window: a list of files, each with its shell
+// icon, which the user adds, removes and starts. Class "Favoriten".
+constexpr const char* kFavouritesClass = "Favoriten";
+constexpr int kFavouritesListId = 219;
+
+namespace favourites_command {
+constexpr unsigned kRemove = 119;
+constexpr unsigned kAdd = 120;
+constexpr unsigned kRun = 220;
+}  // namespace favourites_command
+
+// Tray command 218: opens the window and returns once it is closed; with
+// the window open already, it only comes to the front.
+void openFavourites();
+
+// Registers the class and builds the window with its list, its buttons and
+// the stored favourites. Returns the window; the caller runs its loop.
+HWND createFavouritesWindow();
+
+// The open favourites window; null without one.
+HWND favouritesWindow();
+
+// The list as the open window holds it is stored, written first and stale
+// values pruned only then. Nothing without the window; every way of
+// closing it stores it too.
+void storeFavouritePrograms();

@@ -1,0 +1,166 @@
+#include "app/shared_messages_win.h"
+
+#include <gtest/gtest.h>
+#include <shellapi.h>
+
+#include "app/tray_icon_win.h"
+#include "common/feature_window_win.h"
+#include "support/resident_fixture.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+// Whether the shell's tray holds the icon that this window owns.
+bool hasTrayIcon(HWND owner) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = owner;
+    data.uID = kTrayIconId;
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+// Windows of the program's class and their tray icons.
+class SharedMessages : public ResidentProgramTest {
+protected:
+    void TearDown() override {
+        if (IsWindow(second)) DestroyWindow(second);
+        ResidentProgramTest::TearDown();
+    }
+    // A window of a feature class, as the feature windows are made.
+    static HWND createFeatureWindow() {
+        WNDCLASSEXA wc{};
+        wc.lpfnWndProc = sharedWindowProc;  // a window that handles nothing itself
+        wc.lpszClassName = "DormivalTestFeature";
+        registerFeatureClass(wc);
+        return CreateWindowExA(0, "DormivalTestFeature", "feature", WS_OVERLAPPEDWINDOW, 0, 0,
+                               100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    }
+    LRESULT notify(HWND window, UINT mouse) {
+        return SendMessageA(window, kTrayNotifyMessage, kTrayIconId, mouse);
+    }
+    HWND second = nullptr;
+};
+
+TEST_F(SharedMessages, EachWindowOfTheClassOwnsATrayIconWhileItExists) {
+    EXPECT_TRUE(hasTrayIcon(main));
+    second = CreateWindowExA(0, kMainWindowClass, "second", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(hasTrayIcon(second));
+    DestroyWindow(second);
+    EXPECT_FALSE(hasTrayIcon(second));
+    EXPECT_TRUE(hasTrayIcon(main));
+    MSG m;
+    EXPECT_FALSE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "not the main window";
+}
+
+TEST_F(SharedMessages, ARestartedTaskbarGetsTheIconBack) {
+    removeTrayIcon(main);
+    ASSERT_FALSE(hasTrayIcon(main));
+    SendMessageA(main, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(hasTrayIcon(main));
+}
+
+TEST_F(SharedMessages, LeftButtonDownWithNothingStoredShutsDown) {
+    EXPECT_EQ(notify(main, WM_LBUTTONDOWN), 0);
+    EXPECT_EQ(power.calls, (Calls{"removeTrayIcon", "ExitWindowsEx(13)"}));
+    power.calls.clear();
+    EXPECT_EQ(notify(main, WM_LBUTTONDBLCLK), 0);
+    EXPECT_TRUE(power.calls.empty()) << "a double click is ignored by default";
+    EXPECT_EQ(notify(main, WM_MOUSEMOVE), 0);
+    EXPECT_TRUE(power.calls.empty());
+}
+
+TEST_F(SharedMessages, DoubleClickSettingChoosesWhichButtonMessageActs) {
+    store("usedblclick", "1");
+    store("mouseclick", "3");
+    loadSettings();
+    notify(main, WM_LBUTTONDOWN);
+    EXPECT_TRUE(power.calls.empty());
+    notify(main, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(power.calls, (Calls{"SetSystemPowerState(TRUE,0)"}));
+}
+
+TEST_F(SharedMessages, MenuPowerCommandsReachThePowerCalls) {
+    store("forcereboot", "1");
+    SendMessageA(main, WM_COMMAND, 200, 0);
+    SendMessageA(main, WM_COMMAND, 123, 0);
+    EXPECT_EQ(power.calls, (Calls{"ExitWindowsEx(6)",
+                                  "ExitWindowsEx(13)", "removeTrayIcon"}));
+    power.calls.clear();
+    // the last menu entry, and a notification carrying a command's id
+    SendMessageA(main, WM_COMMAND, 0, 0);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(123, EN_CHANGE), 0);
+    EXPECT_TRUE(power.calls.empty());
+    EXPECT_TRUE(IsWindow(main));
+}
+
+TEST_F(SharedMessages, TerminateDestroysTheWindowThatGotTheCommand) {
+    second = CreateWindowExA(0, kMainWindowClass, "second", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(second, WM_COMMAND, 205, 0);
+    EXPECT_FALSE(IsWindow(second));
+    EXPECT_TRUE(IsWindow(main));
+    SendMessageA(main, WM_COMMAND, 205, 0);
+    EXPECT_FALSE(IsWindow(main));
+    EXPECT_FALSE(hasTrayIcon(main));
+}
+
+// A feature window's local loop, ended by terminating the program from the
+// main window's menu: the feature window goes too and the quit reaches the
+// loop outside.
+TEST_F(SharedMessages, TerminatingWhileAFeatureWindowIsOpenEndsEverything) {
+    second = createFeatureWindow();
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(hasTrayIcon(second));
+    PostMessageA(main, WM_COMMAND, 205, 0);
+    runFeatureWindow(second);
+    EXPECT_FALSE(IsWindow(main));
+    EXPECT_FALSE(IsWindow(second));
+    EXPECT_FALSE(hasTrayIcon(second));
+    MSG m;
+    EXPECT_TRUE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+        << "the outer loop must end as well";
+}
+
+HWND featureWindow = nullptr;
+bool stayedOpen = false;
+
+// Runs inside the feature window's loop, well after any quit already posted.
+void CALLBACK closeFeatureWindowLater(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    stayedOpen = IsWindow(featureWindow) != FALSE;
+    PostMessageA(featureWindow, WM_CLOSE, 0, 0);
+}
+
+// Opening the options window from the tray first closes the warning window.
+// Only the main window's end posts the quit that ends the program: the new
+// window's loop runs on until its own window closes, and no quit is left
+// for the loop outside.
+TEST_F(SharedMessages, OnlyTheMainWindowsEndPostsAQuit) {
+    DestroyWindow(createFeatureWindow());
+    second = createFeatureWindow();
+    featureWindow = second;
+    stayedOpen = false;
+    SetTimer(nullptr, 0, 200, closeFeatureWindowLater);
+    runFeatureWindow(second);
+    EXPECT_TRUE(stayedOpen) << "the loop ran on past the other window's quit";
+    EXPECT_FALSE(IsWindow(second));
+    EXPECT_TRUE(IsWindow(main));
+    MSG m;
+    EXPECT_FALSE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+        << "no quit left for the outer loop, which ends on its own window alone";
+}
+
+TEST_F(SharedMessages, ClosingAFeatureWindowEndsOnlyItsOwnLoop) {
+    second = createFeatureWindow();
+    PostMessageA(second, WM_CLOSE, 0, 0);
+    runFeatureWindow(second);
+    EXPECT_FALSE(IsWindow(second));
+    EXPECT_TRUE(IsWindow(main));
+    MSG m;
+    EXPECT_FALSE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace
