@@ -16,6 +16,8 @@ if [ "$("$root/tools/wine-arch.sh")" = win64 ]; then
   echo "$windows_path." >&2
 fi
 export DORMIVAL_WINE_DIR=$root/build/$wine_tree/wine DORMIVAL_WINTOOL=$root/build/$wine_tree/wintool.exe
+# the tests get displays of their own, never a user's screen
+unset DISPLAY
 trap '"$root/tools/wine-env.sh" down' EXIT
 "$root/tools/wine-env.sh" up
 
@@ -23,7 +25,10 @@ log=$(mktemp)
 status=0
 passed=0
 failed=0
-# run TREE [CTEST ARGUMENTS]: the tests of one build tree, counted
+# run TREE [CTEST ARGUMENTS]: the tests of one build tree, counted. The
+# Wine lanes run side by side (each test holds its lane's lock), as do the
+# native tests and the fuzz targets; the machine has two cores, and the
+# Wine tests mostly wait.
 run() {
   local tree=$1 counts
   shift
@@ -38,9 +43,9 @@ run() {
   failed=$((failed + ${counts% *}))
   passed=$((passed + ${counts#* } - ${counts% *}))
 }
-run native
-run fuzz
-run "$wine_tree"
+run native -j2
+run fuzz -j2
+run "$wine_tree" -j5
 # The 32-bit program's own files are checked on every host.
 [ "$wine_tree" = windows ] || run windows -L files
 rm -f "$log"

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# The Wine session the Windows tests run in: one Xvfb (unless a display is
-# already there), and per Windows version a booted prefix (32-bit, or 64-bit where the host cannot run 32-bit programs) with a
-# persistent wineserver, a virtual desktop with its tray, and a small holder
-# program that keeps the desktop up between test programs.
+# The Wine sessions the Windows tests run in. A lane is a Windows version,
+# or a version with a suffix for a second session of it ("winxp-b"), so
+# that the tests of one version can run side by side. Per lane: a booted
+# prefix (32-bit, or 64-bit where the host cannot run 32-bit programs)
+# reporting that version, a persistent wineserver, a display of its own (a
+# working $DISPLAY, else an Xvfb of the lane's), a virtual desktop with its
+# tray, and a small holder program that keeps the desktop up between test
+# programs.
 #
-#   wine-env.sh up [VERSION...]   prepare (default: win95 win98 nt40 winxp)
-#   wine-env.sh ensure VERSION    prepare one version if needed; quick when ready
-#   wine-env.sh vars VERSION      print the environment for running in VERSION
+#   wine-env.sh up [LANE...]      prepare (default: every lane the tests use)
+#   wine-env.sh ensure LANE       prepare one lane if needed; quick when ready
+#   wine-env.sh vars LANE         print the environment for running in LANE
 #   wine-env.sh down              stop only what up/ensure started
 #
 # State lives in $DORMIVAL_WINE_DIR (default: build/windows/wine).
@@ -18,7 +22,7 @@ dir=${DORMIVAL_WINE_DIR:-$here/../build/windows/wine}
 mkdir -p "$dir"
 dir=$(cd "$dir" && pwd)
 wintool=${DORMIVAL_WINTOOL:-$dir/../wintool.exe}
-default_versions="win95 win98 nt40 winxp"
+default_versions="win95 win98 nt40 winxp winxp-b winxp-c"
 
 export WINEARCH=${DORMIVAL_WINEARCH:-$("$here/wine-arch.sh")}
 if [ "$WINEARCH" = win64 ]; then
@@ -44,24 +48,27 @@ display_alive() {
   else [ -S "/tmp/.X11-unix/X${1#:}" ]; fi
 }
 
-# The display: ours if we started one, else a working $DISPLAY, else a new Xvfb.
+# A lane's display: ours if we started one, else a working $DISPLAY, else a
+# new Xvfb. Lanes on displays of their own can run side by side, even the
+# tests that read pixels off the screen.
 ensure_display() {
-  if [ -f "$dir/display" ] && display_alive "$(cat "$dir/display")"; then
+  local lane=$1
+  if [ -f "$dir/display-$lane" ] && display_alive "$(cat "$dir/display-$lane")"; then
     return
   fi
   if [ -n "${DISPLAY:-}" ] && DISPLAY=$DISPLAY xdpyinfo >/dev/null 2>&1; then
-    echo "$DISPLAY" >"$dir/display"
+    echo "$DISPLAY" >"$dir/display-$lane"
     return
   fi
   local n=90
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
   command -v Xvfb >/dev/null || { log "Xvfb is not installed"; exit 1; }
-  setsid Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
-  echo $! >"$dir/xvfb.pid"
+  setsid Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb-$lane.log" 2>&1 &
+  echo $! >"$dir/xvfb-$lane.pid"
   for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   [ -S "/tmp/.X11-unix/X$n" ] || { log "Xvfb :$n did not start"; exit 1; }
-  echo ":$n" >"$dir/display"
-  log "started Xvfb :$n"
+  echo ":$n" >"$dir/display-$lane"
+  log "started Xvfb :$n for $lane"
 }
 
 prefix_of() { echo "$dir/prefix-$1"; }
@@ -99,17 +106,17 @@ ensure_base() {
 
 winepath_of() { echo "Z:${1//\//\\}"; }
 
-# What one version's prefix adds: the version Wine reports, and a virtual
+# What one lane's prefix adds: the version Wine reports, and a virtual
 # desktop with its taskbar, where the tray shows its icons as a user sees
-# them. The desktop is named after the version: all sessions share one X
-# display, and a test that reads the screen raises its own desktop by name
-# (raise_desktop in tests/e2e/lib.sh).
+# them. The desktop is named after the lane: lanes may share a display (a
+# user's own), and a test that reads the screen raises its own desktop by
+# name (raise_desktop in tests/e2e/lib.sh).
 write_version_reg() {
   cat >"$dir/version-$1.reg" <<REG
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine]
-"Version"="$1"
+"Version"="${1%%-*}"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
 "Desktop"="$1"
@@ -154,7 +161,7 @@ pid_alive() {
 ensure_session() {
   local v=$1 p
   p=$(prefix_of "$v")
-  DISPLAY=$(cat "$dir/display")
+  DISPLAY=$(cat "$dir/display-$v")
   export WINEPREFIX=$p DISPLAY
   # A holder gone means the session ended (a test's logoff or shutdown):
   # the server outlived it but the system services did not, and without
@@ -184,9 +191,8 @@ ensure_session() {
 with_lock() { exec flock -o "$dir/lock" "${BASH_SOURCE[0]}" "$@"; }
 
 up_versions() {
-  ensure_display
   local v
-  for v in "$@"; do ensure_prefix "$v"; ensure_session "$v"; done
+  for v in "$@"; do ensure_display "$v"; ensure_prefix "$v"; ensure_session "$v"; done
 }
 
 print_vars() {
@@ -197,7 +203,7 @@ ${WINELOADER:+export WINELOADER=$WINELOADER}
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES"
 export LANG=$LANG LC_ALL=$LC_ALL TZ=$TZ
 export WINEPREFIX=$(prefix_of "$v")
-export DISPLAY=$(cat "$dir/display")
+export DISPLAY=$(cat "$dir/display-$v")
 export DORMIVAL_WINTOOL=$wintool
 VARS
 }
@@ -227,11 +233,15 @@ down() {
     log "killing leftover processes: $left"
     kill -9 $left 2>/dev/null || true
   fi
-  if pid_alive "$dir/xvfb.pid"; then
-    kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
-    log "stopped Xvfb $(cat "$dir/display")"
-  fi
-  rm -f "$dir/xvfb.pid" "$dir/display"
+  for f in "$dir"/xvfb-*.pid; do
+    [ -e "$f" ] || continue
+    v=${f##*/xvfb-}; v=${v%.pid}
+    if pid_alive "$f"; then
+      kill "$(cat "$f")" 2>/dev/null || true
+      log "stopped Xvfb $(cat "$dir/display-$v")"
+    fi
+    rm -f "$f" "$dir/display-$v"
+  done
 }
 
 cmd=${1:-}

@@ -1,16 +1,18 @@
-# Shared by the end-to-end scripts: the Wine session of $DORMIVAL_WINVER,
+# Shared by the end-to-end scripts: the Wine session of the lane
+# $DORMIVAL_WINVER (a Windows version, "winxp-b" a second session of XP),
 # the power calls of a relay trace, the stored settings and the tally.
 # Sourcing scripts set $here to their own directory.
 env_script=$here/../../tools/wine-env.sh
-version=${DORMIVAL_WINVER:-winxp}
+lane=${DORMIVAL_WINVER:-winxp}
+version=${lane%%-*}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 passed=0
 failed=0
 
 session() {
-  "$env_script" ensure "$version" || exit 1
-  eval "$("$env_script" vars "$version")"
+  "$env_script" ensure "$lane" || exit 1
+  eval "$("$env_script" vars "$lane")"
 }
 
 calls_in() {
@@ -25,7 +27,7 @@ power_state() { printf 'kernel32.SetSystemPowerState(%08x,%08x)' "$1" "$2"; }
 # Wine ends the session after ExitWindowsEx; let it finish going down before
 # the next case brings it up again.
 wait_for_session_end() {
-  local holder=${DORMIVAL_WINE_DIR:-}/holder-$version.pid
+  local holder=${DORMIVAL_WINE_DIR:-}/holder-$lane.pid
   for _ in $(seq 50); do
     [ -f "$holder" ] && kill -0 "$(cat "$holder")" 2>/dev/null || break
     sleep 0.1
@@ -36,7 +38,7 @@ wintool() { wine "$DORMIVAL_WINTOOL" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 
 # Every session's virtual desktop is a window on the one X display; a test
 # that reads pixels off the screen first brings this version's to the top.
-raise_desktop() { xdotool search --name "^$version - Wine desktop\$" windowraise >/dev/null 2>&1; }
+raise_desktop() { xdotool search --name "^$lane - Wine desktop\$" windowraise >/dev/null 2>&1; }
 
 # The DOS path of a host file, as Wine's Z: drive names it
 winepath_of() { echo "Z:${1//\//\\}"; }

@@ -72,9 +72,10 @@ if [ "$mode" = full ]; then
   expect "cancelled: no request" "$(calls_in "$trace")" ""
   stop
 
-  # a standby that fired stays fired when the computer wakes
-  start_standby_in 3
-  for _ in $(seq 60); do [ -n "$(calls_in "$trace")" ] && break; sleep 0.2; done
+  # a standby that fired stays fired when the computer wakes (armed well
+  # ahead: a start that takes longer than the lead would find it missed)
+  start_standby_in 8
+  for _ in $(seq 100); do [ -n "$(calls_in "$trace")" ] && break; sleep 0.2; done
   resume
   sleep 3
   expect "one standby across the resume" "$(calls_in "$trace")" "$standby"

@@ -74,7 +74,7 @@ esac
 start "$work"
 expect "main window" "$(wintool find Dormival)" hidden
 raise_desktop
-expect "tray icon" "$(wintool trayicon "$(winepath_of "$exe")" 10)" shown
+expect "tray icon" "$(wintool trayicon "$(winepath_of "$exe")" 30)" shown
 menu=$(right_click esc)
 expect "root menu" "$(top_level <<<"$menu")" "$want_root"
 expect "submenus of System" "$(sed -n '/^System>$/,/^[^ ]/p' <<<"$menu" | submenus)" "$want_system"
@@ -110,7 +110,7 @@ if [ "$mode" = full ]; then
   start "$work/elsewhere" "$work/home/Dormival.exe"
   raise_desktop
   expect "tray icon started elsewhere" \
-    "$(wintool trayicon "$(winepath_of "$work/home/Dormival.exe")" 10)" shown
+    "$(wintool trayicon "$(winepath_of "$work/home/Dormival.exe")" 30)" shown
   menu=$(right_click esc)
   expect "German root menu" "$(top_level <<<"$menu" | cut -d'|' -f1-3,8-)" \
     '&Optionen=217*|-|&Favoriten=218|&Reboot Netzwerk =230|&Shutdown Netzwerk =229|&neu anmelden=202|&Standby Modus =223|&kompletter Reboot=200|Hibernate=247|&Shutdown=123|-|&Dormival beenden=205|Anzeigefenster &schliessen=0'
