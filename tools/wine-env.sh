@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The Wine sessions the Windows tests run in. A lane is a Windows version,
 # or a version with a suffix for a second session of it ("winxp-b"), so
-# that the tests of one version can run side by side. Per lane: a booted
+# that the tests of one version can run side by side; a lane whose suffix
+# is "dpi" has a desktop of 2048 x 1536, where a window laid out at 192 DPI
+# fits (its tests set the resolution themselves). Per lane: a booted
 # prefix (32-bit, or 64-bit where the host cannot run 32-bit programs)
 # reporting that version, a persistent wineserver, a display of its own (a
 # working $DISPLAY, else an Xvfb of the lane's), a virtual desktop with its
@@ -22,7 +24,7 @@ dir=${DORMIVAL_WINE_DIR:-$here/../build/windows/wine}
 mkdir -p "$dir"
 dir=$(cd "$dir" && pwd)
 wintool=${DORMIVAL_WINTOOL:-$dir/../wintool.exe}
-default_versions="win95 win98 nt40 winxp winxp-b winxp-c"
+default_versions="win95 win98 nt40 winxp winxp-b winxp-c winxp-dpi"
 
 export WINEARCH=${DORMIVAL_WINEARCH:-$("$here/wine-arch.sh")}
 if [ "$WINEARCH" = win64 ]; then
@@ -40,6 +42,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC
 
 log() { echo "wine-env: $*" >&2; }
+
+desktop_size() { case $1 in *-dpi) echo 2048x1536 ;; *) echo 1024x768 ;; esac; }
 
 # A socket file alone can outlive its server (a restarted machine): ask the
 # server where xdpyinfo is installed.
@@ -63,7 +67,7 @@ ensure_display() {
   local n=90
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
   command -v Xvfb >/dev/null || { log "Xvfb is not installed"; exit 1; }
-  setsid Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb-$lane.log" 2>&1 &
+  setsid Xvfb ":$n" -screen 0 "$(desktop_size "$lane")x24" -nolisten tcp >"$dir/xvfb-$lane.log" 2>&1 &
   echo $! >"$dir/xvfb-$lane.pid"
   for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   [ -S "/tmp/.X11-unix/X$n" ] || { log "Xvfb :$n did not start"; exit 1; }
@@ -122,7 +126,7 @@ REGEDIT4
 "Desktop"="$1"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
-"$1"="1024x768"
+"$1"="$(desktop_size "$1")"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops\$1]
 "EnableShell"=dword:00000001

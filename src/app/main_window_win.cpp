@@ -14,7 +14,7 @@ namespace {
 
 // owned by the class for the program's lifetime
 HICON iconOfSourceFile() {
-    return smallFileIcon(iconSourceFile(currentSettings().AppIcon, programDirectory()));
+    return largeFileIcon(iconSourceFile(currentSettings().AppIcon, programDirectory()));
 }
 
 LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,7 +1,9 @@
 #include "common/feature_window_win.h"
 
 #include "common/file_icon_win.h"
+#include "common/layout.h"
 #include "common/windows_version_win.h"
+#include "win32/screen_dpi_win.h"
 
 namespace {
 
@@ -36,27 +38,51 @@ ATOM registerFeatureClass(WNDCLASSEXA windowClass) {
     registered.cbSize = sizeof(registered);
     if (GetClassInfoExA(windowClass.hInstance, windowClass.lpszClassName, &registered) &&
         registered.lpfnWndProc != windowClass.lpfnWndProc &&
-        UnregisterClassA(windowClass.lpszClassName, windowClass.hInstance) && registered.hIcon)
-        DestroyIcon(registered.hIcon);
+        UnregisterClassA(windowClass.lpszClassName, windowClass.hInstance))
+        for (HICON icon : {registered.hIcon, registered.hIconSm})
+            if (icon) DestroyIcon(icon);
     return RegisterClassExA(&windowClass);
 }
 
 HWND createFeatureWindow(const char* className, WNDPROC procedure, const std::string& iconFile,
-                         const char* title, SIZE size, SIZE centredAs, DWORD style, HWND owner) {
+                         const char* title, DWORD style, HWND owner, HMENU menu) {
     WNDCLASSEXA wc{};
     wc.style = CS_HREDRAW;
     wc.lpfnWndProc = procedure;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.hIcon = smallFileIcon(iconFile);
-    wc.hIconSm = wc.hIcon;
+    wc.hIcon = largeFileIcon(iconFile);
+    wc.hIconSm = smallFileIcon(iconFile);
     wc.lpszClassName = className;
-    if (!registerFeatureClass(wc)) DestroyIcon(wc.hIcon);
-    RECT desktop{};
+    if (!registerFeatureClass(wc))
+        for (HICON icon : {wc.hIcon, wc.hIconSm})
+            if (icon) DestroyIcon(icon);
+    const HWND window = CreateWindowExA(0, className, title, style, 0, 0, 0, 0, owner, menu,
+                                        GetModuleHandleA(nullptr), nullptr);
+    if (!window && menu) DestroyMenu(menu);
+    return window;
+}
+
+void placeFeatureWindow(HWND window, SIZE client, SIZE centredAs, HWND after) {
+    // the frame as the system draws this window's styles
+    RECT frame{0, 0, client.cx, client.cy};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)),
+                       GetMenu(window) != nullptr,
+                       static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
+    RECT desktop{}, work{}, area{};
     GetWindowRect(GetDesktopWindow(), &desktop);
-    return CreateWindowExA(0, className, title, style, (desktop.right - centredAs.cx) / 2,
-                           (desktop.bottom - centredAs.cy) / 2, size.cx, size.cy, owner, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+    // just after a change of display mode the shell may not yet have
+    // worked out the new work area: never beyond the screen
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0) ||
+        !IntersectRect(&area, &work, &desktop))
+        area = desktop;
+    const Box placed = keptInside(
+        {(desktop.right - scaledToScreen(centredAs.cx)) / 2,
+         (desktop.bottom - scaledToScreen(centredAs.cy)) / 2, frame.right - frame.left,
+         frame.bottom - frame.top},
+        {area.left, area.top, area.right - area.left, area.bottom - area.top});
+    SetWindowPos(window, after, placed.x, placed.y, placed.width, placed.height,
+                 SWP_NOACTIVATE | (after ? 0 : SWP_NOZORDER));
 }
 
 void runFeatureWindow(HWND window) {

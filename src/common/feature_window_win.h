@@ -35,14 +35,23 @@ ATOM registerFeatureClass(WNDCLASSEXA windowClass);
 
 // Registers the class of a feature window as most of them are (its own
 // procedure, redrawn when its width changes, the arrow cursor, the button
-// face as background, the small icon of iconFile as its picture; a class
-// registered before keeps the icon of its first registration) and creates
-// the window, not yet shown: by default a dialog frame with a system menu,
-// of the given size, standing where a window of centredAs would stand
-// centred on the desktop, owned by owner if one is given. Null on failure.
+// face as background, the icons of iconFile at the system's sizes as its
+// pictures; a class registered before keeps the icons of its first
+// registration) and creates
+// the window, not yet shown and not yet placed: by default a dialog frame
+// with a system menu, owned by owner if one is given, with the menu bar if
+// one is given. Null on failure. Its creation takes the language anew, so
+// its controls are laid out after it, and it is then placed for them.
 HWND createFeatureWindow(const char* className, WNDPROC procedure, const std::string& iconFile,
-                         const char* title, SIZE size, SIZE centredAs,
-                         DWORD style = WS_DLGFRAME | WS_SYSMENU, HWND owner = nullptr);
+                         const char* title, DWORD style = WS_DLGFRAME | WS_SYSMENU,
+                         HWND owner = nullptr, HMENU menu = nullptr);
+
+// Sizes the window for a client area of the given size (laid out at the
+// screen's resolution) and places it where a window of centredAs (at 96
+// DPI) would stand centred on the desktop, but inside the work area: at its
+// top left where it is larger. With after, it also takes that place in the
+// order of windows (HWND_TOPMOST, say).
+void placeFeatureWindow(HWND window, SIZE client, SIZE centredAs, HWND after = nullptr);
 
 // Shows the window and runs its loop until the window is gone, or the main
 // window is: the program is then ending, and the window goes too. Once the

@@ -13,7 +13,10 @@ inline std::string iconSourceFile(const std::string& appIcon, const std::string&
     return appIcon.empty() ? directory + "\\Dormival.exe" : appIcon;
 }
 
-// The small icon of a file: a program's or icon file's own first icon, else
-// the icon the shell shows for the file's type, else the program's own icon
-// (a stale AppIcon must not leave a blank tray). The caller destroys it.
+// The icon of a file at the size the system asks for, small (the tray, the
+// captions: SM_CXSMICON) or large (Alt+Tab: SM_CXICON): a program's or icon
+// file's own first icon, else the icon the shell shows for the file's type,
+// else the program's own icon (a stale AppIcon must not leave a blank
+// tray). The caller destroys it.
 HICON smallFileIcon(const std::string& file);
+HICON largeFileIcon(const std::string& file);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/command_ids.h"
+#include "common/control_table_win.h"
 #include "common/decimal.h"
 #include "common/feature_window_win.h"
 #include "common/file_icon_win.h"
@@ -31,6 +32,7 @@ static_assert(noneShared({kModeListId, kFavouriteListId, display_command::kKeep,
 // The window's state: its lists, its font and the countdown of a mode on
 // trial.
 struct DisplayState {
+    std::vector<HWND> listView;  // the lists and their buttons
     HWND modes = nullptr;
     HWND favourites = nullptr;
     HWND countdownLabel = nullptr;
@@ -54,22 +56,32 @@ DisplayModule& module() {
 
 DisplayState* openState() { return stateOf<DisplayState>(module().open); }
 
+// The lists and their buttons, at 96 DPI in a client area of 224 x 315.
+constexpr PlainControl kListView[] = {
+    {ControlKind::List, {0, 0, 220, 190}, "", "", kModeListId},
+    {ControlKind::List, {0, 194, 220, 90}, "", "", kFavouriteListId},
+    {ControlKind::Push, {5, 285, 100, 25}, "&Add", "&Add", display_command::kAddFavourite},
+    {ControlKind::Push, {110, 285, 100, 25}, "&Delete", "&Delete",
+     display_command::kDeleteFavourite},
+};
+
+// What replaces them while a new mode is on trial, at 96 DPI in a client
+// area of 394 x 175; the last line counts down.
+constexpr const char* kQuestionDe = "Möchten Sie diese Einstellungen behalten ? ";
+constexpr const char* kQuestionEn = "Do you want to keep these settings";
+constexpr PlainControl kCountdownView[] = {
+    {ControlKind::Push, {170, 140, 100, 25}, "&Zurücksetzen", "&Undo", display_command::kUndo},
+    {ControlKind::Push, {280, 140, 100, 25}, "&Übernehmen", "&OK", display_command::kKeep},
+    {ControlKind::Label, {20, 40, 300, 13}, "Sie haben die Bildschirmeinstellungen neu konfiguriert ",
+     "You resized your Monitor Settings", 1},
+    {ControlKind::Label, {20, 54, 300, 13}, kQuestionDe, kQuestionEn, 1},
+    {ControlKind::Label, {20, 80, 300, 13}, kQuestionDe, kQuestionEn, 1},
+};
+
 bool german() { return programFacts().german; }
 
 LONG changeDisplay(DEVMODEA* mode, DWORD flags) {
     return module().change ? module().change(mode, flags) : ChangeDisplaySettingsA(mode, flags);
-}
-
-HWND createChild(HWND window, DWORD exStyle, const char* cls, const char* text, DWORD style, int x,
-                 int y, int width, int height, int id) {
-    const HWND child = CreateWindowExA(
-        exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, window,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-    // the lists keep their own font
-    const DisplayState* s = stateOf<DisplayState>(window);
-    if (s && lstrcmpA(cls, "SysListView32") != 0)
-        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(s->font.get()), TRUE);
-    return child;
 }
 
 DisplayMode currentMode() {
@@ -106,27 +118,17 @@ void loadFavourites(const DisplayState& s) {
 
 void startCountdownView(HWND window, DisplayState& s, int length) {
     const bool de = german();
-    ShowWindow(s.modes, SW_HIDE);
-    ShowWindow(s.favourites, SW_HIDE);
-    createChild(window, WS_EX_CLIENTEDGE, "button", bilingual(de, "&Zurücksetzen", "&Undo"), 0, 170,
-                140, 100, 25, display_command::kUndo);
-    createChild(window, WS_EX_CLIENTEDGE, "button", bilingual(de, "&Übernehmen", "&OK"), 0, 280, 140,
-                100, 25, display_command::kKeep);
+    for (HWND control : s.listView) ShowWindow(control, SW_HIDE);
+    std::vector<TableControl> table =
+        plainTable(kCountdownView, de, static_cast<HFONT>(s.font.get()));
+    table.back().texts.push_back(undoCountdownText(length, de));
+    const Layout layout = layOutTable(table, {394, 175});
+    s.countdownLabel = createTable(window, table, layout).back();
     s.countdown.start(length);
     SetTimer(window, kDisplayTimerId, 1000, nullptr);
-    const DWORD label = SS_CENTERIMAGE;
-    const char* question =
-        bilingual(de, "Möchten Sie diese Einstellungen behalten ? ", "Do you want to keep these settings");
-    createChild(window, 0, "static",
-                bilingual(de, "Sie haben die Bildschirmeinstellungen neu konfiguriert ",
-                          "You resized your Monitor Settings"),
-                label, 20, 40, 300, 13, 1);
-    createChild(window, 0, "static", question, label, 20, 54, 300, 13, 1);
-    s.countdownLabel = createChild(window, 0, "static", question, label, 20, 80, 300, 13, 1);
-    RECT desktop{};
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    SetWindowPos(window, HWND_TOPMOST, (desktop.right - 160) / 2, (desktop.bottom - 140) / 2, 400,
-                 200, SWP_SHOWWINDOW | SWP_FRAMECHANGED);
+    placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {160, 140}, HWND_TOPMOST);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | SWP_FRAMECHANGED);
 }
 
 // A double-click in one of the lists: the new mode on trial and the
@@ -229,27 +231,26 @@ HWND createDisplayWindow() {
     const HWND window = createFeatureWindow(
         kDisplayClass, displayProcedure,
         iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory),
-        bilingual(de, "Bildschirmauflösung ändern", "Change ScreenSettings"), {230, 340},
-        {230, 340});
+        bilingual(de, "Bildschirmauflösung ändern", "Change ScreenSettings"));
     DisplayState* s = stateOf<DisplayState>(window);
     if (!s) return nullptr;
     s->font.reset(createSmallFont());
+    const std::vector<TableControl> table =
+        plainTable(kListView, german(), static_cast<HFONT>(s->font.get()));
+    const Layout layout = layOutTable(table, {224, 315});
+    placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {230, 340});
     ShowWindow(window, SW_SHOWNORMAL);
 
     const DWORD listStyle =
         LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS | WS_BORDER;
-    s->modes = createChild(window, 0, "SysListView32", "", listStyle, 0, 0, 220, 190, kModeListId);
+    s->listView = createTable(window, table, layout, listStyle);
+    s->modes = s->listView[0];
+    s->favourites = s->listView[1];
     if (!insertListColumn(s->modes, 0, bilingual(de, "Auflösung", "Resolution"), 200)) return window;
-    s->favourites =
-        createChild(window, 0, "SysListView32", "", listStyle, 0, 194, 220, 90, kFavouriteListId);
     if (!insertListColumn(s->favourites, 0, "#", 30) ||
         !insertListColumn(s->favourites, 1, bilingual(de, "Favoriten", "Favorits"), 180))
         return window;
     enumerateModes();
-    createChild(window, WS_EX_CLIENTEDGE, "button", "&Add", 0, 5, 285, 100, 25,
-                display_command::kAddFavourite);
-    createChild(window, WS_EX_CLIENTEDGE, "button", "&Delete", 0, 110, 285, 100, 25,
-                display_command::kDeleteFavourite);
     loadFavourites(*s);
     return window;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/command_ids.h"
+#include "common/control_table_win.h"
 #include "common/feature_window_win.h"
 #include "common/file_icon_win.h"
 #include "common/program_facts.h"
@@ -19,6 +20,7 @@
 #include "win32/file_dialog_win.h"
 #include "win32/list_view_win.h"
 #include "win32/owned_handles_win.h"
+#include "win32/screen_dpi_win.h"
 #include "win32/small_font_win.h"
 
 namespace {
@@ -33,19 +35,23 @@ struct FavouritesState {
 
 HWND open = nullptr;
 
+constexpr int kEntryWidth = 360;  // at 96 DPI
+
+// The window's controls at 96 DPI, in a client area of 394 x 285: the list,
+// and the buttons below it.
+constexpr PlainControl kControls[] = {
+    {ControlKind::List, {4, 10, 385, 220}, "", "", kFavouritesListId},
+    {ControlKind::Push, {5, 235, 100, 25}, "&Hinzufügen", "&Add", favourites_command::kAdd},
+    {ControlKind::Push, {110, 235, 100, 25}, "&Entfernen", "&Remove", favourites_command::kRemove},
+    {ControlKind::Push, {220, 235, 100, 25}, "&Ausführen", "&Run", favourites_command::kRun},
+};
+
 void appendFavourite(HWND list, const std::string& path) {
     appendListRow(list, path, systemSmallIconIndex(path));
     // a list-mode view takes its entries' width from here, not from the
     // column, and works it out anew as entries come
-    SendMessageA(list, LVM_SETCOLUMNWIDTH, 0, 360);
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, 0, scaledToScreen(kEntryWidth));
     UpdateWindow(list);
-}
-
-void createButton(HWND window, const FavouritesState& s, const char* text, int x, unsigned id) {
-    const HWND button = CreateWindowExA(
-        WS_EX_CLIENTEDGE, "button", text, WS_CHILD | WS_VISIBLE, x, 235, 100, 25, window,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(s.font.get()), TRUE);
 }
 
 void addFavourite(const FavouritesState& s) {
@@ -104,25 +110,22 @@ HWND createFavouritesWindow() {
     const HWND window = createFeatureWindow(
         kFavouritesClass, favouritesProcedure,
         iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory),
-        bilingual(de, "Favoritenliste", "Favorites list"), {400, 310}, {400, 290});
+        bilingual(de, "Favoritenliste", "Favorites list"));
     FavouritesState* s = stateOf<FavouritesState>(window);
     if (!s) return nullptr;
     s->font.reset(createSmallFont());
+    const std::vector<TableControl> table =
+        plainTable(kControls, programFacts().german, static_cast<HFONT>(s->font.get()));
+    const Layout layout = layOutTable(table, {394, 285});
+    placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {400, 290});
     ShowWindow(window, SW_SHOWNORMAL);
 
     // labels can be edited, but an edit is thrown away when it ends
     const DWORD listStyle = LVS_LIST | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS |
                             LVS_EDITLABELS | LVS_NOCOLUMNHEADER | WS_BORDER;
-    s->list = CreateWindowExA(0, "SysListView32", "", WS_CHILD | WS_VISIBLE | listStyle, 4, 10, 385,
-                              220, window,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFavouritesListId)),
-                              GetModuleHandleA(nullptr), nullptr);
-    if (!insertListColumn(s->list, 0, "", 360)) return window;
+    s->list = createTable(window, table, layout, listStyle)[0];
+    if (!insertListColumn(s->list, 0, "", kEntryWidth)) return window;
     useSystemSmallIcons(s->list);
-
-    createButton(window, *s, bilingual(de, "&Hinzufügen", "&Add"), 5, favourites_command::kAdd);
-    createButton(window, *s, bilingual(de, "&Entfernen", "&Remove"), 110, favourites_command::kRemove);
-    createButton(window, *s, bilingual(de, "&Ausführen", "&Run"), 220, favourites_command::kRun);
     for (const ListedValue& favourite : loadValueList(kProgramFavouritesKeyPath))
         appendFavourite(s->list, favourite.name);
     UpdateWindow(window);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/command_ids.h"
+#include "common/control_table_win.h"
 #include "common/feature_window_win.h"
 #include "common/file_icon_win.h"
 #include "common/program_facts.h"
@@ -41,13 +42,14 @@ enum Control {
     NetworkGroup, ComputerList, ForceNet, DisplayTimeLabel, DisplaySeconds, AddComputer,
     RemoveComputer,
     Time, Date, DateTime,  // the pickers, made while the controls are loaded
+    TabStrip,
     kControlCount
 };
 
-enum class Kind { Group, Check, Radio, Push, Label, Edit, Combo, TimePicker, DatePicker, List };
-
 constexpr int kWindow = -1;  // parent: the window itself
 constexpr int kAllTabs = -1;
+
+using Kind = ControlKind;
 
 struct ControlSpec {
     Control control;
@@ -63,18 +65,19 @@ struct ControlSpec {
 constexpr const char* kForce = "Alle Operationen ohne Nachfrage durchführen (Force)";
 constexpr const char* kForceEn = "Forces processes to terminate. ";
 
-// Positions are relative to the parent; texts as the user sees them. Group
-// boxes sit at x 20, 385 wide; radio buttons and push buttons belong to the
-// window so that a tab's radio buttons form one set.
-const ControlSpec kControls[] = {
+// Places at 96 DPI, relative to the parent (a drop-down list's closed);
+// texts as the user sees them. Group boxes sit at x 20, 385 wide; radio
+// buttons and push buttons belong to the window so that a tab's radio
+// buttons form one set.
+constexpr ControlSpec kControls[] = {
     {TaskGroup, Kind::Group, 0, kWindow, 20, 60, 385, 180, "Task-Manager", "Task-Manager"},
     {ActionLabel, Kind::Label, 0, TaskGroup, 20, 18, 180, 13, "Auszuführende Aktion festlegen : ",
      "select action : "},
-    {ActionList, Kind::Combo, 0, TaskGroup, 200, 18, 140, 120, "", ""},
+    {ActionList, Kind::Combo, 0, TaskGroup, 200, 18, 140, 21, "", ""},
     {Minutes, Kind::Edit, 0, TaskGroup, 130, 58, 50, 16, "120", "120"},
     {MinutesLabel, Kind::Label, 0, TaskGroup, 190, 58, 150, 13, "Minuten nach dem Einschalten",
      "minutes after Windows started"},
-    {DateTimeLabel, Kind::Label, 0, TaskGroup, 24, 112, 100, 13, "Datum / Uhrzeit : ",
+    {DateTimeLabel, Kind::Label, 0, TaskGroup, 24, 114, 86, 13, "Datum / Uhrzeit : ",
      "Date /Time"},
     {ShowWarning, Kind::Check, 0, TaskGroup, 8, 138, 130, 13, "&Warnhinweis anzeigen",
      "&Show warning"},
@@ -118,19 +121,19 @@ const ControlSpec kControls[] = {
      "Check Screen Settings and restore after"},
 
     {OptionsGroup, Kind::Group, 3, kWindow, 20, 60, 385, 200, "&Optionen", "&Options"},
-    {CommandLineLabel, Kind::Label, 3, OptionsGroup, 20, 40, 300, 13,
+    {CommandLineLabel, Kind::Label, 3, OptionsGroup, 20, 40, 210, 13,
      "Dormival unterstützt Kommandozeilen", "Dormival supports command lines"},
     {Autostart, Kind::Check, 3, OptionsGroup, 20, 70, 305, 13,
      "Dormival beim Systemstart automatisch starten", "Start Dormival from startup"},
-    {EmptyCache, Kind::Check, 3, OptionsGroup, 20, 84, 385, 13,
+    {EmptyCache, Kind::Check, 3, OptionsGroup, 20, 84, 360, 13,
      "&Leeren des Ordners \"Temporary Internet Files\" beim Start von Dormival",
      "&Empty folder  \"Temporary Internet Files\" by starting Dormival"},
-    {DoubleClick, Kind::Check, 3, OptionsGroup, 20, 98, 385, 13,
+    {DoubleClick, Kind::Check, 3, OptionsGroup, 20, 98, 360, 13,
      "&Aktion ausführen bei Doppelklick/sonst Einzelklick",
      "&Use Doubleclick for action(otherwise Singleclick)"},
     {ClickLabel, Kind::Label, 3, OptionsGroup, 20, 130, 180, 13, "Bei linkem Mausklick : ",
      "By Clicking the left mousebutton : "},
-    {ClickList, Kind::Combo, 3, OptionsGroup, 200, 130, 140, 120, "", ""},
+    {ClickList, Kind::Combo, 3, OptionsGroup, 200, 130, 140, 21, "", ""},
     {IconLabel, Kind::Label, 3, OptionsGroup, 20, 154, 200, 13, "Folgendes Icon anzeigen in Taskbar ",
      "Choose Display Icon in Taskbar  "},
     {IconPath, Kind::Label, 3, OptionsGroup, 46, 170, 300, 13, "", ""},
@@ -162,10 +165,25 @@ const ControlSpec kControls[] = {
     {RemoveComputer, Kind::Push, 4, kWindow, 280, 116, 100, 25, "&Entfernen", "&Remove",
      options_command::kRemoveComputer},
 
-    {Time, Kind::TimePicker, 0, TaskGroup, 230, 72, 110, 25, "", ""},
-    {Date, Kind::DatePicker, 0, TaskGroup, 110, 108, 110, 25, "", ""},
-    {DateTime, Kind::TimePicker, 0, TaskGroup, 220, 108, 110, 25, "", ""},
+    {Time, Kind::TimePicker, 0, TaskGroup, 230, 72, 110, 22, "", ""},
+    {Date, Kind::DatePicker, 0, TaskGroup, 110, 110, 110, 22, "", ""},
+    {DateTime, Kind::TimePicker, 0, TaskGroup, 220, 110, 110, 22, "", ""},
+    {TabStrip, Kind::Tabs, kAllTabs, kWindow, 8, 8, 410, 260, "", ""},
 };
+
+// The table's order is the controls' order: a control's index is its place
+// in the layout, and a group box comes before what it holds.
+constexpr bool inControlOrder() {
+    for (int i = 0; i < kControlCount; ++i)
+        if (kControls[i].control != i) return false;
+    return true;
+}
+static_assert(std::size(kControls) == kControlCount && inControlOrder());
+
+// The client area the places above were chosen for.
+constexpr SIZE kClientSize{434, 319};
+
+constexpr const char* kStandbyWithHibernate = "&StandbyModus / Hibernate";
 
 constexpr const char* kTabs[][2] = {
     {"Task-Manager", "Task-Manager"}, {"Bildschirmoptionen", "ScreenOptions"},
@@ -192,6 +210,7 @@ static_assert(noneShared({options_command::kChooseIcon, options_command::kOk,
 // The window's state, made and freed with it.
 struct OptionsState {
     std::array<HWND, kControlCount> controls{};
+    std::vector<Box> places;  // every control's, laid out at the screen's resolution
     HWND tabs = nullptr;
     OwnedGdiObject font;
     OptionsContext context;
@@ -224,40 +243,26 @@ void check(Control c, bool on) {
     SendMessageA(control(c), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+// The pickers and the list keep their own font; the others take the small one.
+HFONT fontOf(Kind kind, HGDIOBJ small) {
+    const bool own = kind == Kind::TimePicker || kind == Kind::DatePicker || kind == Kind::List;
+    return own ? nullptr : static_cast<HFONT>(small);
+}
+
 HWND createControl(const ControlSpec& spec) {
-    struct KindStyle {
-        const char* cls;
-        DWORD style;
-        DWORD exStyle;
-    };
-    KindStyle k{};
-    switch (spec.kind) {
-    case Kind::Group: k = {"button", BS_GROUPBOX, 0}; break;
-    case Kind::Check: k = {"button", BS_AUTOCHECKBOX, 0}; break;
-    case Kind::Radio: k = {"button", BS_AUTORADIOBUTTON, 0}; break;
-    case Kind::Push: k = {"button", BS_PUSHBUTTON, WS_EX_CLIENTEDGE}; break;
-    case Kind::Label: k = {"static", SS_CENTERIMAGE | WS_CLIPCHILDREN, 0}; break;
-    case Kind::Edit: k = {"edit", WS_BORDER | ES_WANTRETURN, 0}; break;
-    case Kind::Combo: k = {"COMBOBOX", CBS_DROPDOWNLIST, 0}; break;
-    case Kind::TimePicker: k = {"SysDateTimePick32", DTS_TIMEFORMAT | WS_BORDER, 0}; break;
-    case Kind::DatePicker: k = {"SysDateTimePick32", DTS_LONGDATEFORMAT | WS_BORDER, 0}; break;
-    case Kind::List:
-        k = {"SysListView32",
-             LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS | WS_BORDER, 0};
-        break;
-    }
     const HWND parent = spec.parent == kWindow ? open : control(Control(spec.parent));
-    const HWND window = CreateWindowExA(
-        k.exStyle, k.cls, bilingual(german(), spec.de, spec.en), WS_CHILD | WS_VISIBLE | k.style,
-        spec.x, spec.y, spec.width, spec.height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleA(nullptr), nullptr);
+    DWORD style = 0;
+    if (spec.kind == Kind::List)
+        style = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS | WS_BORDER;
+    // the tab strip lies beneath the groups and never paints over them
+    if (spec.kind == Kind::Tabs) style = TCS_MULTILINE | WS_CLIPSIBLINGS;
+    const HWND window = createTableControl(parent, spec.kind, bilingual(german(), spec.de, spec.en),
+                                           state().places[spec.control], spec.id,
+                                           fontOf(spec.kind, state().font.get()), style);
     state().controls[spec.control] = window;
     // an edit never takes more than a load keeps: a longer value would be
     // stored by OK and dropped by the next start
     if (spec.kind == Kind::Edit) SendMessageA(window, EM_LIMITTEXT, kMaxSettingLength, 0);
-    // the pickers and the list keep their own font
-    if (spec.kind != Kind::TimePicker && spec.kind != Kind::DatePicker && spec.kind != Kind::List)
-        SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(state().font.get()), TRUE);
     return window;
 }
 
@@ -267,6 +272,42 @@ void createControls(Control first, Control last) {
         if (spec.control == ForceHibernate && !state().context.hibernationAvailable) continue;
         createControl(spec);
     }
+}
+
+template <std::size_t N>
+std::vector<std::string> listTexts(const char* const (&items)[N][2], bool withHibernate) {
+    std::vector<std::string> texts;
+    for (const auto& item : items) texts.push_back(bilingual(german(), item[0], item[1]));
+    if (withHibernate) texts.push_back("Hibernate");
+    return texts;
+}
+
+// Everything a control ever shows, so that the layout gives it room for
+// the widest: its text, a list's items, a picker's widest value.
+std::vector<std::string> shownTexts(const ControlSpec& spec, const OptionsContext& context) {
+    const bool de = german(), hibernation = context.hibernationAvailable;
+    switch (spec.control) {
+    case ActionList: return listTexts(kActions, hibernation);
+    case ClickList: return listTexts(kClickActions, hibernation);
+    case Time:
+    case DateTime: return {"00:00:00 "};
+    case Date: return {"28.09.2026"};
+    case WindowsName: return {context.windowsName};
+    case WindowsVersion: return {context.windowsVersion};
+    case MemoryLine: return {physicalMemoryText(context.totalPhysicalBytes, de)};
+    case StandbyGroup:
+        if (hibernation) return {kStandbyWithHibernate};
+        [[fallthrough]];
+    default: return {bilingual(de, spec.de, spec.en)};
+    }
+}
+
+Layout layOutControls(const OptionsContext& context, HGDIOBJ font) {
+    std::vector<TableControl> table;
+    for (const ControlSpec& spec : kControls)
+        table.push_back({spec.kind, {spec.x, spec.y, spec.width, spec.height}, spec.parent,
+                         spec.tab, shownTexts(spec, context), fontOf(spec.kind, font)});
+    return layOutTable(table, kClientSize);
 }
 
 template <std::size_t N>
@@ -357,9 +398,7 @@ void loadControls() {
 }
 
 bool createTabs() {
-    const HWND tabs = state().tabs =
-        CreateWindowExA(0, "SysTabControl32", "", WS_CHILD | WS_VISIBLE | TCS_MULTILINE, 8, 8, 410,
-                        260, open, nullptr, GetModuleHandleA(nullptr), nullptr);
+    const HWND tabs = state().tabs = createControl(specOf(TabStrip));
     if (!tabs) return false;
     for (int i = 0; i < 6; ++i) {
         TCITEMA tab{};
@@ -368,7 +407,6 @@ bool createTabs() {
         tab.iImage = i;
         SendMessageA(tabs, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&tab));
     }
-    SendMessageA(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(state().font.get()), TRUE);
     // beneath the groups it frames
     SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return true;
@@ -454,11 +492,14 @@ HWND createOptionsWindow(const OptionsContext& context) {
     const HWND window = createFeatureWindow(
         kOptionsClass, optionsProcedure,
         iconSourceFile(shownBefore.AppIcon, programFacts().homeDirectory),
-        bilingual(de, "Dormival Optionen", "Dormival Options"), {440, 344}, {400, 320});
+        bilingual(de, "Dormival Optionen", "Dormival Options"));
     if (!stateOf<OptionsState>(window)) return nullptr;
     OptionsState& s = state();
     s.context = context;
     s.font.reset(createSmallFont());
+    const Layout layout = layOutControls(context, s.font.get());
+    s.places = layout.boxes;
+    placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {400, 320});
     ShowWindow(window, SW_SHOWNORMAL);
 
     createControls(TaskGroup, AtDateTime);
@@ -469,7 +510,7 @@ HWND createOptionsWindow(const OptionsContext& context) {
                      0);
     createControls(RebootGroup, ChooseIcon);
     if (context.hibernationAvailable)
-        SetWindowTextA(control(StandbyGroup), "&StandbyModus / Hibernate");
+        SetWindowTextA(control(StandbyGroup), kStandbyWithHibernate);
     fillList(control(ClickList), kClickActions, context.hibernationAvailable);
     SendMessageA(control(ClickList), CB_SETCURSEL, 0, 0);
     if (!shownBefore.mouseclick.empty())
@@ -503,6 +544,10 @@ void showOptionsTab(int index) {
     for (const ControlSpec& spec : kControls)
         if (const HWND c = control(spec.control))
             ShowWindow(c, spec.tab == index || spec.tab == kAllTabs ? SW_SHOW : SW_HIDE);
+    // A group box does not erase what lies inside it: the window is erased
+    // and drawn anew, so that a tab's group, wider than the last tab's,
+    // does not keep the last picture in it.
+    RedrawWindow(open, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 OptionsRecord optionsRecordFromControls() {

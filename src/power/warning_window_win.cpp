@@ -1,18 +1,18 @@
 #include "power/warning_window_win.h"
 
 #include "common/command_ids.h"
+#include "common/control_table_win.h"
 #include "common/feature_window_win.h"
 #include "common/program_facts.h"
 #include "common/text.h"
 #include "common/window_state_win.h"
 #include "power/scheduler_win.h"
 #include "win32/owned_handles_win.h"
+#include "win32/screen_dpi_win.h"
 #include "win32/small_font_win.h"
 
 namespace {
 
-constexpr int kWidth = 300;
-constexpr int kHeight = 150;
 constexpr int kStaticId = 1;
 static_assert(noneShared({kWarningOkId, kWarningCancelId, kStaticId}));
 
@@ -24,19 +24,21 @@ struct WarningState {
 
 HWND open = nullptr;
 
+// 20 pixels high at 96 DPI
 HFONT createTitleFont() {
-    return CreateFontA(-20, 0, 0, 0, 600, FALSE, TRUE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
+    return CreateFontA(-scaledToScreen(20), 0, 0, 0, 600, FALSE, TRUE, FALSE, ANSI_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
 }
 
-HWND createControl(DWORD exStyle, const char* cls, const std::string& text, DWORD style, int x,
-                   int y, int width, int height, HWND parent, int id, HGDIOBJ font) {
-    const HWND control = CreateWindowExA(
-        exStyle, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    return control;
-}
+// The window's controls at 96 DPI, in a client area of 292 x 123: the
+// buttons, the title and the countdown.
+constexpr PlainControl kControls[] = {
+    {ControlKind::Push, {190, 90, 100, 25}, "&OK", "&OK", kWarningOkId},
+    {ControlKind::Push, {80, 90, 100, 25}, "&Abbrechen", "&Cancel", kWarningCancelId},
+    {ControlKind::Label, {10, 10, 270, 30}, "Warnhinweis", "Warning", kStaticId},
+    {ControlKind::Label, {10, 60, 270, 13}, "", "", kStaticId},
+};
 
 void makeTopmost(HWND window) {
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -71,26 +73,23 @@ HWND createWarningWindow() {
     wc.lpszClassName = kWarningClass;
     registerFeatureClass(wc);
 
-    RECT desktop{};
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    const HWND window =
-        CreateWindowExA(0, kWarningClass, titleText(), WS_CAPTION | WS_THICKFRAME,
-                        (desktop.right - kWidth) / 2, (desktop.bottom - kHeight) / 2, kWidth,
-                        kHeight, mainWindow(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    const HWND window = CreateWindowExA(0, kWarningClass, titleText(), WS_CAPTION | WS_THICKFRAME,
+                                        0, 0, 0, 0, mainWindow(), nullptr,
+                                        GetModuleHandleA(nullptr), nullptr);
     WarningState* s = stateOf<WarningState>(window);
     if (!s) return nullptr;
     const bool german = programFacts().german;
     s->smallFont.reset(createSmallFont());
     s->titleFont.reset(createTitleFont());
-    const HGDIOBJ small = s->smallFont.get();
-    createControl(WS_EX_CLIENTEDGE, "BUTTON", "&OK", 0, 190, 90, 100, 25, window, kWarningOkId, small);
-    createControl(WS_EX_CLIENTEDGE, "BUTTON", bilingual(german, "&Abbrechen", "&Cancel"), 0, 80,
-                  90, 100, 25, window, kWarningCancelId, small);
-    const DWORD label = WS_CLIPCHILDREN | SS_CENTERIMAGE;
-    createControl(0, "STATIC", titleText(), label, 10, 10, 300, 30, window, kStaticId,
-                  s->titleFont.get());
-    s->countdown = createControl(0, "STATIC", initialCountdownText(german), label, 10, 60, 300,
-                                 13, window, kStaticId, small);
+    std::vector<TableControl> table =
+        plainTable(kControls, german, static_cast<HFONT>(s->smallFont.get()));
+    table[2].font = static_cast<HFONT>(s->titleFont.get());
+    // the countdown starts with its question and counts the longest action down
+    table[3].texts = {initialCountdownText(german),
+                      *countdownText(Action::Hibernate, 99999, german)};
+    const Layout layout = layOutTable(table, {292, 123});
+    placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {300, 150});
+    s->countdown = createTable(window, table, layout)[3];
     makeTopmost(window);
     return window;
 }

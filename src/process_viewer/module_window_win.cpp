@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "common/command_ids.h"
+#include "common/control_table_win.h"
 #include "common/feature_window_win.h"
 #include "common/file_icon_win.h"
 #include "common/program_facts.h"
@@ -55,15 +56,17 @@ HWND createModuleWindow(HWND viewer, const std::string& title, std::uint32_t pid
     const HWND window = createFeatureWindow(
         kModuleWindowClass, moduleProcedure,
         iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory),
-        ("Module Usage - " + title).c_str(), {680, 300}, {680, 300}, WS_DLGFRAME | WS_SYSMENU,
-        viewer);
+        ("Module Usage - " + title).c_str(), WS_DLGFRAME | WS_SYSMENU, viewer);
     if (!window) return nullptr;
+    const std::vector<TableControl> table = {
+        {ControlKind::List, {10, 2, 660, 260}, -1, -1, {}, nullptr, kModuleListId}};
+    const Layout layout = layOutTable(table, {674, 275});
+    placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {680, 300});
     useCommonControls();
-    const DWORD listStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL |
-                            LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_EDITLABELS;
-    const HWND list = CreateWindowExA(0, "SysListView32", "", listStyle, 10, 2, 660, 260, window,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kModuleListId)),
-                                      GetModuleHandleA(nullptr), nullptr);
+    const HWND list =
+        createTable(window, table, layout,
+                    WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                        LVS_SHAREIMAGELISTS | LVS_EDITLABELS)[0];
     useSystemSmallIcons(list);
     const std::pair<const char*, int> columns[] = {
         {"Name", 80},         {bilingual(programFacts().german, "Pfad", "Path"), 240},

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "common/command_ids.h"
+#include "common/control_table_win.h"
 #include "common/feature_window_win.h"
 #include "common/file_icon_win.h"
 #include "common/program_facts.h"
@@ -20,21 +21,21 @@
 
 namespace {
 
-struct Button {
-    unsigned id;
-    const char* de;
-    const char* en;
-    int x, y;
-};
-constexpr Button kButtons[] = {
-    {viewer_command::kNt4Refresh, "&Refresh", "&Refresh", 80, 176},
-    {viewer_command::kNt4Close, "&Close", "&Close", 190, 176},
-    {viewer_command::kNt4Destroy, "&Destroy", "&Destroy", 190, 204},
-    {viewer_command::kNt4Terminate, "&Terminate", "&Terminate", 190, 230},
-    {viewer_command::kNt4Maximise, "&Maximieren", "&Maximize", 300, 176},
-    {viewer_command::kNt4Minimise, "&Minimieren", "&Minimize", 300, 204},
-    {viewer_command::kNt4Restore, "&Restore", "&Restore", 300, 230},
-    {viewer_command::kNt4ToFront, "&Bring to front", "&Bring to front", 300, 256},
+// The list and its buttons at 96 DPI, in a client area of 414 x 305.
+constexpr PlainControl kControls[] = {
+    {ControlKind::List, {10, 2, 400, 160}, "", "", kNt4ListId},
+    {ControlKind::Push, {80, 176, 100, 25}, "&Refresh", "&Refresh", viewer_command::kNt4Refresh},
+    {ControlKind::Push, {190, 176, 100, 25}, "&Close", "&Close", viewer_command::kNt4Close},
+    {ControlKind::Push, {190, 204, 100, 25}, "&Destroy", "&Destroy", viewer_command::kNt4Destroy},
+    {ControlKind::Push, {190, 230, 100, 25}, "&Terminate", "&Terminate",
+     viewer_command::kNt4Terminate},
+    {ControlKind::Push, {300, 176, 100, 25}, "&Maximieren", "&Maximize",
+     viewer_command::kNt4Maximise},
+    {ControlKind::Push, {300, 204, 100, 25}, "&Minimieren", "&Minimize",
+     viewer_command::kNt4Minimise},
+    {ControlKind::Push, {300, 230, 100, 25}, "&Restore", "&Restore", viewer_command::kNt4Restore},
+    {ControlKind::Push, {300, 256, 100, 25}, "&Bring to front", "&Bring to front",
+     viewer_command::kNt4ToFront},
 };
 static_assert(noneShared({kNt4ListId, viewer_command::kNt4Refresh, viewer_command::kNt4Close,
                           viewer_command::kNt4Destroy, viewer_command::kNt4Terminate,
@@ -84,31 +85,23 @@ LRESULT CALLBACK nt4ViewerProcedure(HWND window, UINT message, WPARAM wParam, LP
 HWND createNt4ViewerWindow() {
     const HWND window = createFeatureWindow(
         kProcessViewerClass, nt4ViewerProcedure,
-        iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory), "Process Viewer",
-        {420, 330}, {420, 430});
+        iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory), "Process Viewer");
     Nt4ViewerState* s = stateOf<Nt4ViewerState>(window);
     if (!s) return nullptr;
-    useCommonControls();
-    const DWORD listStyle =
-        WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_EDITLABELS;
-    const HWND list = CreateWindowExA(0, "SysListView32", "", listStyle, 10, 2, 400, 160, window,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNt4ListId)),
-                                      GetModuleHandleA(nullptr), nullptr);
     const bool de = programFacts().german;
+    s->buttonFont.reset(createSmallFont());
+    const std::vector<TableControl> table =
+        plainTable(kControls, de, static_cast<HFONT>(s->buttonFont.get()));
+    const Layout layout = layOutTable(table, {414, 305});
+    placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {420, 430});
+    useCommonControls();
+    const HWND list = createTable(window, table, layout,
+                                  WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_EDITLABELS)[0];
     insertListColumn(list, 0, "Name", 140);
     insertListColumn(list, 1, bilingual(de, "Pfad", "Path"), 200);
     insertListColumn(list, 2, "Pid", 40);
     refreshList(list);
     selectListRow(list, 0);
-
-    s->buttonFont.reset(createSmallFont());
-    for (const Button& b : kButtons) {
-        const HWND button = CreateWindowExA(
-            WS_EX_CLIENTEDGE, "button", bilingual(de, b.de, b.en), WS_CHILD | WS_VISIBLE, b.x, b.y,
-            100, 25, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.id)),
-            GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(s->buttonFont.get()), TRUE);
-    }
     return window;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/command_ids.h"
+#include "common/control_table_win.h"
 #include "common/feature_window_win.h"
 #include "common/file_icon_win.h"
 #include "common/program_facts.h"
@@ -288,20 +289,22 @@ HWND createProcessViewerWindow() {
     const HWND window = createFeatureWindow(
         kProcessViewerClass, viewerProcedure,
         iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory), "Process Viewer",
-        {750, 430}, {750, 430}, WS_BORDER | WS_SYSMENU);
+        WS_BORDER | WS_SYSMENU, nullptr, buildMenuBar());
     ViewerState* s = stateOf<ViewerState>(window);
     if (!s) return nullptr;
-    SetMenu(window, buildMenuBar());
+    // the list fills the client area down to the status bar
+    const std::vector<TableControl> table = {
+        {ControlKind::List, {0, 0, 744, 360}, -1, -1, {}, nullptr, kWindowListId},
+        {ControlKind::Status, {0, 364, 744, 22}, -1, -1, {}, nullptr, kViewerStatusId}};
+    const Layout layout = layOutTable(table, {744, 386});
+    placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {750, 430});
     AppendMenuA(GetSystemMenu(window, FALSE), MF_STRING, id::kAlwaysOnTop, "&Always On Top");
-    const auto statusId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kViewerStatusId));
-    s->status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window,
-                                statusId, GetModuleHandleA(nullptr), nullptr);
-
-    const DWORD listStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL |
-                            LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_EDITLABELS;
-    s->list = CreateWindowExA(0, "SysListView32", "", listStyle, 0, 0, 745, 360, window,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kWindowListId)),
-                              GetModuleHandleA(nullptr), nullptr);
+    const std::vector<HWND> controls = createTable(
+        window, table, layout,
+        WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS |
+            LVS_EDITLABELS);
+    s->list = controls[0];
+    s->status = controls[1];
     useSystemSmallIcons(s->list);
     const bool de = programFacts().german;
     const std::pair<const char*, int> columns[] = {

@@ -3,11 +3,13 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "win32/screen_dpi_win.h"
+
 bool insertListColumn(HWND list, int index, const char* title, int width) {
     LVCOLUMNA column{};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
     column.fmt = LVCFMT_LEFT;
-    column.cx = width;
+    column.cx = scaledToScreen(width);
     column.pszText = const_cast<char*>(title);
     return SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column)) != -1;
 }

@@ -9,7 +9,8 @@
 // The few list-view operations the feature windows share, over the ANSI
 // messages.
 
-// Appends a left-aligned column; false when the list refuses it.
+// Appends a left-aligned column, its width given at 96 DPI; false when the
+// list refuses it.
 bool insertListColumn(HWND list, int index, const char* title, int width);
 
 // Appends a row with the text of its first column and, unless -1, the

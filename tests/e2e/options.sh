@@ -24,7 +24,7 @@ hours_field="256 142"
 action_list="230 85"
 show_warning="33 204"
 warning_seconds="170 205"
-click_list="230 197"
+click_list="250 197"
 ok_button="220 280"
 cancel_button="330 280"
 

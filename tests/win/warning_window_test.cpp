@@ -115,8 +115,9 @@ TEST_F(WarningWindow, ControlsTextsAndFonts) {
         return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
                std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
     };
-    EXPECT_EQ(at(set.warningTitle), "10,10 300x30");
-    EXPECT_EQ(at(set.warningCountdown), "10,60 300x13");
+    // narrowed to end inside the client area
+    EXPECT_EQ(at(set.warningTitle), "10,10 270x30");
+    EXPECT_EQ(at(set.warningCountdown), "10,60 270x13");
     EXPECT_EQ(at(set.warningOk), "190,90 100x25");
     EXPECT_EQ(at(set.warningCancel), "80,90 100x25");
     EXPECT_TRUE(GetWindowLongA(set.warningOk, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
