@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
-"""Draws the program icon: a power symbol on a blue disc in 16 colours, as a
-32x32 image and a 16x16 one for the tray and captions (a system that has to
-shrink the large one blurs the symbol), written as res/dormival.ico.
-16 colours load on every Windows from 95 on. Run it again only to change
-the picture."""
+"""Draws the program icon: a power symbol on a blue disc, written as
+res/dormival.ico. It holds every size the system asks for at 100 to 200 %
+(16, 20, 24, 32 and 48 pixels; a system that has to scale an image blurs
+the symbol), each twice: in 32-bit colour with soft edges (alpha), which XP
+and later show, and in 16 colours, which Windows 95 to 2000 show. Run it
+again only to change the picture."""
 import math
 import struct
 import sys
 
-SIZES = (16, 32)
+SIZES = (16, 20, 24, 32, 48)
+SAMPLES = 4  # per pixel and direction, for the soft edges
 PALETTE = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
            (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0),
            (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
@@ -36,35 +38,76 @@ def pixel(x, y, size):
     return BLUE if r < 13.0 else DARK_BLUE
 
 
-def image(size):
-    """One 4-bit DIB with its AND mask, rows bottom-up and 32-bit aligned."""
-    xor = bytearray()
+def dib(size, bits, colour_rows, transparent, palette=b''):
+    """An icon image: its header, palette, colour rows and AND mask, rows
+    bottom-up and 32-bit aligned."""
     mask = bytearray()
     mask_row_bytes = (size + 31) // 32 * 4
     for y in reversed(range(size)):
+        row = 0
+        for x in range(size):
+            row = (row << 1) | (1 if transparent(x, y) else 0)
+        mask += (row << (mask_row_bytes * 8 - size)).to_bytes(mask_row_bytes, 'big')
+    colours = len(palette) // 4
+    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, bits, 0,
+                         len(colour_rows) + len(mask), 0, 0, colours, 0)
+    return header + palette + bytes(colour_rows) + bytes(mask)
+
+
+def image16(size):
+    """16 colours, 4 bits a pixel, hard edges."""
+    rows = bytearray()
+    for y in reversed(range(size)):
+        row = bytearray()
         for x in range(0, size, 2):
             a, b = pixel(x, y, size), pixel(x + 1, y, size)
-            xor.append(((a or 0) << 4) | (b or 0))
-        bits = 0
-        for x in range(size):
-            bits = (bits << 1) | (1 if pixel(x, y, size) is None else 0)
-        bits <<= mask_row_bytes * 8 - size
-        mask += bits.to_bytes(mask_row_bytes, 'big')
-    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 4, 0, len(xor) + len(mask), 0, 0,
-                         16, 0)
+            row.append(((a or 0) << 4) | (b or 0))
+        rows += row + bytes(-len(row) % 4)  # 20 pixels take 10 bytes, padded to 12
     palette = b''.join(struct.pack('<BBBB', b, g, r, 0) for r, g, b in PALETTE)
-    return header + palette + bytes(xor) + bytes(mask)
+    return dib(size, 4, rows, lambda x, y: pixel(x, y, size) is None, palette)
+
+
+def argb(x, y, size):
+    """The pixel's colour and coverage, from samples across it."""
+    r = g = b = covered = 0
+    for i in range(SAMPLES):
+        for j in range(SAMPLES):
+            sx = x - 0.5 + (i + 0.5) / SAMPLES
+            sy = y - 0.5 + (j + 0.5) / SAMPLES
+            index = pixel(sx, sy, size)
+            if index is None:
+                continue
+            pr, pg, pb = PALETTE[index]
+            r, g, b, covered = r + pr, g + pg, b + pb, covered + 1
+    if not covered:
+        return 0, 0, 0, 0
+    return r // covered, g // covered, b // covered, 255 * covered // (SAMPLES * SAMPLES)
+
+
+def image32(size):
+    """32-bit colour with alpha; the mask keeps the hard edge for systems
+    that draw without alpha."""
+    rows = bytearray()
+    for y in reversed(range(size)):
+        for x in range(size):
+            r, g, b, a = argb(x, y, size)
+            rows += struct.pack('<BBBB', b, g, r, a)
+    return dib(size, 32, rows, lambda x, y: argb(x, y, size)[3] < 128)
 
 
 def main(path):
-    images = [image(size) for size in SIZES]
+    images = [(size, 4, image16(size)) for size in SIZES]
+    images += [(size, 32, image32(size)) for size in SIZES]
     entries = b''
     offset = 6 + 16 * len(images)
-    for size, data in zip(SIZES, images):
-        entries += struct.pack('<BBBBHHII', size, size, 16, 0, 1, 4, len(data), offset)
+    for size, bits, data in images:
+        entries += struct.pack('<BBBBHHII', size, size, 16 if bits == 4 else 0, 0, 1, bits,
+                               len(data), offset)
         offset += len(data)
     with open(path, 'wb') as f:
-        f.write(struct.pack('<HHH', 0, 1, len(images)) + entries + b''.join(images))
+        f.write(struct.pack('<HHH', 0, 1, len(images)) + entries +
+                b''.join(data for _, _, data in images))
+
 
 if __name__ == '__main__':
     main(sys.argv[1] if len(sys.argv) > 1 else 'res/dormival.ico')

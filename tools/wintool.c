@@ -615,18 +615,25 @@ static void draw_screen(HDC dc, void *data) {
 }
 
 static HICON drawn_icon;
-static void draw_icon_image(HDC dc, void *flags) {
-    DrawIconEx(dc, 0, 0, drawn_icon, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-               0, NULL, *(UINT *)flags);
+/* the small icon drawn as the tray draws it, over a background of the colour given */
+static void draw_icon_over(HDC dc, void *colour) {
+    const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+    RECT all = {0, 0, cx, cy};
+    HBRUSH brush = CreateSolidBrush(*(COLORREF *)colour);
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    DrawIconEx(dc, 0, 0, drawn_icon, cx, cy, 0, NULL, DI_NORMAL);
 }
 
 /* Whether the screen shows the small icon anywhere inside the window (the
    tray draws its icons itself or in child windows, by Wine version): every
-   pixel the icon's mask leaves opaque has the icon's colour there. */
+   pixel the icon covers fully (the same over black and over white; the
+   soft edges of an icon with alpha are left out) has the icon's colour
+   there. */
 static int window_shows_icon(HWND window, HICON icon) {
     const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
-    UINT image_flag = DI_IMAGE, mask_flag = DI_MASK;
-    DWORD *shot, *image, *mask;
+    COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+    DWORD *shot, *over_black, *over_white;
     RECT r;
     int width, height, x0, y0, x, y, found = 0;
     GetWindowRect(window, &r);
@@ -635,23 +642,23 @@ static int window_shows_icon(HWND window, HICON icon) {
     if (width < cx || height < cy) return 0;
     drawn_icon = icon;
     shot = pixels(width, height, draw_screen, &r);
-    image = pixels(cx, cy, draw_icon_image, &image_flag);
-    mask = pixels(cx, cy, draw_icon_image, &mask_flag);
-    if (shot && image && mask) {
+    over_black = pixels(cx, cy, draw_icon_over, &black);
+    over_white = pixels(cx, cy, draw_icon_over, &white);
+    if (shot && over_black && over_white) {
         for (y0 = 0; y0 + cy <= height && !found; ++y0)
             for (x0 = 0; x0 + cx <= width && !found; ++x0) {
                 int same = 1;
                 for (y = 0; y < cy && same; ++y)
                     for (x = 0; x < cx && same; ++x)
-                        if ((mask[y * cx + x] & 0xffffff) == 0)
+                        if ((over_black[y * cx + x] & 0xffffff) == (over_white[y * cx + x] & 0xffffff))
                             same = (shot[(y0 + y) * width + x0 + x] & 0xffffff) ==
-                                   (image[y * cx + x] & 0xffffff);
+                                   (over_black[y * cx + x] & 0xffffff);
                 found = same;
             }
     }
     free(shot);
-    free(image);
-    free(mask);
+    free(over_black);
+    free(over_white);
     return found;
 }
 
@@ -734,6 +741,15 @@ int main(int argc, char **argv) {
         while ((w = FindWindowExA(NULL, w, argv[2], NULL)) != NULL && !IsWindowVisible(w)) {}
         if (!w || !GetWindowRect(w, &r)) return 1;
         printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (argc >= 3 && !strcmp(argv[1], "manifest")) {
+        /* the program's manifest, as the loader reads it from its resources */
+        HMODULE file = LoadLibraryExA(argv[2], NULL, LOAD_LIBRARY_AS_DATAFILE);
+        HRSRC found = file ? FindResourceA(file, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)) : NULL;
+        HGLOBAL loaded = found ? LoadResource(file, found) : NULL;
+        if (!loaded) return 1;
+        fwrite(LockResource(loaded), 1, SizeofResource(file, found), stdout);
         return 0;
     }
     if (argc >= 3 && !strcmp(argv[1], "count")) {
