@@ -3,8 +3,8 @@
 set -euo pipefail
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
-for pkg in cmake make g++ mingw-w64 googletest wine xvfb xauth x11-utils xdotool clang libclang-rt-14-dev \
-  zip unzip procps; do
+for pkg in cmake make g++ mingw-w64 googletest wine fonts-wine xvfb xauth x11-utils xdotool clang \
+  libclang-rt-14-dev zip unzip procps; do
   have "$pkg" || need+=("$pkg")
 done
 have wine32:i386 || need+=(wine32:i386)

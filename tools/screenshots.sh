@@ -3,13 +3,19 @@
 # prefix, English): the tray menu, the warning window counting down, each
 # tab of the options window, the display-mode window and its confirmation
 # view, the favourites window, the process viewer and its module usage
-# window. Each is cut to its window and written to doc/ as PNG. Run after
-# tools/build.sh; needs ImageMagick (installed when missing). Look at each
-# picture before committing it.
+# window. Each is cut to its window and written as PNG to doc/, or at
+# another resolution to doc/DPI/ (on a desktop large enough for it). Run
+# after tools/build.sh; needs ImageMagick (installed when missing). Look at
+# each picture before committing it.
+#   screenshots.sh [DPI]     default 96
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build/windows
+dpi=${1:-96}
 out=$root/doc
+lane=winxp
+if [ "$dpi" != 96 ]; then out=$root/doc/$dpi lane=winxp-dpi; fi
+mkdir -p "$out"
 command -v import >/dev/null || {
   sudo=""
   [ "$(id -u)" -ne 0 ] && sudo=sudo
@@ -17,8 +23,15 @@ command -v import >/dev/null || {
 }
 export DORMIVAL_WINE_DIR=$build/wine DORMIVAL_WINTOOL=$build/wintool.exe
 "$root/tools/wine-env.sh" down  # a fresh desktop, without other programs' windows
-"$root/tools/wine-env.sh" ensure winxp
-eval "$("$root/tools/wine-env.sh" vars winxp)"
+"$root/tools/wine-env.sh" ensure $lane
+eval "$("$root/tools/wine-env.sh" vars $lane)"
+# the resolution, which Wine takes as its session starts
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+  >/dev/null 2>&1 </dev/null
+wineserver -k
+"$root/tools/wine-env.sh" ensure $lane
+# a place in a window, given at 96 DPI
+at() { echo "$(($1 * dpi / 96)) $(($2 * dpi / 96))"; }
 
 wintool() { wine "$DORMIVAL_WINTOOL" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 
@@ -34,12 +47,12 @@ regedit() { wine reg "$@" >/dev/null 2>&1 </dev/null || true; }
 shot() {
   local place
   sleep 1
-  xdotool search --name "^winxp - Wine desktop\$" windowraise >/dev/null 2>&1 || true
+  xdotool search --name "^$lane - Wine desktop\$" windowraise >/dev/null 2>&1 || true
   sleep 0.3
   place=$(wintool rect "$2")
   read -r x y w h <<<"$place"
   import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/$1.png"
-  echo "doc/$1.png: $w x $h"
+  echo "${out#"$root/"}/$1.png: $w x $h"
 }
 
 start() {
@@ -69,19 +82,19 @@ wintool post Dormival 0x111 217 0 >/dev/null
 wintool wait Optionen 10 >/dev/null
 for tab in 1 2 3 4 5 6; do
   shot "options-$tab" Optionen
-  wintool at Optionen 60 30 keys right >/dev/null
+  wintool at Optionen $(at 60 30) keys right >/dev/null
 done
 stop Optionen
 
 # the display modes with one favourite, and the view that counts down to
 # the undo once the favourite is chosen
 old=$(wintool mode)
-regedit add "$key\\Favorites" /v "$(wintool modeindex 800 600)" /d "800 x 600" /f
+regedit add "$key\\Favorites" /v "$(wintool modeindex 800 600)" /d "$(wintool modetext 800 600)" /f
 start
 wintool post Dormival 0x111 1498 0 >/dev/null
 wintool wait Aufloesung 10 >/dev/null
 shot display-modes Aufloesung
-wintool at Aufloesung 15 220 dblclick >/dev/null
+wintool at Aufloesung $(at 15 220) dblclick >/dev/null
 sleep 1
 shot display-confirm Aufloesung
 wintool setmode "${old%x*}" "${old#*x}" >/dev/null
@@ -101,7 +114,7 @@ start
 wintool post Dormival 0x111 1495 0 >/dev/null
 wintool wait "Process Viewer" 10 >/dev/null
 shot process-viewer "Process Viewer"
-wintool at "Process Viewer" 300 100 pick Dormival >/dev/null
+wintool at "Process Viewer" $(at 300 100) pick Dormival >/dev/null
 wintool post "Process Viewer" 0x111 236 0 >/dev/null
 wintool wait "Process DLLViewer" 10 >/dev/null
 shot module-usage "Process DLLViewer"
@@ -122,6 +135,7 @@ wintool click Apps 118 >/dev/null
 stop Apps
 
 regedit delete "$key" /f
+regedit add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f
 # not from this environment: the session's clean-up ends every process
 # started with its WINEPREFIX, its own included
 env -u WINEPREFIX "$root/tools/wine-env.sh" down

@@ -3,7 +3,7 @@
 # tray menu's entries do, many times over: per cycle the tray menu, the
 # options (OK arms a schedule whose warning period has begun), the warning
 # window (Cancel), the display modes, the favourites, the process viewer and
-# its module usage. After the first cycle and after the last, its GDI objects
+# its module usage. After the second cycle and after the last, its GDI objects
 # (counted in its handle table), its windows, menus and icons (counted inside
 # it by wintool's hook: Wine's GetGuiResources answers 0) and its private
 # memory (anonymous resident memory, as the host sees it) must be within a
@@ -49,18 +49,21 @@ reading() {
 }
 field() { sed -n "s/.*\b$1=\([0-9-]*\).*/\1/p" <<<"$2"; }
 
-expect "first cycle" "$(wintool cycle 1 "${steps[@]}")" "1 cycles"
+# Two cycles before the first reading: Wine's controls keep brushes and pens
+# of their own, a few more once the options have been open after a list
+# view, and they are not the program's to free. From then on nothing grows.
+expect "first cycles" "$(wintool cycle 2 "${steps[@]}")" "2 cycles"
 first=$(reading)
 started=$(date +%s)
-expect "the other cycles" "$(wintool cycle $((cycles - 1)) "${steps[@]}")" "$((cycles - 1)) cycles"
+expect "the other cycles" "$(wintool cycle $((cycles - 2)) "${steps[@]}")" "$((cycles - 2)) cycles"
 last=$(reading)
-echo "after the first cycle: $first"
+echo "after the second cycle: $first"
 echo "after cycle $cycles: $last ($(( $(date +%s) - started )) s)"
 
 expect "objects counted" "$(( $(field gdi "$first") > 0 && $(field windows "$first") > 0 ))" 1
 within() {  # NAME MARGIN
   local growth=$(( $(field "$1" "$last") - $(field "$1" "$first") ))
-  expect "$1 within $2 of the first cycle" "$(( growth <= $2 ))" 1
+  expect "$1 within $2 of the second cycle" "$(( growth <= $2 ))" 1
 }
 within gdi $gdi_margin
 within windows $user_margin
