@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/main_window_win.h"
 #include "app/session_end_win.h"
+#include "app/tray_icon_win.h"
 #include "common/feature_window_win.h"
 #include "power/power_calls_win.h"
 #include "power/scheduler_win.h"
@@ -43,6 +44,7 @@ int runDormival(HINSTANCE instance) {
     if (resident) return 0;
 
     setBeforeSessionEnd(storeOpenLists);
+    setScheduleObserver(showScheduleInTray);
     registerMainWindowClass(instance);
     createMainWindow(instance);
     hideMainWindow();

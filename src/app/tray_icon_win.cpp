@@ -1,27 +1,41 @@
 #include "app/tray_icon_win.h"
 
-#include <shellapi.h>
-
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "app/tray_menu.h"
+#include "common/feature_window_win.h"
 #include "common/file_icon_win.h"
 #include "common/program_facts.h"
-#include "common/feature_window_win.h"
-#include "settings/current_settings_win.h"
 #include "common/windows_version_win.h"
+#include "power/scheduler_win.h"
+#include "settings/current_settings_win.h"
 
 namespace {
 
-bool showIcon(DWORD operation, HWND owner, const std::string& iconFile) {
+NotifyIconCall notifyIcon = Shell_NotifyIconA;
+std::vector<HWND> owners;  // the windows whose icons are shown
+std::string shownTip;
+
+std::string currentTip() {
+    return trayTooltip(windowsVersion().platformClass, programFacts().german, armedActionLine());
+}
+
+NOTIFYICONDATAA recordWithTip(HWND owner) {
     NOTIFYICONDATAA data = trayIconRecord(owner);
+    data.uFlags = NIF_TIP;
+    std::strncpy(data.szTip, shownTip.c_str(), sizeof(data.szTip) - 1);
+    return data;
+}
+
+bool showIcon(DWORD operation, HWND owner, const std::string& iconFile) {
+    showScheduleInTray();  // the other icons too, should the text have changed
+    NOTIFYICONDATAA data = recordWithTip(owner);
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kTrayNotifyMessage;
     data.hIcon = smallFileIcon(iconFile);
-    const std::string tip =
-        trayTooltip(windowsVersion().platformClass, programFacts().german);
-    std::strncpy(data.szTip, tip.c_str(), sizeof(data.szTip) - 1);
-    const bool shown = Shell_NotifyIconA(operation, &data) != FALSE;
+    const bool shown = notifyIcon(operation, &data) != FALSE;
     // the shell keeps a copy of the picture
     if (data.hIcon) DestroyIcon(data.hIcon);
     return shown;
@@ -30,15 +44,35 @@ bool showIcon(DWORD operation, HWND owner, const std::string& iconFile) {
 }  // namespace
 
 bool addTrayIcon(HWND owner) {
-    return showIcon(NIM_ADD, owner,
-                    iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory));
+    const bool shown = showIcon(
+        NIM_ADD, owner, iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory));
+    // a shell that comes later asks again with TaskbarCreated
+    if (std::find(owners.begin(), owners.end(), owner) == owners.end()) owners.push_back(owner);
+    return shown;
+}
+
+void dropTrayIcon(HWND owner) {
+    owners.erase(std::remove(owners.begin(), owners.end(), owner), owners.end());
+    removeTrayIcon(owner);
 }
 
 bool modifyTrayIcon(const std::string& iconFile) {
     return showIcon(NIM_MODIFY, mainWindow(), iconFile);
 }
 
+void showScheduleInTray() {
+    const std::string tip = currentTip();
+    if (tip == shownTip) return;
+    shownTip = tip;
+    for (HWND owner : owners) {
+        NOTIFYICONDATAA data = recordWithTip(owner);
+        notifyIcon(NIM_MODIFY, &data);
+    }
+}
+
 UINT taskbarCreatedMessage() {
     static const UINT message = RegisterWindowMessageA("TaskbarCreated");
     return message;
 }
+
+void setNotifyIconCall(NotifyIconCall call) { notifyIcon = call ? call : Shell_NotifyIconA; }

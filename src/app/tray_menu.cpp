@@ -123,10 +123,16 @@ TrayMenuModel buildTrayMenuModel(const TrayMenuContext& context) {
     return model;
 }
 
-std::string trayTooltip(int platformClass, bool german) {
-    if (platformClass == 0)
-        return bilingual(german, "Dormival links Operation ausführen, rechts Optionen",
-                         "Dormival left run Operation, right Options");
-    return bilingual(german, "Dormival\nlinks Operation ausführen\nrechts Optionen",
-                     "Dormival\nleft run Operation\nright options");
+std::string trayTooltip(int platformClass, bool german, const std::optional<std::string>& armed) {
+    const bool oneLine = platformClass == 0;
+    const std::string hints =
+        oneLine ? bilingual(german, "links Operation ausführen, rechts Optionen",
+                            "left run Operation, right Options")
+                : bilingual(german, "links Operation ausführen\nrechts Optionen",
+                            "left run Operation\nright options");
+    const char* const gap = oneLine ? " " : "\n";
+    if (!armed) return "Dormival" + (gap + hints);
+    std::string tip = (oneLine ? "Dormival: " : "Dormival\n") + *armed;
+    const std::string withHints = tip + (oneLine ? ", " : "\n") + hints;
+    return withHints.size() <= kTooltipLength ? withHints : tip.substr(0, kTooltipLength);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,8 +45,14 @@ struct TrayMenuContext {
 
 TrayMenuModel buildTrayMenuModel(const TrayMenuContext& context);
 
+// The characters a tooltip may have in the icon's record.
+constexpr std::size_t kTooltipLength = 63;
+
 // The icon's tooltip: one line on Windows 9x, three lines on the NT family.
-std::string trayTooltip(int platformClass, bool german);
+// With an armed action's line, that line follows the name, and the mouse
+// hints stay where the record's 63 characters hold them.
+std::string trayTooltip(int platformClass, bool german,
+                        const std::optional<std::string>& armed = std::nullopt);
 
 // Texts of the System resources and CPU information placeholders.
 constexpr const char* kResourcesPlaceholder = "360";

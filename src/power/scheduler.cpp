@@ -20,17 +20,37 @@ std::optional<std::time_t> localTimeOn(std::tm day, const TimeOfDay& time) {
 
 // The daily time's next moment from now: today, or tomorrow once today's
 // has passed (tomorrow's is not always 86400 s later).
-std::optional<std::time_t> dailyTarget(const Settings& s, std::time_t now) {
-    const auto time = readTimeOfDay(s.zeit);
+std::optional<std::time_t> dailyFrom(const TimeOfDay& time, std::time_t now) {
     const std::tm* local = std::localtime(&now);
-    if (!time.valid || !local) return std::nullopt;
+    if (!local) return std::nullopt;
     std::tm today = *local;
-    auto target = localTimeOn(today, time.value);
+    auto target = localTimeOn(today, time);
     if (target && static_cast<std::uint32_t>(*target) < static_cast<std::uint32_t>(now)) {
         ++today.tm_mday;
-        target = localTimeOn(today, time.value);
+        target = localTimeOn(today, time);
     }
     return target;
+}
+
+std::optional<std::time_t> dailyTarget(const Settings& s, std::time_t now) {
+    const auto time = readTimeOfDay(s.zeit);
+    return time.valid ? dailyFrom(time.value, now) : std::nullopt;
+}
+
+// The daily time on the day after the moment's day.
+std::optional<std::time_t> dayAfter(std::time_t moment, const TimeOfDay& time) {
+    const std::tm* local = std::localtime(&moment);
+    if (!local) return std::nullopt;
+    std::tm next = *local;
+    ++next.tm_mday;
+    return localTimeOn(next, time);
+}
+
+// The local date as yyyymmdd.
+int localDay(std::time_t moment) {
+    const std::tm* local = std::localtime(&moment);
+    return local ? (local->tm_year + 1900) * 10000 + (local->tm_mon + 1) * 100 + local->tm_mday
+                 : 0;
 }
 
 // The date and time, past or not.
@@ -59,6 +79,7 @@ bool Scheduler::arm(const Settings& s, const SchedulerClock& clock) {
     if (state_.suspended || state_.armed) return false;
     state_.mode = 0;
     const auto now = static_cast<std::uint32_t>(clock.now);
+    state_.current = now;
     if (s.action == "1") {
         state_.current = clock.uptimeSeconds;
         const long long target = static_cast<long long>(settingAsInt(s.minuten)) * 60;
@@ -67,8 +88,11 @@ bool Scheduler::arm(const Settings& s, const SchedulerClock& clock) {
             if (state_.current < state_.target) state_.mode = 1;
         }
     } else if (s.action == "2") {
-        if (const auto target = dailyTarget(s, clock.now)) {
-            state_.target = static_cast<std::uint32_t>(*target);
+        const auto time = readTimeOfDay(s.zeit);
+        const auto target = time.valid ? dailyFrom(time.value, clock.now) : std::nullopt;
+        if (target) {
+            state_.daily = time.value;
+            state_.dayTarget = state_.target = static_cast<std::uint32_t>(*target);
             state_.mode = 2;
         }
     } else if (s.action == "3") {
@@ -80,12 +104,16 @@ bool Scheduler::arm(const Settings& s, const SchedulerClock& clock) {
     }
     if (state_.mode < 1) return false;
     // a negative period is no warning at all
-    state_.warningSeconds = static_cast<std::uint32_t>(std::max(0, settingAsInt(s.showwarning)));
+    state_.settingsWarning = state_.warningSeconds =
+        static_cast<std::uint32_t>(std::max(0, settingAsInt(s.showwarning)));
+    state_.postponed = false;
     state_.armed = true;
+    setTarget(state_.target, clock);
     return true;
 }
 
 bool Scheduler::rearm(const Settings& settings, const SchedulerClock& clock) {
+    state_.firedDayTarget = 0;  // the user has set the schedule anew
     state_.warned = false;
     state_.suspended = false;
     state_.armed = false;
@@ -99,6 +127,52 @@ void Scheduler::cancel() {
     state_.warned = false;
 }
 
+void Scheduler::postpone(const SchedulerClock& clock) {
+    if (state_.suspended || state_.mode < 1) return;
+    state_.current =
+        state_.mode == 1 ? clock.uptimeSeconds : static_cast<std::uint32_t>(clock.now);
+    const std::uint32_t period =
+        state_.warningSeconds > 0 ? state_.warningSeconds : kMissedWarningSeconds;
+    state_.warningSeconds = period >= kPostponeSeconds ? kPostponedWarningSeconds : period;
+    state_.warned = false;
+    state_.postponed = true;
+    // never sooner than it was: a long warning only closes, and comes back
+    const std::uint32_t later = state_.current + std::min(kPostponeSeconds, UINT32_MAX - state_.current);
+    setTarget(std::max(later, state_.target), clock);
+}
+
+bool Scheduler::keepAwake() const {
+    if (state_.suspended || state_.mode < 1) return false;
+    return state_.warned || state_.target <= state_.current ||
+           state_.target - state_.current <= kAwakeSeconds;
+}
+
+void Scheduler::setTarget(std::uint32_t target, const SchedulerClock& clock) {
+    state_.target = target;
+    // an uptime target falls due as far from now on the calendar
+    state_.due = state_.mode == 1
+                     ? clock.now + static_cast<std::time_t>(target - clock.uptimeSeconds)
+                     : static_cast<std::time_t>(target);
+}
+
+// After a day's action: the same time on its next day, or where the
+// computer slept through days, the next one still to come.
+void Scheduler::armNextDay(const SchedulerClock& clock) {
+    state_.firedDayTarget = state_.dayTarget;
+    auto next = dayAfter(state_.dayTarget, state_.daily);
+    if (next && static_cast<std::uint32_t>(*next) < static_cast<std::uint32_t>(clock.now))
+        next = dailyFrom(state_.daily, clock.now);
+    if (!next) {
+        state_.mode = 0;
+        return;
+    }
+    state_.dayTarget = static_cast<std::uint32_t>(*next);
+    state_.warningSeconds = state_.settingsWarning;
+    state_.warned = false;
+    state_.postponed = false;
+    setTarget(state_.dayTarget, clock);
+}
+
 Scheduler::Tick Scheduler::tick(const SchedulerClock& clock) {
     return step(clock, kLateSeconds);
 }
@@ -109,12 +183,19 @@ Scheduler::Tick Scheduler::resume(const SchedulerClock& clock) {
 }
 
 void Scheduler::followClockChange(const Settings& settings, const SchedulerClock& clock) {
-    if (state_.suspended || (state_.mode != 2 && state_.mode != 3)) return;
-    const auto target = state_.mode == 2 ? dailyTarget(settings, clock.now) : dateTarget(settings);
-    if (target)
-        state_.target = static_cast<std::uint32_t>(*target);
-    else
+    // a put-off target is a moment, not a time of day: it stays
+    if (state_.suspended || state_.postponed || (state_.mode != 2 && state_.mode != 3)) return;
+    auto target = state_.mode == 2 ? dailyTarget(settings, clock.now) : dateTarget(settings);
+    // a clock set back does not bring back a day whose action has run
+    if (target && state_.mode == 2 && state_.firedDayTarget &&
+        localDay(*target) <= localDay(state_.firedDayTarget))
+        target = dayAfter(state_.firedDayTarget, state_.daily);
+    if (!target) {
         state_.mode = 0;  // the stored time no longer reads
+        return;
+    }
+    if (state_.mode == 2) state_.dayTarget = static_cast<std::uint32_t>(*target);
+    setTarget(static_cast<std::uint32_t>(*target), clock);
 }
 
 Scheduler::Tick Scheduler::step(const SchedulerClock& clock, std::uint32_t tolerance) {
@@ -126,13 +207,16 @@ Scheduler::Tick Scheduler::step(const SchedulerClock& clock, std::uint32_t toler
         // the user can cancel, instead of the action at once
         const std::uint32_t period =
             state_.warningSeconds > 0 ? state_.warningSeconds : kMissedWarningSeconds;
-        state_.target = state_.current + std::min(period, UINT32_MAX - state_.current);
+        setTarget(state_.current + std::min(period, UINT32_MAX - state_.current), clock);
         state_.warningSeconds = period;
         state_.warned = true;
         return {TickKind::WarnMissed, state_.target - state_.current};
     }
     if (state_.current >= state_.target) {
-        state_.mode = 0;
+        if (state_.mode == 2)
+            armNextDay(clock);
+        else
+            state_.mode = 0;
         return {TickKind::Fire, 0};
     }
     const std::uint32_t remaining = state_.target - state_.current;
@@ -155,4 +239,29 @@ std::optional<std::string> countdownText(Action action, std::uint32_t remaining,
     if (action == Action::None) return std::nullopt;
     return kPrefixes[static_cast<int>(action) - 1] + std::to_string(remaining) +
            bilingual(german, " Sekunden", " seconds");
+}
+
+std::optional<std::string> armedActionText(const Scheduler::State& state, Action action,
+                                           const SchedulerClock& clock, bool german) {
+    static const char* const kNames[][2] = {{"Herunterfahren", "ShutDown"},
+                                            {"Neustart", "Reboot"},
+                                            {"Abmelden", "LogOff"},
+                                            {"Standby", "StandBy"},
+                                            {"Ruhezustand", "Hibernate"}};
+    if (action == Action::None || state.suspended || state.mode < 1) return std::nullopt;
+    const std::string name = kNames[static_cast<int>(action) - 1][german ? 0 : 1];
+    if (state.warned) {
+        const std::uint32_t left = state.target > state.current ? state.target - state.current : 0;
+        return name + " in " + std::to_string(left) + bilingual(german, " Sekunden", " seconds");
+    }
+    const std::tm* local = std::localtime(&state.due);
+    if (!local) return std::nullopt;
+    char time[16] = "", date[16] = "";
+    std::strftime(time, sizeof(time), "%H:%M:%S", local);
+    std::strftime(date, sizeof(date), "%d.%m.%Y", local);
+    // a daily time is never more than a day away
+    if (state.mode == 2 || localDay(state.due) == localDay(clock.now))
+        return name + bilingual(german, " um ", " at ") + time;
+    return name + bilingual(german, " am ", " on ") + date + bilingual(german, " um ", " at ") +
+           time;
 }

@@ -22,8 +22,8 @@ struct SchedulerClock {
 std::optional<std::time_t> localToCalendar(const CalendarDate& date, const TimeOfDay& time);
 
 // Carries out the stored action at a moment the user chose: a number of
-// minutes after Windows started (mode 1), daily at a time (2), or at a date
-// and time (3). Times are unsigned 32-bit seconds: uptime in mode 1,
+// minutes after Windows started (mode 1), every day at a time (2), or at a
+// date and time (3). Times are unsigned 32-bit seconds: uptime in mode 1,
 // calendar time otherwise.
 class Scheduler {
 public:
@@ -31,10 +31,18 @@ public:
         int mode = 0;  // 0 = nothing armed
         std::uint32_t target = 0;
         std::uint32_t current = 0;
-        std::uint32_t warningSeconds = 0;
+        std::uint32_t warningSeconds = 0;  // of this countdown
         bool armed = false;      // the timer was started; arming waits for a re-arm
         bool warned = false;     // the warning window was opened for this countdown
         bool suspended = false;  // cancelled: nothing runs until a re-arm
+        std::time_t due = 0;     // the target as calendar time, for the tooltip
+        // every day (mode 2): the time, the day's own target (Later moves
+        // only the target), and the last day's target whose action ran
+        TimeOfDay daily;
+        std::uint32_t dayTarget = 0;
+        std::uint32_t firedDayTarget = 0;
+        std::uint32_t settingsWarning = 0;  // the warning period the settings ask for
+        bool postponed = false;
     };
 
     // WarnMissed: the target passed unseen (the computer slept, or ticks
@@ -54,8 +62,12 @@ public:
     bool rearm(const Settings& settings, const SchedulerClock& clock);
     // Suspends: nothing armed, later ticks do nothing.
     void cancel();
-    // One second has passed; Fire means the timer is to stop and the action
-    // run. A target more than kLateSeconds past was missed.
+    // The warning's Later: the action falls due kPostponeSeconds from now,
+    // and warns again before that; the stored schedule stays as it is.
+    void postpone(const SchedulerClock& clock);
+    // One second has passed; Fire means the action is to run, and unless a
+    // daily time is armed for its next day, the timer is to stop. A target
+    // more than kLateSeconds past was missed.
     Tick tick(const SchedulerClock& clock);
     // The computer woke: a target passed in its sleep was missed.
     Tick resume(const SchedulerClock& clock);
@@ -66,11 +78,22 @@ public:
     static constexpr std::uint32_t kLateSeconds = 5;
     // the countdown of a missed target where the settings ask for no warning
     static constexpr std::uint32_t kMissedWarningSeconds = 30;
+    static constexpr std::uint32_t kPostponeSeconds = 600;
+    // a put-off action warns this long before, where the period is longer
+    // than the time it was put off by
+    static constexpr std::uint32_t kPostponedWarningSeconds = 60;
+    // the system is kept awake at least this long before the target
+    static constexpr std::uint32_t kAwakeSeconds = 60;
 
     const State& state() const { return state_; }
+    // Whether the system must not fall asleep: from the warning, or from
+    // kAwakeSeconds before the target, until the action runs or is called off.
+    bool keepAwake() const;
 
 private:
     Tick step(const SchedulerClock& clock, std::uint32_t tolerance);
+    void setTarget(std::uint32_t target, const SchedulerClock& clock);
+    void armNextDay(const SchedulerClock& clock);
     State state_;
 };
 
@@ -78,3 +101,9 @@ private:
 // the seconds left (none where no action is set).
 std::string initialCountdownText(bool german);
 std::optional<std::string> countdownText(Action action, std::uint32_t remaining, bool german);
+
+// The tray tooltip's line on what is armed: the action and when it falls due
+// ("ShutDown at 22:00:00", with the date where it is a day or more away), or
+// the seconds left while the warning counts down; none when nothing is.
+std::optional<std::string> armedActionText(const Scheduler::State& state, Action action,
+                                           const SchedulerClock& clock, bool german);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "power/scheduler.h"
 
 // The scheduler's one-second timer on the main window.
@@ -20,3 +23,14 @@ void rearmScheduler();
 
 // The system clock was set: the schedule's time is read again.
 void onClockChanged();
+
+// Told after every change of the schedule (arming, each tick, Later, Cancel,
+// a clock change), so that the tray can show what is armed.
+void setScheduleObserver(void (*observer)());
+
+// The schedule has changed: the system is kept awake while the action is
+// near or announced, and let sleep again afterwards; the observer is told.
+void scheduleChanged();
+
+// The line the tray's tooltip gives the armed action; none when nothing is.
+std::optional<std::string> armedActionLine();

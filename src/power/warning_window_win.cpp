@@ -14,7 +14,7 @@
 namespace {
 
 constexpr int kStaticId = 1;
-static_assert(noneShared({kWarningOkId, kWarningCancelId, kStaticId}));
+static_assert(noneShared({kWarningOkId, kWarningCancelId, kWarningLaterId, kStaticId}));
 
 struct WarningState {
     HWND countdown = nullptr;
@@ -34,6 +34,7 @@ HFONT createTitleFont() {
 // The window's controls at 96 DPI, in a client area of 292 x 123: the
 // buttons, the title and the countdown.
 constexpr PlainControl kControls[] = {
+    {ControlKind::Push, {10, 90, 65, 25}, "&Später", "&Later", kWarningLaterId},
     {ControlKind::Push, {190, 90, 100, 25}, "&OK", "&OK", kWarningOkId},
     {ControlKind::Push, {80, 90, 100, 25}, "&Abbrechen", "&Cancel", kWarningCancelId},
     {ControlKind::Label, {10, 10, 270, 30}, "Warnhinweis", "Warning", kStaticId},
@@ -52,8 +53,11 @@ LRESULT CALLBACK warningProcedure(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_COMMAND:
         // wParam as a whole: a control's notification is not its command
         if (wParam == kWarningCancelId) scheduler().cancel();
-        if (wParam != kWarningOkId && wParam != kWarningCancelId) break;
+        if (wParam == kWarningLaterId) scheduler().postpone(readClock());
+        if (wParam != kWarningOkId && wParam != kWarningCancelId && wParam != kWarningLaterId)
+            break;
         DestroyWindow(window);  // after OK the countdown goes on without the window
+        scheduleChanged();
         return 0;
     case WM_CLOSE:  // Alt+F4: the schedule stays as it is
         DestroyWindow(window);
@@ -83,13 +87,13 @@ HWND createWarningWindow() {
     s->titleFont.reset(createTitleFont());
     std::vector<TableControl> table =
         plainTable(kControls, german, static_cast<HFONT>(s->smallFont.get()));
-    table[2].font = static_cast<HFONT>(s->titleFont.get());
+    table[3].font = static_cast<HFONT>(s->titleFont.get());
     // the countdown starts with its question and counts the longest action down
-    table[3].texts = {initialCountdownText(german),
+    table[4].texts = {initialCountdownText(german),
                       *countdownText(Action::Hibernate, 99999, german)};
     const Layout layout = layOutTable(table, {292, 123});
     placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {300, 150});
-    s->countdown = createTable(window, table, layout)[3];
+    s->countdown = createTable(window, table, layout)[4];
     makeTopmost(window);
     return window;
 }

@@ -8,10 +8,12 @@
 // The countdown window that announces a scheduled action: class "Apps",
 // owned by the main window, always on top, without a close box. OK closes
 // it and lets the countdown go on unseen; Cancel suspends the schedule;
-// Alt+F4 closes it and leaves the schedule as it is.
+// Later puts the action off; Alt+F4 closes it and leaves the schedule as it
+// is.
 constexpr const char* kWarningClass = "Apps";
 constexpr int kWarningOkId = 117;
 constexpr int kWarningCancelId = 118;
+constexpr int kWarningLaterId = 119;
 
 // Registers the class and builds the window with its controls and fonts,
 // shown topmost. Returns the window; the caller runs its loop.

@@ -2,7 +2,8 @@
 # A scheduled standby of the real Dormival.exe under Wine: stored settings
 # arm it a few seconds ahead with a warning period, the "Warning" window
 # counts down, and the request is read from Wine's relay trace. OK lets the
-# action run; Cancel stops it.
+# action run; Cancel stops it; Later puts it off ten minutes. The system is
+# kept awake from the warning on, and let sleep again after Cancel.
 #   schedule.sh full|brief DORMIVAL.EXE
 # brief: only the countdown that runs to its action.
 set -uo pipefail
@@ -87,6 +88,21 @@ if [ "$mode" = full ]; then
   wait_for_request
   expect "request after Cancel" "$(calls_in "$trace")" ""
   expect "program after Cancel" "$(wintool find Dormival)" hidden
+  # ES_CONTINUOUS | ES_SYSTEM_REQUIRED, then ES_CONTINUOUS alone
+  expect "kept awake, then let sleep" \
+    "$(grep -aoE 'SetThreadExecutionState\([0-9a-f]+\)' "$trace" | tr -d '\n')" \
+    "SetThreadExecutionState(80000001)SetThreadExecutionState(80000000)"
+  stop
+
+  start_countdown
+  check_window
+  expect "Later button" "$(wintool texts Apps | grep -x '119: &Later')" "119: &Later"
+  wintool click Apps 119
+  sleep 0.5
+  expect "window after Later" "$(wintool find Apps || echo gone)" gone
+  wait_for_request
+  expect "request at the old time after Later" "$(calls_in "$trace")" ""
+  expect "program after Later" "$(wintool find Dormival)" hidden
   stop
 fi
 regedit delete "$settings_key" /f

@@ -239,6 +239,85 @@ TEST_F(SchedulerTest, ClockChangesReadTheTargetAgain) {
     EXPECT_EQ(scheduler.state().mode, 0);
 }
 
+// Later puts the action off ten minutes and warns again before the new
+// target, any number of times; a long warning comes back a minute before,
+// never bringing the action sooner; Cancel after Later ends it all.
+TEST_F(SchedulerTest, LaterPutsTheActionOff) {
+    ASSERT_TRUE(arm("3", "", "12:00:30", "08.12.2026", "30"));
+    EXPECT_EQ(tickAt(kNoon + 1).kind, Kind::OpenWarning);
+    EXPECT_TRUE(scheduler.keepAwake());
+    scheduler.postpone({0, kNoon + 10});
+    EXPECT_FALSE(scheduler.keepAwake());
+    EXPECT_EQ(tickAt(kNoon + 30).kind, Kind::Nothing) << "nothing at the old time";
+    EXPECT_EQ(tickAt(kNoon + 580).kind, Kind::OpenWarning);
+    scheduler.postpone({0, kNoon + 590});
+    EXPECT_EQ(tickAt(kNoon + 1160).kind, Kind::OpenWarning);
+    EXPECT_EQ(tickAt(kNoon + 1190).kind, Kind::Fire);
+
+    ASSERT_TRUE(arm("3", "", "13:00:00", "08.12.2026", "3600"));
+    EXPECT_EQ(tickAt(kNoon + 1).kind, Kind::OpenWarning);
+    scheduler.postpone({0, kNoon + 2});
+    EXPECT_EQ(scheduler.state().target, kNoon + 3600);
+    EXPECT_EQ(tickAt(kNoon + 3539).kind, Kind::Nothing);
+    EXPECT_EQ(tickAt(kNoon + 3540).kind, Kind::OpenWarning);
+    scheduler.postpone({0, kNoon + 3550});
+    scheduler.cancel();
+    EXPECT_EQ(tickAt(kNoon + 4150).kind, Kind::Nothing);
+    EXPECT_FALSE(scheduler.keepAwake());
+
+    // without a warning the system is kept awake for the last minute
+    ASSERT_TRUE(arm("3", "", "12:01:01", "08.12.2026"));
+    tickAt(kNoon);
+    EXPECT_FALSE(scheduler.keepAwake());
+    tickAt(kNoon + 1);
+    EXPECT_TRUE(scheduler.keepAwake());
+}
+
+// A time of day acts every day: after its action the next day's own time
+// is armed, also after a Later past midnight, and a clock set back does not
+// repeat the day. Minutes after start and a date act once.
+TEST_F(SchedulerTest, DailyTimeActsEveryDay) {
+    ASSERT_TRUE(arm("2", "", "23:55:00", "", "30"));
+    const std::time_t day = kNoon + 11 * 3600 + 55 * 60;
+    EXPECT_EQ(tickAt(day - 30).kind, Kind::OpenWarning);
+    scheduler.postpone({0, day - 20});
+    scheduler.followClockChange(s, {0, day + 3600});
+    EXPECT_EQ(scheduler.state().target, day + 580) << "a put-off target stays";
+    EXPECT_EQ(tickAt(day + 580).kind, Kind::Fire);
+    EXPECT_EQ(scheduler.state().target, day + 86400) << "the next day's own time";
+    scheduler.followClockChange(s, {0, day - 3600});
+    EXPECT_EQ(scheduler.state().target, day + 86400) << "no second action that day";
+    EXPECT_EQ(tickAt(day + 86400 - 30).kind, Kind::OpenWarning);
+    EXPECT_EQ(tickAt(day + 86400).kind, Kind::Fire);
+
+    ASSERT_TRUE(arm("3", "", "12:00:10", "08.12.2026"));
+    EXPECT_EQ(tickAt(kNoon + 10).kind, Kind::Fire);
+    EXPECT_EQ(scheduler.state().mode, 0);
+    ASSERT_TRUE(arm("1", "2"));
+    EXPECT_EQ(tickAt(kNoon, 120).kind, Kind::Fire);
+    EXPECT_EQ(scheduler.state().mode, 0);
+}
+
+TEST_F(SchedulerTest, TooltipLineNamesTheActionAndWhenItFallsDue) {
+    const auto line = [&](Action action, bool german) {
+        return armedActionText(scheduler.state(), action, clock, german).value_or("none");
+    };
+    ASSERT_TRUE(arm("2", "", "11:00:00"));
+    EXPECT_EQ(line(Action::Shutdown, false), "ShutDown at 11:00:00") << "tomorrow's";
+    EXPECT_EQ(line(Action::Hibernate, true), "Ruhezustand um 11:00:00");
+    EXPECT_EQ(line(Action::None, false), "none");
+    ASSERT_TRUE(arm("3", "", "08:00:00", "24.12.2026"));
+    EXPECT_EQ(line(Action::Standby, false), "StandBy on 24.12.2026 at 08:00:00");
+    EXPECT_EQ(line(Action::Logoff, true), "Abmelden am 24.12.2026 um 08:00:00");
+    ASSERT_TRUE(arm("1", "5"));  // 200 s of uptime to go
+    EXPECT_EQ(line(Action::Reboot, false), "Reboot at 12:03:20");
+    ASSERT_TRUE(arm("3", "", "12:00:30", "08.12.2026", "60"));
+    tickAt(kNoon + 5);
+    EXPECT_EQ(line(Action::Reboot, true), "Neustart in 25 Sekunden");
+    scheduler.cancel();
+    EXPECT_EQ(line(Action::Reboot, false), "none");
+}
+
 TEST(ScheduledAction, EachCodeInItsOrder) {
     const std::pair<const char*, Calls> cases[] = {
         {"0", {"reload", "ExitWindowsEx(13)", "removeTrayIcon"}},

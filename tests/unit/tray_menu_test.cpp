@@ -125,9 +125,20 @@ TEST(TrayTooltip, ByPlatformClassAndLanguage) {
     EXPECT_EQ(trayTooltip(0, true), "Dormival links Operation ausf\xFChren, rechts Optionen");
     EXPECT_EQ(trayTooltip(1, false), "Dormival\nleft run Operation\nright options");
     EXPECT_EQ(trayTooltip(4, true), "Dormival\nlinks Operation ausf\xFChren\nrechts Optionen");
+    // an armed action's line, with the hints where they fit
+    EXPECT_EQ(trayTooltip(1, false, "ShutDown at 22:00:00"),
+              "Dormival\nShutDown at 22:00:00\nleft run Operation\nright options");
+    EXPECT_EQ(trayTooltip(1, true, "Herunterfahren um 22:00:00"),
+              "Dormival\nHerunterfahren um 22:00:00");
+    EXPECT_EQ(trayTooltip(0, false, "StandBy in 5 seconds"), "Dormival: StandBy in 5 seconds");
     // the record's tip field holds 63 characters
     for (int c : {0, 3})
-        for (bool german : {false, true}) EXPECT_LE(trayTooltip(c, german).size(), 63u);
+        for (bool german : {false, true})
+            for (const char* armed : {"", "Herunterfahren am 24.12.2026 um 22:00:00"})
+                EXPECT_LE(trayTooltip(c, german, *armed ? std::optional<std::string>(armed)
+                                                        : std::nullopt)
+                              .size(),
+                          63u);
 }
 
 }  // namespace

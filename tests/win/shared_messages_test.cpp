@@ -3,8 +3,14 @@
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
+#include <ctime>
+
 #include "app/tray_icon_win.h"
+#include "app/tray_menu.h"
 #include "common/feature_window_win.h"
+#include "common/windows_version_win.h"
+#include "power/schedule_ticks_win.h"
+#include "power/scheduler_win.h"
 #include "support/resident_fixture.h"
 
 namespace {
@@ -161,6 +167,46 @@ TEST_F(SharedMessages, ClosingAFeatureWindowEndsOnlyItsOwnLoop) {
     EXPECT_TRUE(IsWindow(main));
     MSG m;
     EXPECT_FALSE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+// The tooltips the program sends, "+" before one an icon is added with.
+std::vector<std::string> tipsSent;
+BOOL WINAPI recordTip(DWORD operation, NOTIFYICONDATAA* record) {
+    if (operation == NIM_ADD || (operation == NIM_MODIFY && record->uFlags == NIF_TIP))
+        tipsSent.push_back((operation == NIM_ADD ? "+" : "") + std::string(record->szTip));
+    return Shell_NotifyIconA(operation, record);
+}
+
+// Every icon's tooltip names the armed action and its time, sent only when
+// it changes; an icon added again carries it; Cancel brings back the hints.
+TEST_F(SharedMessages, TooltipsFollowTheSchedule) {
+    setNotifyIconCall(recordTip);
+    setScheduleObserver(showScheduleInTray);
+    second = createFeatureWindow();
+    const std::time_t due = std::time(nullptr) + 7200;
+    char zeit[16] = "";
+    std::strftime(zeit, sizeof(zeit), "%H:%M:%S", std::localtime(&due));
+    store("action", "2");
+    store("zeit", zeit);
+    store("TaskManagerAktion", "0");
+    loadSettings();
+    tipsSent.clear();
+    rearmScheduler();
+    const int platform = windowsVersion().platformClass;
+    const std::string armed = trayTooltip(platform, false, "ShutDown at " + std::string(zeit));
+    EXPECT_EQ(tipsSent, (Calls{armed, armed}));
+    tipsSent.clear();
+    onSchedulerTick();
+    SendMessageA(main, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_EQ(tipsSent, (Calls{"+" + armed}));
+    tipsSent.clear();
+    cancelScheduleAndCloseWarning();
+    const std::string idle = trayTooltip(platform, false);
+    EXPECT_EQ(tipsSent, (Calls{idle, idle}));
+    KillTimer(main, kSchedulerTimerId);
+    scheduler() = Scheduler{};
+    setScheduleObserver(nullptr);
+    setNotifyIconCall(nullptr);
 }
 
 }  // namespace
