@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the real program under Wine (Windows XP
-# prefix, English): the tray menu, the warning window counting down, each
+# prefix, English): the tray menu, the tray icon's tooltip naming the armed
+# action, the warning window counting down, each
 # tab of the options window, the display-mode window and its confirmation
 # view, the favourites window, the process viewer and its module usage
 # window. Each is cut to its window and written as PNG to doc/, or at
@@ -119,6 +120,23 @@ wintool post "Process Viewer" 0x111 236 0 >/dev/null
 wintool wait "Process DLLViewer" 10 >/dev/null
 shot module-usage "Process DLLViewer"
 stop "Process DLLViewer" "Process Viewer" Notepad
+
+# the tray icon's tooltip while a daily standby is armed, with the icon
+regedit add "$key\\ShutDownOptions" /v action /d 2 /f
+regedit add "$key\\ShutDownOptions" /v zeit /d "22:00:00 " /f
+regedit add "$key\\ShutDownOptions" /v TaskManagerAktion /d 3 /f
+start
+read -r _ x y <<<"$(wintool trayicon "C:\\Program Files\\Dormival\\Dormival.exe" 30)"
+xdotool search --name "^$lane - Wine desktop\$" windowraise >/dev/null 2>&1 || true
+xdotool mousemove "$((x + 4))" "$((y + 4))"
+sleep 3
+read -r tx ty tw th <<<"$(wintool rect tooltips_class32)"
+left=$(( (tx < x ? tx : x) - 4 )) top=$(( (ty < y ? ty : y) - 4 ))
+right=$(( tx + tw > x + 16 ? tx + tw : x + 16 )) bottom=$(( ty + th > y + 16 ? ty + th : y + 16 ))
+import -window root -crop "$((right - left + 4))x$((bottom - top + 4))+$left+$top" +repage \
+  "$out/tray-tooltip.png"
+echo "${out#"$root/"}/tray-tooltip.png"
+stop
 
 # a standby two minutes ahead, warned of from the start
 at=$(( $(date +%s) + 120 ))

@@ -79,14 +79,15 @@ prefix_of() { echo "$dir/prefix-$1"; }
 
 # Registry settings every prefix shares: the functions whose calls a relay
 # trace shows (power requests, shell requests, the browser cache, device
-# requests, timers started, the process walk, display changes), and drive
-# O:, a folder that Wine presents as a CD-ROM drive.
+# requests, timers started, the process walk, display changes, keeping the
+# system awake), and drive O:, a folder that Wine presents as a CD-ROM
+# drive.
 write_common_reg() {
   cat >"$dir/common.reg" <<'REG'
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Debug]
-"RelayInclude"="user32.ExitWindowsEx;kernel32.SetSystemPowerState;advapi32.InitiateSystemShutdownA;shell32.ShellExecuteA;wininet.FindFirstUrlCacheEntryA;wininet.InternetSetOptionA;kernel32.DeviceIoControl;user32.SetTimer;psapi.EnumProcesses;user32.ChangeDisplaySettingsA"
+"RelayInclude"="user32.ExitWindowsEx;kernel32.SetSystemPowerState;advapi32.InitiateSystemShutdownA;shell32.ShellExecuteA;wininet.FindFirstUrlCacheEntryA;wininet.InternetSetOptionA;kernel32.DeviceIoControl;user32.SetTimer;psapi.EnumProcesses;user32.ChangeDisplaySettingsA;kernel32.SetThreadExecutionState;kernelbase.SetThreadExecutionState"
 
 [HKEY_LOCAL_MACHINE\Software\Wine\Drives]
 "o:"="cdrom"

@@ -58,7 +58,8 @@
                                    program searched as a bare name is;
                                    prints "started" or "failed"
    wintool trayicon EXE SECONDS    waits until a tray icon shows the small
-                                   icon of EXE; prints "shown" or "missing"
+                                   icon of EXE; prints "shown X Y" (its top
+                                   left on the screen) or "missing"
    wintool objects CLASS           prints the GDI and USER objects of the
                                    program of the window: "gdi=N windows=N
                                    menus=N icons=N" (menudump.dll counts them
@@ -630,7 +631,7 @@ static void draw_icon_over(HDC dc, void *colour) {
    pixel the icon covers fully (the same over black and over white; the
    soft edges of an icon with alpha are left out) has the icon's colour
    there. */
-static int window_shows_icon(HWND window, HICON icon) {
+static int window_shows_icon(HWND window, HICON icon, POINT *place) {
     const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
     COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
     DWORD *shot, *over_black, *over_white;
@@ -654,6 +655,10 @@ static int window_shows_icon(HWND window, HICON icon) {
                             same = (shot[(y0 + y) * width + x0 + x] & 0xffffff) ==
                                    (over_black[y * cx + x] & 0xffffff);
                 found = same;
+                if (found) {
+                    place->x = r.left + x0;
+                    place->y = r.top + y0;
+                }
             }
     }
     free(shot);
@@ -666,18 +671,22 @@ static int tray_icon(const char *exe, int seconds) {
     DWORD end = GetTickCount() + (DWORD)seconds * 1000;
     HICON icon = NULL;
     HWND tray;
+    POINT place = {0, 0};
     int found = 0;
     if (ExtractIconExA(exe, 0, NULL, &icon, 1) < 1 || !icon) {
         fprintf(stderr, "%s has no icon\n", exe);
         return 2;
     }
     for (;;) {
-        if ((tray = FindWindowA("Shell_TrayWnd", NULL)) != NULL) found = window_shows_icon(tray, icon);
+        if ((tray = FindWindowA("Shell_TrayWnd", NULL)) != NULL) found = window_shows_icon(tray, icon, &place);
         if (found || (int)(GetTickCount() - end) > 0) break;
         Sleep(100);
     }
     DestroyIcon(icon);
-    printf("%s\n", found ? "shown" : "missing");
+    if (found)
+        printf("shown %ld %ld\n", place.x, place.y);
+    else
+        printf("missing\n");
     return found ? 0 : 1;
 }
 
