@@ -126,7 +126,7 @@ regedit add "$key\\ShutDownOptions" /v action /d 2 /f
 regedit add "$key\\ShutDownOptions" /v zeit /d "22:00:00 " /f
 regedit add "$key\\ShutDownOptions" /v TaskManagerAktion /d 3 /f
 start
-read -r _ x y <<<"$(wintool trayicon "C:\\Program Files\\Dormival\\Dormival.exe" 30)"
+read -r x y <<<"$(wintool trayplace "C:\\Program Files\\Dormival\\Dormival.exe" 30)"
 xdotool search --name "^$lane - Wine desktop\$" windowraise >/dev/null 2>&1 || true
 xdotool mousemove "$((x + 4))" "$((y + 4))"
 sleep 3

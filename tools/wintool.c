@@ -46,7 +46,8 @@
                                    TEXT; prints its index or -1), press or dblclick (a left
                                    click or double click at the point),
                                    keys KEY... (digits typed; left,
-                                   right, up, down pressed)
+                                   right, up, down pressed), context (the
+                                   WM_CONTEXTMENU of a right click there)
    wintool mode                    prints the screen's mode: "WxH"
    wintool modeindex W H           prints the number of the first listed
                                    display mode of W x H at the screen's
@@ -58,8 +59,9 @@
                                    program searched as a bare name is;
                                    prints "started" or "failed"
    wintool trayicon EXE SECONDS    waits until a tray icon shows the small
-                                   icon of EXE; prints "shown X Y" (its top
-                                   left on the screen) or "missing"
+                                   icon of EXE; prints "shown" or "missing"
+   wintool trayplace EXE SECONDS   the same, printing where the icon's top
+                                   left is on the screen: "X Y"
    wintool objects CLASS           prints the GDI and USER objects of the
                                    program of the window: "gdi=N windows=N
                                    menus=N icons=N" (menudump.dll counts them
@@ -427,6 +429,9 @@ static int at(const char *cls, int x, int y, int count, char **action) {
         PostMessageA(search.found, WM_LBUTTONUP, 0, MAKELPARAM(local.x, local.y));
         return 0;
     }
+    if (!strcmp(action[0], "context"))
+        return PostMessageA(GetParent(search.found), WM_CONTEXTMENU, (WPARAM)search.found,
+                            MAKELPARAM(search.screen.x, search.screen.y)) ? 0 : 1;
     if (!strcmp(action[0], "dblclick")) {
         const LPARAM at = MAKELPARAM(local.x, local.y);
         PostMessageA(search.found, WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -667,7 +672,7 @@ static int window_shows_icon(HWND window, HICON icon, POINT *place) {
     return found;
 }
 
-static int tray_icon(const char *exe, int seconds) {
+static int tray_icon(const char *exe, int seconds, int print_place) {
     DWORD end = GetTickCount() + (DWORD)seconds * 1000;
     HICON icon = NULL;
     HWND tray;
@@ -683,10 +688,10 @@ static int tray_icon(const char *exe, int seconds) {
         Sleep(100);
     }
     DestroyIcon(icon);
-    if (found)
-        printf("shown %ld %ld\n", place.x, place.y);
+    if (found && print_place)
+        printf("%ld %ld\n", place.x, place.y);
     else
-        printf("missing\n");
+        printf("%s\n", found ? "shown" : "missing");
     return found ? 0 : 1;
 }
 
@@ -725,7 +730,8 @@ int main(int argc, char **argv) {
         printf("%s\n", started ? "started" : "failed");
         return !started;
     }
-    if (argc >= 4 && !strcmp(argv[1], "trayicon")) return tray_icon(argv[2], atoi(argv[3]));
+    if (argc >= 4 && !strcmp(argv[1], "trayicon")) return tray_icon(argv[2], atoi(argv[3]), 0);
+    if (argc >= 4 && !strcmp(argv[1], "trayplace")) return tray_icon(argv[2], atoi(argv[3]), 1);
     if (argc >= 3 && !strcmp(argv[1], "menu")) return menu(atoi(argv[2]), argc - 3, argv + 3);
     if (argc >= 3 && !strcmp(argv[1], "find")) return find(argv[2]);
     if (argc >= 3 && !strcmp(argv[1], "objects")) return objects(argv[2]);

@@ -6,6 +6,8 @@
 #include "app/tray_icon_win.h"
 #include "common/feature_window_win.h"
 #include "power/power_calls_win.h"
+#include "power/program_watch_win.h"
+#include "process_viewer/row_commands_win.h"
 #include "power/scheduler_win.h"
 #include "settings/current_settings_win.h"
 #include "systools/browser_cache_win.h"
@@ -45,6 +47,7 @@ int runDormival(HINSTANCE instance) {
 
     setBeforeSessionEnd(storeOpenLists);
     setScheduleObserver(showScheduleInTray);
+    setProgramEndWatch(watchProgramEnd);
     registerMainWindowClass(instance);
     createMainWindow(instance);
     hideMainWindow();

@@ -5,46 +5,54 @@
 #include "common/feature_window_win.h"
 #include "power/power_calls_win.h"
 #include "power/power_entries.h"
+#include "power/program_watch_win.h"
 #include "power/scheduler_win.h"
 #include "power/warning_window_win.h"
 #include "settings/current_settings_win.h"
 
 namespace {
 
-void carryOut(const Scheduler::Tick& tick) {
+bool anythingArmed() { return scheduler().state().mode != 0 || programWatch().armed(); }
+
+void openWarningFor(Announcer who) {
+    setAnnouncer(who);
+    scheduleChanged();  // kept awake and shown before the window's loop
+    openWarningWindow();
+}
+
+void carryOut(const Scheduler::Tick& tick, Announcer who) {
     switch (tick.kind) {
     case Scheduler::TickKind::Nothing:
         break;
     case Scheduler::TickKind::OpenWarning:
-        scheduleChanged();  // kept awake and shown before the window's loop
-        openWarningWindow();
+        openWarningFor(who);
         break;
     case Scheduler::TickKind::UpdateCountdown:
-        updateWarningCountdown(tick.remaining, currentSettings().TaskManagerAktion);
+        if (announcer() == who)
+            updateWarningCountdown(tick.remaining, currentSettings().TaskManagerAktion);
         break;
     case Scheduler::TickKind::WarnMissed:
         // shown even where the user had sent the warning away: the action
         // of a missed target never runs unannounced
-        if (warningWindow()) {
+        if (warningWindow() && announcer() == who)
             updateWarningCountdown(tick.remaining, currentSettings().TaskManagerAktion);
-        } else {
-            scheduleChanged();
-            openWarningWindow();
-        }
+        else
+            openWarningFor(who);
         break;
     case Scheduler::TickKind::Fire: {
+        if (who == Announcer::Watch) dropProgramWatch();
         // a daily time is armed for its next day already, and ticks on
-        const bool again = scheduler().state().mode != 0;
-        if (!again) KillTimer(mainWindow(), kSchedulerTimerId);
+        const bool goesOn = anythingArmed();
+        if (!goesOn) KillTimer(mainWindow(), kSchedulerTimerId);
         // the countdown is over; a window still showing "1 seconds" would
         // outlast a standby
-        closeWarningWindow();
+        if (announcer() == who) closeWarningWindow();
         scheduleChanged();  // the system may sleep now, as the action may ask it to
         PowerEntryContext context = powerEntryContext();
         runScheduledAction(context);
         // the action took the icon away (hibernation, a refused shutdown);
         // the program goes on, so it shows its icon as after a restarted shell
-        if (again) SendMessageA(mainWindow(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        if (goesOn) SendMessageA(mainWindow(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
         break;
     }
     }
@@ -53,17 +61,20 @@ void carryOut(const Scheduler::Tick& tick) {
 }  // namespace
 
 void onSchedulerTick() {
-    carryOut(scheduler().tick(readClock()));
+    carryOut(scheduler().tick(readClock()), Announcer::Schedule);
+    carryOut(programWatch().tick(watchedProgramEnded(), readClock().uptimeSeconds),
+             Announcer::Watch);
     scheduleChanged();
 }
 
 void onPowerResume() {
-    carryOut(scheduler().resume(readClock()));
+    carryOut(scheduler().resume(readClock()), Announcer::Schedule);
     scheduleChanged();
 }
 
 void cancelScheduleAndCloseWarning() {
     scheduler().cancel();
+    programWatch().suspend();
     closeWarningWindow();
     scheduleChanged();
 }

@@ -241,24 +241,32 @@ std::optional<std::string> countdownText(Action action, std::uint32_t remaining,
            bilingual(german, " Sekunden", " seconds");
 }
 
-std::optional<std::string> armedActionText(const Scheduler::State& state, Action action,
-                                           const SchedulerClock& clock, bool german) {
+const char* actionName(Action action, bool german) {
     static const char* const kNames[][2] = {{"Herunterfahren", "ShutDown"},
                                             {"Neustart", "Reboot"},
                                             {"Abmelden", "LogOff"},
                                             {"Standby", "StandBy"},
                                             {"Ruhezustand", "Hibernate"}};
+    return action == Action::None ? "" : kNames[static_cast<int>(action) - 1][german ? 0 : 1];
+}
+
+std::string secondsLeftText(Action action, std::uint32_t remaining, bool german) {
+    return actionName(action, german) + (" in " + std::to_string(remaining)) +
+           bilingual(german, " Sekunden", " seconds");
+}
+
+std::optional<std::string> armedActionText(const Scheduler::State& state, Action action,
+                                           const SchedulerClock& clock, bool german) {
     if (action == Action::None || state.suspended || state.mode < 1) return std::nullopt;
-    const std::string name = kNames[static_cast<int>(action) - 1][german ? 0 : 1];
-    if (state.warned) {
-        const std::uint32_t left = state.target > state.current ? state.target - state.current : 0;
-        return name + " in " + std::to_string(left) + bilingual(german, " Sekunden", " seconds");
-    }
+    const std::string name = actionName(action, german);
+    if (state.warned)
+        return secondsLeftText(action, state.target > state.current ? state.target - state.current : 0,
+                               german);
     const std::tm* local = std::localtime(&state.due);
     if (!local) return std::nullopt;
-    char time[16] = "", date[16] = "";
-    std::strftime(time, sizeof(time), "%H:%M:%S", local);
-    std::strftime(date, sizeof(date), "%d.%m.%Y", local);
+    std::string time = timeOfDayText({local->tm_hour, local->tm_min, local->tm_sec});
+    time.pop_back();  // the stored form's closing blank
+    const std::string date = dateText({local->tm_mday, local->tm_mon + 1, local->tm_year + 1900});
     // a daily time is never more than a day away
     if (state.mode == 2 || localDay(state.due) == localDay(clock.now))
         return name + bilingual(german, " um ", " at ") + time;

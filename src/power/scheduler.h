@@ -102,6 +102,11 @@ private:
 std::string initialCountdownText(bool german);
 std::optional<std::string> countdownText(Action action, std::uint32_t remaining, bool german);
 
+// The action's name in the tray tooltip ("ShutDown", "Herunterfahren").
+const char* actionName(Action action, bool german);
+// "ShutDown in 25 seconds", for the tooltip during a warning.
+std::string secondsLeftText(Action action, std::uint32_t remaining, bool german);
+
 // The tray tooltip's line on what is armed: the action and when it falls due
 // ("ShutDown at 22:00:00", with the date where it is a day or more away), or
 // the seconds left while the warning counts down; none when nothing is.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <optional>
 #include <string>
 
@@ -34,3 +36,18 @@ void scheduleChanged();
 
 // The line the tray's tooltip gives the armed action; none when nothing is.
 std::optional<std::string> armedActionLine();
+
+// Watches the process for its end and then carries out the options'
+// action after its warning. The handle is the watch's from now on, closed
+// on every way out. Refused with a box where the options hold no action;
+// where another program is watched, the user is asked first. True when the
+// process is watched.
+bool watchProgramEnd(HANDLE process, const std::string& program);
+
+// Whose countdown the warning window shows: the clock schedule's or the
+// program watch's. Its Cancel and Later act on that one alone.
+enum class Announcer { Schedule, Watch };
+void setAnnouncer(Announcer who);
+Announcer announcer();
+void cancelAnnouncedAction();
+void postponeAnnouncedAction();

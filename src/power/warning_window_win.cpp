@@ -52,8 +52,8 @@ LRESULT CALLBACK warningProcedure(HWND window, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_COMMAND:
         // wParam as a whole: a control's notification is not its command
-        if (wParam == kWarningCancelId) scheduler().cancel();
-        if (wParam == kWarningLaterId) scheduler().postpone(readClock());
+        if (wParam == kWarningCancelId) cancelAnnouncedAction();
+        if (wParam == kWarningLaterId) postponeAnnouncedAction();
         if (wParam != kWarningOkId && wParam != kWarningCancelId && wParam != kWarningLaterId)
             break;
         DestroyWindow(window);  // after OK the countdown goes on without the window

@@ -20,6 +20,8 @@ namespace {
 
 bool german() { return programFacts().german; }
 
+ProgramEndWatch programEndWatch = nullptr;
+
 void windowNotFound() {
     MessageBoxA(nullptr,
                 bilingual(german(), "Kann das Fenster nicht finden !\nSchon geschlossen ?",
@@ -168,6 +170,38 @@ void terminateSelectedProcess(HWND list) {
     CloseHandle(process);
 }
 
+void setProgramEndWatch(ProgramEndWatch watch) { programEndWatch = watch; }
+
+const char* actWhenEndedText() {
+    return bilingual(german(), "&Aktion, wenn dieses Programm endet",
+                     "&Action when this program ends");
+}
+
+void actWhenSelectedEnds(HWND list) {
+    if (selectedListRow(list) < 0 || !programEndWatch) return;
+    if (selectedProcessId(list) == GetCurrentProcessId()) {
+        MessageBoxA(nullptr,
+                    bilingual(german(), "Dormival kann nicht auf sein eigenes Ende warten.",
+                              "Dormival cannot wait for its own end."),
+                    bilingual(german(), "Hinweis", "Note"), MB_ICONINFORMATION);
+        return;
+    }
+    const DWORD pid = selectedProcessId(list);
+    const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+    // an id that no process has any more is a program already gone
+    if (!process && GetLastError() != ERROR_INVALID_PARAMETER) {
+        callFailed("OpenProcess()", GetLastError());
+        return;
+    }
+    if (!process || !stillTheRowsProgram(list, pid)) {
+        if (process) CloseHandle(process);
+        programNotFound();
+        return;
+    }
+    const std::string path = selectedCellText(list, 1);
+    programEndWatch(process, path.substr(path.find_last_of("\\/") + 1));
+}
+
 void setSelectedPriority(HWND list, unsigned priorityClass) {
     if (selectedListRow(list) < 0) return;
     const HANDLE process =
@@ -190,6 +224,10 @@ bool runRowCommand(HWND list, unsigned id, const std::function<void()>& refresh)
     case c::kMinimise: sendWindowCommand(list, SC_MINIMIZE); return true;
     case c::kRestore: sendWindowCommand(list, SC_RESTORE); return true;
     case c::kToFront: bringSelectedToFront(list); return true;
+    }
+    if (id == c::kActWhenEnded) {
+        actWhenSelectedEnds(list);
+        return true;
     }
     for (const PriorityEntry& entry : kPriorityEntries)
         if (!nt4 && entry.command == id) {
@@ -222,6 +260,7 @@ bool showRowContextMenu(HWND owner, HWND list) {
     AppendMenuA(menu, MF_STRING, viewer_command::kVersionInfo, "Version Info");
     AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(priorities),
                 bilingual(german(), "&Priorität ändern", "&Set Priority"));
+    AppendMenuA(menu, MF_STRING, viewer_command::kActWhenEnded, actWhenEndedText());
     POINT cursor{};
     GetCursorPos(&cursor);
     SetForegroundWindow(mainWindow());

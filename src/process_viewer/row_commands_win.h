@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 // What the process viewers do to the window or the process of a list's
 // selected row: column 1 names its program, column 2 its process id, and
@@ -31,6 +32,19 @@ void destroySelectedWindow(HWND list);
 // refused with a box that says why.
 void terminateSelectedProcess(HWND list);
 
+// Where the action when a program ends is armed: takes the process
+// handle (SYNCHRONIZE and query rights) and the program's name, and closes
+// the handle when it does not keep it.
+using ProgramEndWatch = bool (*)(HANDLE process, const std::string& program);
+void setProgramEndWatch(ProgramEndWatch watch);
+
+// The entry of that command in both menus.
+const char* actWhenEndedText();
+
+// Hands the row's process, still the row's program, to the watch of its
+// end. Dormival's own process is refused with a box.
+void actWhenSelectedEnds(HWND list);
+
 // Gives the row's process a priority class (0x80, 0x40, 0x20, 0x100).
 void setSelectedPriority(HWND list, unsigned priorityClass);
 
@@ -41,6 +55,6 @@ void setSelectedPriority(HWND list, unsigned priorityClass);
 bool runRowCommand(HWND list, unsigned id, const std::function<void()>& refresh);
 
 // The window list's context menu for its selected row, at the cursor:
-// module usage, version info, and the priority classes with the process's
-// own checked. False when no row is selected.
+// module usage, version info, the priority classes with the process's own
+// checked, and the action when it ends. False when no row is selected.
 bool showRowContextMenu(HWND owner, HWND list);

@@ -35,4 +35,5 @@ constexpr unsigned kSaveAs = 240;
 constexpr unsigned kCopyPath = 241;
 constexpr unsigned kAlwaysOnTop = 242;
 constexpr unsigned kAbout = 246;
+constexpr unsigned kActWhenEnded = 248;
 }  // namespace viewer_command

@@ -34,7 +34,8 @@ namespace id = viewer_command;
 static_assert(noneShared({kWindowListId, kViewerStatusId, id::kRefresh, id::kClose, id::kDestroy,
                           id::kTerminate, id::kMaximise, id::kMinimise, id::kRestore, id::kToFront,
                           id::kVersionInfo, id::kModuleUsage, id::kExit, id::kSaveAs, id::kCopyPath,
-                          id::kAlwaysOnTop, id::kAbout, kPriorityEntries[0].command,
+                          id::kAlwaysOnTop, id::kAbout, id::kActWhenEnded,
+                          kPriorityEntries[0].command,
                           kPriorityEntries[1].command, kPriorityEntries[2].command,
                           kPriorityEntries[3].command}));
 
@@ -73,6 +74,8 @@ HMENU buildMenuBar() {
     AppendMenuA(process, MF_POPUP, reinterpret_cast<UINT_PTR>(priorities), "&Set Priority");
     AppendMenuA(process, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(process, MF_STRING, id::kCopyPath, "&Copy Path");
+    AppendMenuA(process, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(process, MF_STRING, id::kActWhenEnded, actWhenEndedText());
 
     const HMENU bar = CreateMenu();
     AppendMenuA(bar, MF_POPUP,

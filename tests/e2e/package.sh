@@ -31,7 +31,7 @@ wine "$unpacked" >/dev/null 2>&1 </dev/null &
 pid=$!
 wine "$DORMIVAL_WINTOOL" wait Dormival 20 >/dev/null 2>&1 </dev/null
 raise_desktop  # the icon is looked for on the screen
-expect "started from the unpacked folder" "$(wintool trayicon "$(winepath_of "$unpacked")" 30 | cut -d' ' -f1)" shown
+expect "started from the unpacked folder" "$(wintool trayicon "$(winepath_of "$unpacked")" 30)" shown
 wine "$DORMIVAL_WINTOOL" post Dormival 0x111 205 0 >/dev/null 2>&1 </dev/null  # its Terminate entry
 expect "ended from its menu" "$(ended_within 5)" ended
 kill "$pid" 2>/dev/null

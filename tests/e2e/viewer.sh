@@ -4,7 +4,9 @@
 # module usage window opens on a double-click; Close on a program that has
 # stopped answering returns at once, with the tray still answering;
 # Destroy leaves another program's window and says why; Save As's dialog
-# belongs to the viewer; terminate from the menu bar ends that program.
+# belongs to the viewer; the context menu's "Action when this program ends"
+# on that program's row arms the watch, and terminate from the menu bar
+# ends that program, so the warning opens and the standby follows.
 # On NT 4 the NT 4 viewer opens with its eight buttons, and its Terminate
 # refuses a process Windows cannot run without.
 #   viewer.sh full|brief DORMIVAL.EXE
@@ -30,7 +32,7 @@ open_viewer() {
   sleep 1
 }
 
-start
+start TaskManagerAktion=3 showwarning=3
 if [ "$version" = nt40 ]; then
   open_viewer
   expect "NT 4 viewer buttons" "$(wintool texts "$viewer" | grep -cE '^12[5-9]: |^13[0-2]: ')" 8
@@ -92,9 +94,15 @@ if [ "$mode" = full ]; then
   wintool click '#32770' 2 >/dev/null
 
   wintool at "$viewer" 300 100 pick DormivalTestShown >/dev/null
+  wintool at "$viewer" 300 100 context >/dev/null
+  expect "the action when it ends, from the context menu" \
+    "$(wintool menu 10 up enter | grep -c '^&Action when this program ends=248')" 1
   wine "$DORMIVAL_WINTOOL" post "$viewer" 0x111 109 0 >/dev/null 2>&1 </dev/null
   expect "terminate ends the other program" "$(ended_within 5 "$shown")" ended
   expect "its row is gone" "$(wintool at "$viewer" 300 100 pick DormivalTestShown)" -1
+  expect "its end announced" "$(wintool wait Apps 10 >/dev/null; wintool texts Apps | head -1)" Warning
+  for _ in $(seq 50); do [ -n "$(calls_in "$trace")" ] && break; sleep 0.2; done
+  expect "the standby after the warning" "$(calls_in "$trace")" "$(power_state 1 0)"
 fi
 kill "$shown" 2>/dev/null
 wait "$shown" 2>/dev/null

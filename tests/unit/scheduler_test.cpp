@@ -6,6 +6,7 @@
 
 #include "support/fake_settings_store.h"
 #include "power/power_entries.h"
+#include "power/program_watch.h"
 #include "support/recording_power.h"
 #include "settings/settings.h"
 
@@ -316,6 +317,40 @@ TEST_F(SchedulerTest, TooltipLineNamesTheActionAndWhenItFallsDue) {
     EXPECT_EQ(line(Action::Reboot, true), "Neustart in 25 Sekunden");
     scheduler.cancel();
     EXPECT_EQ(line(Action::Reboot, false), "none");
+}
+
+// A watched program's end opens its warning (30 s where none is set) and
+// then acts; the options suspend the watch until OK, Later puts it off,
+// Cancel drops it, and the tooltip's line cuts a long name to fit.
+TEST(ProgramWatch, EndWarnsThenActs) {
+    ProgramWatch watch;
+    EXPECT_EQ(watch.tick(true, 100).kind, Kind::Nothing) << "nothing armed";
+    watch.arm("render.exe", 0);
+    EXPECT_EQ(watch.text(Action::Shutdown, false, 53), "ShutDown when render.exe ends");
+    EXPECT_EQ(watch.tick(false, 100).kind, Kind::Nothing);
+    watch.suspend();
+    EXPECT_EQ(watch.tick(true, 101).kind, Kind::Nothing) << "while the options are open";
+    EXPECT_TRUE(watch.resume());
+    const auto end = watch.tick(true, 102);
+    EXPECT_EQ(end.kind, Kind::OpenWarning);
+    EXPECT_EQ(end.remaining, 30u);
+    EXPECT_TRUE(watch.keepAwake());
+    EXPECT_EQ(watch.text(Action::Standby, true, 53), "Standby in 30 Sekunden");
+    watch.postpone(110);
+    EXPECT_FALSE(watch.keepAwake());
+    EXPECT_EQ(watch.tick(true, 679).kind, Kind::Nothing);
+    EXPECT_EQ(watch.tick(true, 680).kind, Kind::OpenWarning);
+    EXPECT_EQ(watch.tick(true, 710).kind, Kind::Fire);
+    EXPECT_FALSE(watch.armed()) << "one action per watch";
+
+    watch.arm("copy.exe", 60);
+    EXPECT_EQ(watch.tick(true, 0).remaining, 60u);
+    watch.drop();
+    EXPECT_EQ(watch.tick(true, 60).kind, Kind::Nothing);
+    watch.arm(std::string(80, 'a') + ".exe", 0);
+    const std::string line = *watch.text(Action::Hibernate, true, 53);
+    EXPECT_EQ(line.size(), 53u);
+    EXPECT_EQ(line.substr(line.size() - 9), "... endet");
 }
 
 TEST(ScheduledAction, EachCodeInItsOrder) {

@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "process_viewer/viewer_window_win.h"
+#include "power/program_watch_win.h"
+#include "power/scheduler_win.h"
+#include "process_viewer/row_commands_win.h"
 #include "support/child_places.h"
 #include "common/feature_window_win.h"
 #include "win32/file_dialog_win.h"
@@ -158,7 +161,7 @@ TEST_F(ProcessViewer, WindowMenusAndList) {
         "  -", "  &Exit=239",
         "&Process>", "  &Version Info=234", "  Module Usage=236", "  -", "  &Set Priority>",
         "    High=237", "    Lowest=243", "    Normal=244", "    Real Time=245", "  -",
-        "  &Copy Path=241",
+        "  &Copy Path=241",  "  -",  "  &Action when this program ends=248",
         "&View>", "  Refresh=106", "  -", "  &Always On Top=242",
         "&?=246"};
     EXPECT_EQ(menuTextLines(GetMenu(viewer())), bar);
@@ -318,7 +321,8 @@ TEST_F(ProcessViewer, RowCommandsOnAnotherProcess) {
     }).menu;
     const std::vector<std::string> expected = {
         "Module Usage=236", "Version Info=234", "&Set Priority>", "  High=237 [x]",
-        "  Lowest=243",     "  Normal=244",     "  Real Time=245"};
+        "  Lowest=243",     "  Normal=244",     "  Real Time=245",
+        "&Action when this program ends=248"};
     EXPECT_EQ(menu, expected);
 
     command(viewer(), viewer_command::kTerminate);
@@ -374,6 +378,20 @@ TEST_F(ProcessViewer, RowCommandsActOnlyOnTheRowsOwnProgram) {
         const auto box = watchModals([&] { command(viewer(), c.id); });
         EXPECT_EQ(box.caption + "/" + box.text, c.box) << c.path << " " << c.id;
     }
+    // the action when a program ends: never for Dormival, nor without an action
+    setProgramEndWatch(watchProgramEnd);
+    setRows(list(), {{"Dormival", "C:\\Dormival.exe", std::to_string(GetCurrentProcessId()), "",
+                      "", "", ""}});
+    selectListRow(list(), 0);
+    EXPECT_EQ(watchModals([] { command(viewer(), viewer_command::kActWhenEnded); }).text,
+              "Dormival cannot wait for its own end.");
+    store("TaskManagerAktion", "-1");
+    command(viewer(), viewer_command::kRefresh);
+    ASSERT_TRUE(selectRow(list(), "DormivalTestShown", shown.pid()));
+    EXPECT_EQ(watchModals([] { command(viewer(), viewer_command::kActWhenEnded); }).text,
+              "The options hold no action to carry out.");
+    EXPECT_FALSE(programWatch().armed());
+    setProgramEndWatch(nullptr);
     EXPECT_EQ(shown.exitCode(200), static_cast<DWORD>(STILL_ACTIVE));
     EXPECT_EQ(GetPriorityClass(shown.process()), static_cast<DWORD>(NORMAL_PRIORITY_CLASS));
     EXPECT_FALSE(IsIconic(shown.window()));

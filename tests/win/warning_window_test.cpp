@@ -9,6 +9,7 @@
 #include "app/window_creation_win.h"
 #include "support/resident_fixture.h"
 #include "power/schedule_ticks_win.h"
+#include "power/program_watch_win.h"
 #include "power/scheduler_win.h"
 
 namespace {
@@ -249,6 +250,49 @@ TEST_F(WarningWindow, ScheduledStandbyWarnsAndFires) {
     EXPECT_EQ(power.calls, (std::vector<std::string>{"SetSystemPowerState(TRUE,0)"}));
     EXPECT_FALSE(IsWindow(warningWindow()));
     EXPECT_FALSE(scheduler().state().suspended);
+}
+
+bool warningSeen = false;
+void noteWarning() { warningSeen = warningSeen || warningWindow() != nullptr; }
+
+// A watched program's end, whether it came before the watch or after: the
+// warning opens, the action follows, and the clock schedule armed beside it
+// stays armed.
+TEST_F(WarningWindow, WatchedProgramsEndWarnsThenActs) {
+    setScheduleObserver(noteWarning);
+    for (const bool endedFirst : {true, false}) {
+        SCOPED_TRACE(endedFirst ? "ended before the watch" : "ended while watched");
+        armCountdown(7200, "2", "3");  // a standby two hours ahead
+        power.calls.clear();
+        warningSeen = false;
+        STARTUPINFOA start{};
+        start.cb = sizeof(start);
+        PROCESS_INFORMATION child{};
+        char line[] = "cmd.exe /c exit";
+        ASSERT_TRUE(CreateProcessA(nullptr, line, nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                                   nullptr, nullptr, &start, &child));
+        CloseHandle(child.hThread);
+        if (endedFirst) TerminateProcess(child.hProcess, 0);
+        HANDLE watched = nullptr;
+        DuplicateHandle(GetCurrentProcess(), child.hProcess, GetCurrentProcess(), &watched,
+                        SYNCHRONIZE, FALSE, 0);
+        ASSERT_TRUE(watchProgramEnd(watched, "child.exe"));
+        MSG m;
+        for (DWORD end = GetTickCount() + 8000; power.calls.empty() && GetTickCount() < end;) {
+            if (!PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+                Sleep(10);
+                if (!endedFirst) TerminateProcess(child.hProcess, 0);
+                continue;
+            }
+            DispatchMessageA(&m);
+        }
+        CloseHandle(child.hProcess);
+        EXPECT_TRUE(warningSeen);
+        EXPECT_EQ(power.calls, (std::vector<std::string>{"SetSystemPowerState(TRUE,0)"}));
+        EXPECT_FALSE(programWatch().armed());
+        EXPECT_EQ(scheduler().state().mode, 3) << "the clock schedule stays armed";
+    }
+    setScheduleObserver(nullptr);
 }
 
 }  // namespace
