@@ -161,7 +161,7 @@ TEST_F(ProcessViewer, WindowMenusAndList) {
         "  -", "  &Exit=239",
         "&Process>", "  &Version Info=234", "  Module Usage=236", "  -", "  &Set Priority>",
         "    High=237", "    Lowest=243", "    Normal=244", "    Real Time=245", "  -",
-        "  &Copy Path=241",  "  -",  "  &Action when this program ends=248",
+        "  &Copy Path=241", "  -", "  &Action when this program ends=248",
         "&View>", "  Refresh=106", "  -", "  &Always On Top=242",
         "&?=246"};
     EXPECT_EQ(menuTextLines(GetMenu(viewer())), bar);
