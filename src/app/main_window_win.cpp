@@ -6,6 +6,7 @@
 #include "app/window_creation_win.h"
 #include "common/feature_window_win.h"
 #include "common/file_icon_win.h"
+#include "power/network_shutdown_win.h"
 #include "power/schedule_ticks_win.h"
 #include "power/scheduler_win.h"
 #include "settings/current_settings_win.h"
@@ -33,6 +34,9 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         return TRUE;
     case WM_TIMECHANGE:
         onClockChanged();
+        return 0;
+    case kNetworkAnswerMessage:
+        networkShutdowns().finished(wParam, static_cast<unsigned>(lParam));
         return 0;
     }
     return sharedMessages(window, message, wParam, lParam);

@@ -36,7 +36,7 @@ void openOptionsWindow() {
 
 void runPowerOrNetworkCommand(unsigned command) {
     PowerEntryContext context = powerEntryContext();
-    if (!runNetworkCommand(command, context, remoteShutdownSystem()))
+    if (!runNetworkCommand(command, context, networkShutdowns(), remoteShutdownSystem()))
         runTrayPowerCommand(command, context);
 }
 
@@ -68,8 +68,8 @@ void runClick() {
     PowerEntryContext context = powerEntryContext();
     const ClickOutcome outcome = runClickAction(context);
     if (outcome != ClickOutcome::Done)
-        shutDownNetwork(context.settings, outcome == ClickOutcome::NetworkReboot, context.german,
-                        context.reload, remoteShutdownSystem());
+        networkShutdowns().start(context.settings, outcome == ClickOutcome::NetworkReboot,
+                                 context.german, context.reload, remoteShutdownSystem());
 }
 
 LRESULT onTrayNotify(HWND window, WPARAM wParam, LPARAM mouse) {

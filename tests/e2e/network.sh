@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Network shutdown of the real Dormival.exe under Wine: with NetworkDrives
 # stored, the tray commands 229 and 230 and the click actions "4" and "5"
-# request each listed computer in order; the requests are read from Wine's
-# relay trace. Any failure box that appears is read, reported and closed.
+# request each listed computer once, side by side; the requests are read
+# from Wine's relay trace. Any failure box that appears is read, reported
+# and closed.
 #   network.sh full|brief DORMIVAL.EXE
 # brief: command 229 only.
 set -uo pipefail
@@ -15,15 +16,15 @@ trace=$work/trace.txt
 boxes_seen=0
 program=$exe
 
-# The requests of the trace as "NAME 'MESSAGE' DELAY FORCE REBOOT", joined
-# with "; ". A 64-bit relay prints whole registers, so only the low 32 bits
+# The requests of the trace as "NAME 'MESSAGE' DELAY FORCE REBOOT", sorted
+# (they are asked side by side) and joined with "; ". A 64-bit relay prints whole registers, so only the low 32 bits
 # of each number count.
 requests() {
   grep -aoE 'Call advapi32\.InitiateSystemShutdownA\([0-9a-f]+ "[^"]*",[0-9a-f]+ "[^"]*",[0-9a-f]+,[0-9a-f]+,[0-9a-f]+\)' "$trace" |
     sed -E 's/^[^(]*\([0-9a-f]+ "([^"]*)",[0-9a-f]+ "([^"]*)",([0-9a-f]+),([0-9a-f]+),([0-9a-f]+)\)$/\1|\2|\3|\4|\5/' |
     while IFS='|' read -r name message delay force reboot; do
       printf "%s '%s' %d %d %d\n" "$name" "$message" "0x${delay: -8}" "0x${force: -8}" "0x${reboot: -8}"
-    done | paste -sd';' - | sed 's/;/; /g'
+    done | sort | paste -sd';' - | sed 's/;/; /g'
 }
 
 # run_case WHAT NETWORKDRIVES MOUSECLICK MSG WPARAM LPARAM EXPECTED [VALUE=TEXT...]

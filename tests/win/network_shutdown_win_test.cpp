@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/tray_icon_win.h"
+#include "common/feature_window_win.h"
 #include "support/resident_fixture.h"
 #include "win32/system_error_text_win.h"
 #include "support/token_state.h"
@@ -19,9 +20,8 @@ TEST(SystemErrorText, TheSystemsTextWithoutItsLineBreak) {
     EXPECT_FALSE(SystemErrorText(0x2fffffff).has_value());
 }
 
-// The real calls under Wine, which grants the privileges and accepts the
-// request without shutting anything down: each privilege is on for its
-// request only, and back as it was afterwards.
+// The real calls under Wine, which grants the privileges: both are back as
+// they were once the last answer has come.
 TEST(RemoteShutdown, ThePrivilegesArePutBackAfterTheRequests) {
     RemoteShutdownSystem& remote = remoteShutdownSystem();
     const std::string local = remote.localComputerName();
@@ -30,33 +30,43 @@ TEST(RemoteShutdown, ThePrivilegesArePutBackAfterTheRequests) {
     ASSERT_FALSE(privilegeEnabled("SeShutdownPrivilege"));
     EXPECT_EQ(remote.openToken(), 0u);
     EXPECT_EQ(remote.enablePrivilege("SeRemoteShutdownPrivilege"), 0u);
+    EXPECT_EQ(remote.enablePrivilege("SeShutdownPrivilege"), 0u);
     EXPECT_TRUE(privilegeEnabled("SeRemoteShutdownPrivilege"));
-    EXPECT_EQ(remote.restorePrivilege(), 0u);
-    remote.closeToken();
-    remote.closeToken();  // harmless twice
-    Settings settings;
-    settings.NetworkDrives = "NOWHERE|" + local + "|";
-    shutDownNetwork(settings, false, false, [] {}, remote);
+    EXPECT_EQ(remote.restorePrivileges(), 0u);
     EXPECT_FALSE(privilegeEnabled("SeRemoteShutdownPrivilege"));
     EXPECT_FALSE(privilegeEnabled("SeShutdownPrivilege"));
+    remote.closeToken();
+    remote.closeToken();  // harmless twice
+    EXPECT_EQ(remote.errorText(0x2fffffff), "Error 805306367");
 }
 
-// The recorded requests of the tray's entry points.
+// The recorded requests of the tray's entry points, each answered at once.
 class RecordingRemote : public RemoteShutdownSystem {
 public:
     Calls requests;
     std::string localComputerName() override { return "HOME"; }
     unsigned openToken() override { return 0; }
     unsigned enablePrivilege(const std::string&) override { return 0; }
-    unsigned restorePrivilege() override { return 0; }
-    unsigned initiateShutdown(const std::string& computer, const std::string&, unsigned,
-                              bool, bool reboot) override {
-        requests.push_back(computer + (reboot ? " reboot" : " shutdown"));
+    unsigned restorePrivileges() override { return 0; }
+    void closeToken() override {}
+    unsigned startRequest(std::size_t index, const NetworkRequest& r) override {
+        requests.push_back(r.computer + (r.reboot ? " reboot" : " shutdown"));
+        PostMessageA(mainWindow(), kNetworkAnswerMessage, index, 0);
         return 0;
     }
-    void closeToken() override {}
-    void showFailure(const std::string& text, unsigned) override { requests.push_back(text); }
+    std::string errorText(unsigned) override { return ""; }
+    void showBox(const std::string& text) override { requests.push_back(text); }
 };
+
+// Handles what is posted until the network shutdown has its answers.
+void answerNetworkShutdown() {
+    MSG m;
+    for (DWORD end = GetTickCount() + 5000; networkShutdowns().running() && GetTickCount() < end;)
+        if (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&m);
+        else
+            Sleep(10);
+}
 
 class TrayNetworkShutdown : public ResidentProgramTest {
 protected:
@@ -74,19 +84,23 @@ protected:
 
 TEST_F(TrayNetworkShutdown, MenuCommandsAndClickActions) {
     store("mouseclick", "4");
-    SendMessageA(main, WM_COMMAND, 230, 0);
-    EXPECT_EQ(remote.requests, (Calls{"PC1 reboot", "PC2 reboot"}));
+    const std::pair<std::pair<UINT, WPARAM>, const char*> cases[] = {
+        {{WM_COMMAND, 230}, " reboot"},
+        {{kTrayNotifyMessage, 1}, " shutdown"},  // click action 4
+        {{WM_COMMAND, 229}, " shutdown"},
+    };
+    for (const auto& [message, what] : cases) {
+        remote.requests.clear();
+        SendMessageA(main, message.first, message.second, WM_LBUTTONDOWN);
+        answerNetworkShutdown();
+        EXPECT_EQ(remote.requests, (Calls{std::string("PC1") + what, std::string("PC2") + what}));
+    }
     EXPECT_EQ(currentSettings().mouseclick, "4");
-    remote.requests.clear();
-    SendMessageA(main, kTrayNotifyMessage, 1, WM_LBUTTONDOWN);
-    EXPECT_EQ(remote.requests, (Calls{"PC1 shutdown", "PC2 shutdown"}));
     store("mouseclick", "5");
     remote.requests.clear();
     SendMessageA(main, kTrayNotifyMessage, 1, WM_LBUTTONDOWN);
+    answerNetworkShutdown();
     EXPECT_EQ(remote.requests, (Calls{"PC1 reboot", "PC2 reboot"}));
-    remote.requests.clear();
-    SendMessageA(main, WM_COMMAND, 229, 0);
-    EXPECT_EQ(remote.requests, (Calls{"PC1 shutdown", "PC2 shutdown"}));
     EXPECT_EQ(power.calls, Calls{}) << "no local power call on any of these paths";
 }
 
@@ -133,18 +147,42 @@ void CALLBACK readAndCloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
     PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
-TEST(RemoteShutdown, FailureBoxIsTitledWithTheSystemsText) {
-    for (const auto& [error, caption] :
-         {std::pair<unsigned, std::string>{ERROR_BAD_NETPATH, *SystemErrorText(ERROR_BAD_NETPATH)},
-          {0x2fffffff, "Error"}}) {
-        boxCaption.clear();
-        boxText.clear();
-        const UINT_PTR timer = SetTimer(nullptr, 0, 100, readAndCloseBox);
-        remoteShutdownSystem().showFailure("InitiateSystemShutdown", error);
-        KillTimer(nullptr, timer);
-        EXPECT_EQ(boxText, "InitiateSystemShutdown");
-        EXPECT_EQ(boxCaption, caption) << "error " << error;
-    }
+unsigned takingHalfASecond(const NetworkRequest& r) {
+    Sleep(500);
+    return r.computer == "PC3" ? ERROR_BAD_NETPATH : 0;
+}
+
+int ticks = 0;
+void CALLBACK countTick(HWND, UINT, UINT_PTR, DWORD) { ++ticks; }
+
+// Ten computers that take half a second each: the window thread goes on
+// handling its messages (a timer here) while they are asked, two rounds
+// take about a second, not five, and the one failure shows in one box.
+TEST_F(TrayNetworkShutdown, TheWindowThreadNeverWaitsForTheComputers) {
+    setRemoteShutdownSystem(nullptr);
+    setNetworkRequestCall(takingHalfASecond);
+    Settings settings;
+    for (int i = 1; i <= 10; ++i) settings.NetworkDrives += "PC" + std::to_string(i) + "|";
+    ticks = 0;
+    boxText.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, countTick);
+    const UINT_PTR boxTimer = SetTimer(nullptr, 0, 100, readAndCloseBox);
+    const DWORD started = GetTickCount();
+    networkShutdowns().start(settings, false, false, [] {}, remoteShutdownSystem());
+    EXPECT_LT(GetTickCount() - started, 200u) << "the command returns at once";
+    MSG m;
+    while (boxText.empty() && GetTickCount() - started < 5000)
+        if (GetMessageA(&m, nullptr, 0, 0) > 0) DispatchMessageA(&m);
+    const DWORD took = GetTickCount() - started;
+    KillTimer(nullptr, timer);
+    KillTimer(nullptr, boxTimer);
+    setNetworkRequestCall(nullptr);
+    EXPECT_FALSE(networkShutdowns().running());
+    EXPECT_GE(ticks, 5) << "the timer ticked while the computers were asked";
+    EXPECT_LT(took, 2500u) << "in rounds of eight";
+    EXPECT_EQ(boxCaption, "Dormival");
+    EXPECT_EQ(boxText, "Not every computer took the request:\nPC3: " +
+                           *SystemErrorText(ERROR_BAD_NETPATH));
 }
 
 }  // namespace
