@@ -14,8 +14,14 @@ namespace {
 
 bool anythingArmed() { return scheduler().state().mode != 0 || programWatch().armed(); }
 
-void openWarningFor(Announcer who) {
+// The warning window counts down for one of them: a second countdown takes
+// over the window that is open rather than opening another.
+void announce(Announcer who, std::uint32_t remaining) {
     setAnnouncer(who);
+    if (warningWindow()) {
+        updateWarningCountdown(remaining, currentSettings().TaskManagerAktion);
+        return;
+    }
     scheduleChanged();  // kept awake and shown before the window's loop
     openWarningWindow();
 }
@@ -24,20 +30,15 @@ void carryOut(const Scheduler::Tick& tick, Announcer who) {
     switch (tick.kind) {
     case Scheduler::TickKind::Nothing:
         break;
-    case Scheduler::TickKind::OpenWarning:
-        openWarningFor(who);
-        break;
     case Scheduler::TickKind::UpdateCountdown:
         if (announcer() == who)
             updateWarningCountdown(tick.remaining, currentSettings().TaskManagerAktion);
         break;
+    case Scheduler::TickKind::OpenWarning:
+    // a missed target's countdown is shown even where the user had sent the
+    // warning away: its action never runs unannounced
     case Scheduler::TickKind::WarnMissed:
-        // shown even where the user had sent the warning away: the action
-        // of a missed target never runs unannounced
-        if (warningWindow() && announcer() == who)
-            updateWarningCountdown(tick.remaining, currentSettings().TaskManagerAktion);
-        else
-            openWarningFor(who);
+        announce(who, tick.remaining);
         break;
     case Scheduler::TickKind::Fire: {
         if (who == Announcer::Watch) dropProgramWatch();
