@@ -2,7 +2,7 @@
 # The long leak soak: every feature window opened and closed 100 times in
 # the real program under Wine (tests/e2e/leaks.sh), its objects and memory
 # compared. The test command runs the same at 10 cycles; the release steps
-# (tools/package.sh) run this one. About seven minutes.
+# (tools/package.sh) run this one. About nine minutes.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/tools/install-deps.sh"
