@@ -63,9 +63,9 @@ HWND createFeatureWindow(const char* className, WNDPROC procedure, const std::st
     return window;
 }
 
-void placeFeatureWindow(HWND window, SIZE client, SIZE centredAs, HWND after) {
+void placeFeatureWindow(HWND window, const Layout& layout, SIZE centredAs, HWND after) {
     // the frame as the system draws this window's styles
-    RECT frame{0, 0, client.cx, client.cy};
+    RECT frame{0, 0, layout.clientWidth, layout.clientHeight};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)),
                        GetMenu(window) != nullptr,
                        static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));

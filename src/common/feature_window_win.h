@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "common/layout.h"
+
 // Every window but the main one (options, warning, display modes,
 // favourites, the process viewers) is a feature window: its class has a
 // window procedure of its own in its feature's folder, its state lives
@@ -46,12 +48,12 @@ HWND createFeatureWindow(const char* className, WNDPROC procedure, const std::st
                          const char* title, DWORD style = WS_DLGFRAME | WS_SYSMENU,
                          HWND owner = nullptr, HMENU menu = nullptr);
 
-// Sizes the window for a client area of the given size (laid out at the
-// screen's resolution) and places it where a window of centredAs (at 96
-// DPI) would stand centred on the desktop, but inside the work area: at its
-// top left where it is larger. With after, it also takes that place in the
+// Sizes the window for the laid-out client area (at the screen's
+// resolution) and places it where a window of centredAs (at 96 DPI) would
+// stand centred on the desktop, but inside the work area: at its top left
+// where it is larger. With after, it also takes that place in the
 // order of windows (HWND_TOPMOST, say).
-void placeFeatureWindow(HWND window, SIZE client, SIZE centredAs, HWND after = nullptr);
+void placeFeatureWindow(HWND window, const Layout& layout, SIZE centredAs, HWND after = nullptr);
 
 // Shows the window and runs its loop until the window is gone, or the main
 // window is: the program is then ending, and the window goes too. Once the

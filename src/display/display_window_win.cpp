@@ -126,7 +126,7 @@ void startCountdownView(HWND window, DisplayState& s, int length) {
     s.countdownLabel = createTable(window, table, layout).back();
     s.countdown.start(length);
     SetTimer(window, kDisplayTimerId, 1000, nullptr);
-    placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {160, 140}, HWND_TOPMOST);
+    placeFeatureWindow(window, layout, {160, 140}, HWND_TOPMOST);
     SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | SWP_FRAMECHANGED);
 }
@@ -236,9 +236,9 @@ HWND createDisplayWindow() {
     if (!s) return nullptr;
     s->font.reset(createSmallFont());
     const std::vector<TableControl> table =
-        plainTable(kListView, german(), static_cast<HFONT>(s->font.get()));
+        plainTable(kListView, de, static_cast<HFONT>(s->font.get()));
     const Layout layout = layOutTable(table, {224, 315});
-    placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {230, 340});
+    placeFeatureWindow(window, layout, {230, 340});
     ShowWindow(window, SW_SHOWNORMAL);
 
     const DWORD listStyle =

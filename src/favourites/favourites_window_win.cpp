@@ -115,9 +115,9 @@ HWND createFavouritesWindow() {
     if (!s) return nullptr;
     s->font.reset(createSmallFont());
     const std::vector<TableControl> table =
-        plainTable(kControls, programFacts().german, static_cast<HFONT>(s->font.get()));
+        plainTable(kControls, de, static_cast<HFONT>(s->font.get()));
     const Layout layout = layOutTable(table, {394, 285});
-    placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {400, 290});
+    placeFeatureWindow(window, layout, {400, 290});
     ShowWindow(window, SW_SHOWNORMAL);
 
     // labels can be edited, but an edit is thrown away when it ends

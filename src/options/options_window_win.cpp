@@ -499,7 +499,7 @@ HWND createOptionsWindow(const OptionsContext& context) {
     s.font.reset(createSmallFont());
     const Layout layout = layOutControls(context, s.font.get());
     s.places = layout.boxes;
-    placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {400, 320});
+    placeFeatureWindow(window, layout, {400, 320});
     ShowWindow(window, SW_SHOWNORMAL);
 
     createControls(TaskGroup, AtDateTime);

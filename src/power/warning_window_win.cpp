@@ -92,7 +92,7 @@ HWND createWarningWindow() {
     table[4].texts = {initialCountdownText(german),
                       *countdownText(Action::Hibernate, 99999, german)};
     const Layout layout = layOutTable(table, {292, 123});
-    placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {300, 150});
+    placeFeatureWindow(window, layout, {300, 150});
     s->countdown = createTable(window, table, layout)[4];
     makeTopmost(window);
     return window;

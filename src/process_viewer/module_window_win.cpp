@@ -61,7 +61,7 @@ HWND createModuleWindow(HWND viewer, const std::string& title, std::uint32_t pid
     const std::vector<TableControl> table = {
         {ControlKind::List, {10, 2, 660, 260}, -1, -1, {}, nullptr, kModuleListId}};
     const Layout layout = layOutTable(table, {674, 275});
-    placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {680, 300});
+    placeFeatureWindow(window, layout, {680, 300});
     useCommonControls();
     const HWND list =
         createTable(window, table, layout,

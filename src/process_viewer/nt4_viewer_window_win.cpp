@@ -93,7 +93,7 @@ HWND createNt4ViewerWindow() {
     const std::vector<TableControl> table =
         plainTable(kControls, de, static_cast<HFONT>(s->buttonFont.get()));
     const Layout layout = layOutTable(table, {414, 305});
-    placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {420, 430});
+    placeFeatureWindow(window, layout, {420, 430});
     useCommonControls();
     const HWND list = createTable(window, table, layout,
                                   WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_EDITLABELS)[0];

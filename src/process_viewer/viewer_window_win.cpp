@@ -300,7 +300,7 @@ HWND createProcessViewerWindow() {
         {ControlKind::List, {0, 0, 744, 360}, -1, -1, {}, nullptr, kWindowListId},
         {ControlKind::Status, {0, 364, 744, 22}, -1, -1, {}, nullptr, kViewerStatusId}};
     const Layout layout = layOutTable(table, {744, 386});
-    placeFeatureWindow(window, {layout.clientWidth, layout.clientHeight}, {750, 430});
+    placeFeatureWindow(window, layout, {750, 430});
     AppendMenuA(GetSystemMenu(window, FALSE), MF_STRING, id::kAlwaysOnTop, "&Always On Top");
     const std::vector<HWND> controls = createTable(
         window, table, layout,
