@@ -60,7 +60,7 @@ if [ "$mode" = full ]; then
   while [ "$(date +%s)" -lt $(( target + 2 )) ]; do sleep 0.2; done
   resume
   kill -CONT "$pid"
-  wine "$DORMIVAL_WINTOOL" wait Apps 10 >/dev/null 2>&1 </dev/null
+  wine "$DORMIVAL_WINTOOL" wait Apps 30 >/dev/null 2>&1 </dev/null
   expect "warning after waking" "$(wintool texts Apps | head -1)" Warning
   sleep 1.5
   expect "its fresh countdown" \

@@ -53,7 +53,7 @@ start_with_settings
 open_window 1498 Aufloesung
 post Aufloesung 115
 wintool at Aufloesung 15 220 dblclick >/dev/null
-for _ in $(seq 30); do [ "$(wintool mode)" = 800x600 ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ "$(wintool mode)" = 800x600 ] && break; sleep 0.1; done
 expect "800x600 tested, then set for this session" "$(wintool mode) $(flags 2) $(flags 0)" "800x600 1 1"
 end_session "display modes"
 expect "the added favourite stored, the mode on trial not" "$(values "$modes") $(flags 1)" "2 0"
