@@ -13,8 +13,20 @@ sudo=""
 install_packages() {
   echo "installing: $*" >&2
   if ! dpkg --print-foreign-architectures | grep -qx i386; then $sudo dpkg --add-architecture i386; fi
-  $sudo apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "$@"
+  # An index that fails to download (a mirror mid-sync) is reported and
+  # left out; the install below says whether what is left will do.
+  $sudo apt-get update -q || echo "apt-get update: some index failed; going on with the rest" >&2
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "$@" && return
+  # Without the security index of one architecture, amd64 and i386 builds
+  # of one library disagree in version and wine32:i386 cannot be installed:
+  # try once more with the security updates set below the release.
+  echo "install failed: trying again with the security updates pinned below the release" >&2
+  local pin
+  pin=$(mktemp)
+  printf 'Package: *\nPin: release l=Debian-Security\nPin-Priority: 100\n' >"$pin"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends \
+    -o Dir::Etc::preferences="$pin" "$@"
+  rm -f "$pin"
 }
 [ ${#need[@]} -eq 0 ] || install_packages "${need[@]}"
 # A host that cannot run 32-bit programs tests in 64-bit Wine (wine-arch.sh).

@@ -127,7 +127,7 @@ void expectWhole(HWND window, const std::string& where) {
     }
 
     // its icons at the sizes the system asks for
-    const std::pair<int, int> icons[] = {{GCL_HICONSM, SM_CXSMICON}, {GCL_HICON, SM_CXICON}};
+    const std::pair<int, int> icons[] = {{GCLP_HICONSM, SM_CXSMICON}, {GCLP_HICON, SM_CXICON}};
     for (const auto& [index, metric] : icons) {
         ICONINFO info{};
         if (!GetIconInfo(reinterpret_cast<HICON>(GetClassLongPtrA(window, index)), &info)) continue;
