@@ -7,8 +7,10 @@ namespace {
 constexpr const char* kRestartDe = "Der Computer muss neu gestartet werden";
 constexpr const char* kFailedDe = "Monitor unterstützt nicht den Graphikmodus";
 constexpr const char* kBadModeDe = "Graphikmodus wird nicht unterstützt";
-constexpr const char* kNotUpdated =
+constexpr const char* kNotUpdatedDe =
     "Nur Windows NT : Eintragungen konnten nicht in Registrierung übernommen werden";
+constexpr const char* kNotUpdatedEn =
+    "Windows NT only: the settings could not be written to the registry";
 constexpr const char* kBadFlagsDe = "Ungültige Parameter";
 
 }  // namespace
@@ -65,7 +67,7 @@ std::optional<std::string> applyModeMessage(long result, bool german) {
     case disp_change::kFailed:
         return bilingual(german, kFailedDe, "your monitor doesn't support that mode");
     case disp_change::kBadMode: return bilingual(german, kBadModeDe, "grahic mode isn't supported");
-    case disp_change::kNotUpdated: return std::string(kNotUpdated);
+    case disp_change::kNotUpdated: return bilingual(german, kNotUpdatedDe, kNotUpdatedEn);
     case disp_change::kBadFlags: return bilingual(german, kBadFlagsDe, "an error occured");
     default: return std::nullopt;
     }
@@ -76,7 +78,7 @@ std::optional<std::string> restoreModeMessage(long result, bool german) {
     case disp_change::kRestart: return bilingual(german, kRestartDe, "Restart Computer now?");
     case disp_change::kFailed: return bilingual(german, kFailedDe, "Monitor doesn't support this mode");
     case disp_change::kBadMode: return bilingual(german, kBadModeDe, "Graphic mode isn't supported");
-    case disp_change::kNotUpdated: return std::string(kNotUpdated);
+    case disp_change::kNotUpdated: return bilingual(german, kNotUpdatedDe, kNotUpdatedEn);
     case disp_change::kBadFlags: return bilingual(german, kBadFlagsDe, "Bad Parameter");
     default: return std::nullopt;
     }

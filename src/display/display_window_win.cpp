@@ -161,11 +161,20 @@ void onDoubleClick(HWND window, DisplayState& s, int listId) {
         PostMessageA(window, WM_COMMAND, display_command::kKeep, 0);
 }
 
+// The mode on trial becomes the mode of the next start too; where Windows
+// cannot store it, the user is told why.
+void keepTrialMode(DisplayState& s) {
+    if (!s.countdown.active()) return;
+    s.countdown.stop();
+    if (const auto message = applyModeMessage(changeDisplay(&s.trial, CDS_UPDATEREGISTRY), german()))
+        MessageBoxA(mainWindow(), message->c_str(), "", MB_OK);
+}
+
 void endCountdown(HWND window, DisplayState& s, bool keep) {
     KillTimer(window, kDisplayTimerId);
-    if (keep && s.countdown.active())
-        changeDisplay(&s.trial, CDS_UPDATEREGISTRY);  // now the mode of the next start too
-    else if (!keep)
+    if (keep)
+        keepTrialMode(s);
+    else
         restoreDisplayMode();
     s.countdown.stop();
     DestroyWindow(window);
@@ -193,8 +202,9 @@ LRESULT CALLBACK displayProcedure(HWND window, UINT message, WPARAM wParam, LPAR
     DisplayState* s = windowState<DisplayState>(window, message, module().open);
     switch (message) {
     case WM_DESTROY:
-        // every way of closing keeps the favourites; a countdown still
-        // running (the close box while counting keeps the new mode) ends
+        // every way of closing keeps the favourites; the close box while
+        // counting keeps the new mode, for the next start too
+        if (s) keepTrialMode(*s);
         storeFavouriteModes();
         break;
     case WM_COMMAND:

@@ -96,7 +96,8 @@ HWND createNt4ViewerWindow() {
     placeFeatureWindow(window, layout, {420, 430});
     useCommonControls();
     const HWND list = createTable(window, table, layout,
-                                  WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_EDITLABELS)[0];
+                                  WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                                      LVS_EDITLABELS)[0];
     insertListColumn(list, 0, "Name", 140);
     insertListColumn(list, 1, bilingual(de, "Pfad", "Path"), 200);
     insertListColumn(list, 2, "Pid", 40);

@@ -187,7 +187,8 @@ void actWhenSelectedEnds(HWND list) {
         return;
     }
     const DWORD pid = selectedProcessId(list);
-    const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+    // all a wait needs: an elevated program refuses more to a plain one
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
     // an id that no process has any more is a program already gone
     if (!process && GetLastError() != ERROR_INVALID_PARAMETER) {
         callFailed("OpenProcess()", GetLastError());

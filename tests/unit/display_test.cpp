@@ -21,8 +21,7 @@ TEST(DisplayModes, MessagesOfBothTables) {
         const char* apply;
         const char* restore;
     };
-    const char* notUpdated =
-        "Nur Windows NT : Eintragungen konnten nicht in Registrierung übernommen werden";
+    const char* notUpdated = "Windows NT only: the settings could not be written to the registry";
     const Case english[] = {
         {1, "restart your system", "Restart Computer now?"},
         {-1, "your monitor doesn't support that mode", "Monitor doesn't support this mode"},
@@ -37,6 +36,8 @@ TEST(DisplayModes, MessagesOfBothTables) {
     EXPECT_EQ(applyModeMessage(-2, true), "Graphikmodus wird nicht unterstützt");
     EXPECT_EQ(restoreModeMessage(1, true), "Der Computer muss neu gestartet werden");
     EXPECT_EQ(restoreModeMessage(-4, true), "Ungültige Parameter");
+    EXPECT_EQ(applyModeMessage(-3, true),
+              "Nur Windows NT : Eintragungen konnten nicht in Registrierung übernommen werden");
     for (long quiet : {0L, 2L, -5L}) {
         EXPECT_FALSE(applyModeMessage(quiet, false)) << quiet;
         EXPECT_FALSE(restoreModeMessage(quiet, true)) << quiet;

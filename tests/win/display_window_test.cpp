@@ -26,7 +26,7 @@ std::string textOf(HWND window) {
 // chosen result and records each call.
 // "test" (CDS_TEST), "try" (this session only) or "store" (CDS_UPDATEREGISTRY),
 // after the mode as "800x600x32".
-LONG testAnswer = DISP_CHANGE_SUCCESSFUL;
+LONG testAnswer = DISP_CHANGE_SUCCESSFUL, storeAnswer = DISP_CHANGE_SUCCESSFUL;
 std::vector<std::string> changes;
 std::string modeName(const DEVMODEA& mode) {
     return std::to_string(mode.dmPelsWidth) + "x" + std::to_string(mode.dmPelsHeight) + "x" +
@@ -35,7 +35,7 @@ std::string modeName(const DEVMODEA& mode) {
 LONG WINAPI fakeChange(DEVMODEA* mode, DWORD flags) {
     const char* kind = flags == CDS_TEST ? " test" : flags == 0 ? " try" : " store";
     changes.push_back(modeName(*mode) + kind);
-    return flags == CDS_TEST ? testAnswer : DISP_CHANGE_SUCCESSFUL;
+    return flags == CDS_TEST ? testAnswer : flags == 0 ? DISP_CHANGE_SUCCESSFUL : storeAnswer;
 }
 // What the changes did, without the modes.
 std::string changeKinds() {
@@ -187,6 +187,8 @@ TEST_F(DisplayWindow, OnlyAKeptModeIsStored) {
         const char* calls;
     } cases[] = {
         {DISP_CHANGE_SUCCESSFUL, IDOK, command(display_command::kKeep), "test try store"},
+        {DISP_CHANGE_SUCCESSFUL, IDOK, [] { SendMessageA(displayWindow(), WM_CLOSE, 0, 0); },
+         "test try store"},
         {DISP_CHANGE_SUCCESSFUL, IDOK, command(display_command::kUndo), "test try test try"},
         {DISP_CHANGE_SUCCESSFUL, IDOK, lastTick, "test try test try"},
         {DISP_CHANGE_RESTART, IDYES, [] {}, "test store"},
@@ -204,6 +206,15 @@ TEST_F(DisplayWindow, OnlyAKeptModeIsStored) {
         EXPECT_EQ(changeKinds(), c.calls);
         closeWindow();
     }
+    // a mode kept that Windows cannot store: the user is told why
+    createDisplayWindow();
+    testAnswer = DISP_CHANGE_SUCCESSFUL;
+    select(kModeListId, 0);
+    doubleClick(kModeListId);
+    storeAnswer = DISP_CHANGE_NOTUPDATED;
+    EXPECT_EQ(watchModals(command(display_command::kKeep)).text,
+              "Windows NT only: the settings could not be written to the registry");
+    storeAnswer = DISP_CHANGE_SUCCESSFUL;
 }
 
 // A favourite's number can come to name another mode: its mode is found by

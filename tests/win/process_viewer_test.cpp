@@ -98,7 +98,7 @@ protected:
     // when there is none.
     static bool selectRow(HWND in, const char* title, DWORD pid) {
         LVITEMA none{};
-        none.stateMask = LVIS_SELECTED;  // the NT 4 list allows more than one
+        none.stateMask = LVIS_SELECTED;
         SendMessageA(in, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
         for (int row = 0; row < listRowCount(in); ++row)
             if ((!title || listCellText(in, row, 0) == title) &&
@@ -550,6 +550,8 @@ TEST_F(ProcessViewer, Nt4ViewerWindow) {
                           {130, 300, 204, 100, 25, "&Minimize"},
                           {131, 300, 230, 100, 25, "&Restore"},
                           {132, 300, 256, 100, 25, "&Bring to front"}});
+    EXPECT_TRUE(GetWindowLongA(GetDlgItem(w, kNt4ListId), GWL_STYLE) & LVS_SINGLESEL)
+        << "a command acts on one row, the one chosen";
     const bool nt4 = isNt4();
     // its row names the process's first titled window, whichever that is
     EXPECT_EQ(selectRow(GetDlgItem(nt4ViewerWindow(), kNt4ListId), nullptr, shown.pid()), nt4)
