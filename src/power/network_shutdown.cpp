@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 #include "common/command_ids.h"
 #include "common/decimal.h"
@@ -32,39 +33,52 @@ void NetworkShutdowns::start(Settings& s, bool reboot, bool german,
         return;
     }
     const std::string local = remote.localComputerName();
-    const auto delay = static_cast<unsigned>(settingAsInt(s.shownetworkwarning));
+    // a stored "-5" must not wrap to four billion seconds
+    const auto delay = static_cast<unsigned>(
+        std::clamp(settingAsInt(s.shownetworkwarning), 0, kMaxDelaySeconds));
     const bool force = settingAsInt(s.forcenetshutdown) != 0;
     reload();
     const std::string message =
         reboot ? bilingual(german, "Es erfolgt ein Reboot des Netzwerks", "Reboot Network")
                : bilingual(german, "Netzwerk wird heruntergefahren", "Shutting down Network");
     requests_.clear();
-    bool localListed = false;
+    std::optional<NetworkRequest> localRequest;
     for (const std::string& computer : parseNetworkDrives(s.NetworkDrives)) {
-        if (std::any_of(requests_.begin(), requests_.end(),
-                        [&](const NetworkRequest& r) { return sameComputer(r.computer, computer); }))
+        const auto same = [&](const NetworkRequest& r) { return sameComputer(r.computer, computer); };
+        if (std::any_of(requests_.begin(), requests_.end(), same) ||
+            (localRequest && same(*localRequest)))
             continue;
-        localListed = localListed || sameComputer(computer, local);
-        requests_.push_back({computer, message, delay, force, reboot});
+        NetworkRequest request{computer, message, delay, force, reboot};
+        if (sameComputer(computer, local))
+            localRequest = request;
+        else
+            requests_.push_back(request);
     }
+    others_ = requests_.size();
+    if (localRequest) requests_.push_back(*localRequest);
     if (requests_.empty()) return;
     remote_ = &remote;
     german_ = german;
     errors_.assign(requests_.size(), 0);
+    answered_.assign(requests_.size(), false);
+    reported_.assign(requests_.size(), false);
     stepFailures_.clear();
-    started_ = answered_ = 0;
+    started_ = answers_ = 0;
+    localAsked_ = waiting_ = false;
     const auto step = [&](const char* name, unsigned error) {
         if (error) stepFailures_.push_back(name + (": " + remote.errorText(error)));
     };
     step("shutdown privilege", remote.openToken());
-    step("AdjustTokenPrivileges", remote.enablePrivilege("SeRemoteShutdownPrivilege"));
-    // the local computer needs the ordinary shutdown privilege
-    if (localListed) step("AdjustTokenPrivileges", remote.enablePrivilege("SeShutdownPrivilege"));
+    // each privilege only where a name needs it: an ordinary user on NT
+    // lacks the remote one
+    if (others_ > 0)
+        step("AdjustTokenPrivileges", remote.enablePrivilege("SeRemoteShutdownPrivilege"));
+    if (localRequest) step("AdjustTokenPrivileges", remote.enablePrivilege("SeShutdownPrivilege"));
     startMore();
 }
 
 void NetworkShutdowns::startMore() {
-    while (started_ < requests_.size() && started_ - answered_ < kMostAtOnce) {
+    while (started_ < others_ && started_ - answers_ < kMostAtOnce) {
         const std::size_t index = started_++;
         // one that cannot start has its answer at once
         if (const unsigned error = remote_->startRequest(index, requests_[index])) {
@@ -72,13 +86,36 @@ void NetworkShutdowns::startMore() {
             return;  // finished() started the rest
         }
     }
+    if (others_ == requests_.size() || localAsked_ || started_ < others_) return;
+    if (answers_ == others_)
+        askLocal();
+    else if (!waiting_) {
+        waiting_ = true;
+        remote_->wakeAfter(kLocalWaitSeconds);
+    }
+}
+
+void NetworkShutdowns::timeUp() {
+    if (running() && !localAsked_ && others_ < requests_.size()) askLocal();
+}
+
+void NetworkShutdowns::askLocal() {
+    localAsked_ = true;
+    RemoteShutdownSystem& remote = *remote_;
+    remote.storeOpenLists();
+    const unsigned error = remote.startRequest(others_, requests_[others_]);
+    // what failed so far shows now; the box holds up nothing
+    const std::string failures = takeFailures();
+    if (error) finished(others_, error);
+    showFailures(remote, failures);
 }
 
 void NetworkShutdowns::finished(std::size_t index, unsigned error) {
-    if (!running() || index >= requests_.size()) return;
+    if (!running() || index >= requests_.size() || answered_[index]) return;
     errors_[index] = error;
-    ++answered_;
-    if (answered_ == requests_.size())
+    answered_[index] = true;
+    ++answers_;
+    if (answers_ == requests_.size())
         end();
     else
         startMore();
@@ -89,15 +126,28 @@ void NetworkShutdowns::end() {
     if (const unsigned error = remote.restorePrivileges())
         stepFailures_.push_back("AdjustTokenPrivileges: " + remote.errorText(error));
     remote.closeToken();
+    const std::string failures = takeFailures();
     remote_ = nullptr;  // a new command may start from the box on
+    showFailures(remote, failures);
+}
+
+std::string NetworkShutdowns::takeFailures() {
     std::string text;
     for (std::size_t i = 0; i < requests_.size(); ++i)
-        if (errors_[i]) text += "\n" + requests_[i].computer + ": " + remote.errorText(errors_[i]);
+        if (errors_[i] && !reported_[i]) {
+            text += "\n" + requests_[i].computer + ": " + remote_->errorText(errors_[i]);
+            reported_[i] = true;
+        }
     for (const std::string& failure : stepFailures_) text += "\n" + failure;
-    if (text.empty()) return;
+    stepFailures_.clear();
+    return text;
+}
+
+void NetworkShutdowns::showFailures(RemoteShutdownSystem& remote, const std::string& failures) {
+    if (failures.empty()) return;
     remote.showBox(bilingual(german_, "Nicht jeder Computer hat die Anforderung angenommen:",
                              "Not every computer took the request:") +
-                   text);
+                   failures);
 }
 
 bool runNetworkCommand(unsigned id, PowerEntryContext& c, NetworkShutdowns& shutdowns,

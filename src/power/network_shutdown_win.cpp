@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/feature_window_win.h"
-
+#include "power/power_calls_win.h"
 #include "win32/entry_point_win.h"
 #include "win32/shell_memory_win.h"
 #include "win32/system_error_text_win.h"
@@ -34,6 +34,11 @@ struct Job {
     NetworkRequestCall call;
     HWND answerTo;
 };
+
+void CALLBACK waitIsOver(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    networkShutdowns().timeUp();
+}
 
 DWORD WINAPI askComputer(LPVOID parameter) {
     Job* job = static_cast<Job*>(parameter);
@@ -90,6 +95,10 @@ public:
     void showBox(const std::string& text) override {
         MessageBoxA(nullptr, text.c_str(), "Dormival", MB_OK | MB_ICONINFORMATION);
     }
+    void wakeAfter(unsigned seconds) override {
+        SetTimer(nullptr, 0, seconds * 1000, waitIsOver);
+    }
+    void storeOpenLists() override { storeBeforeSessionEnd(); }
 
 private:
     HANDLE token_ = nullptr;

@@ -22,7 +22,7 @@ public:
     void removeTrayIcon() override { ::removeTrayIcon(mainWindow()); }
     void exitWindows(unsigned flags) override {
         // a forced end tells no window: what they hold is stored first
-        if (beforeSessionEnd) beforeSessionEnd();
+        storeBeforeSessionEnd();
         const ScopedPrivilege shutdown("SeShutdownPrivilege");
         ExitWindowsEx(flags, 0);
     }
@@ -57,6 +57,10 @@ PowerSystem& powerSystem() {
 void setPowerSystem(PowerSystem* replacement) { replacementPowerSystem = replacement; }
 
 void setBeforeSessionEnd(void (*store)()) { beforeSessionEnd = store; }
+
+void storeBeforeSessionEnd() {
+    if (beforeSessionEnd) beforeSessionEnd();
+}
 
 PowerEntryContext powerEntryContext() {
     return {currentSettings(), powerSystem(), [] { loadSettings(); }, programFacts().german};

@@ -14,6 +14,7 @@ void setPowerSystem(PowerSystem* replacement);
 // down, restart, log off): a forced end sends no WM_ENDSESSION, so what the
 // open windows hold is stored first.
 void setBeforeSessionEnd(void (*store)());
+void storeBeforeSessionEnd();
 
 // The program's settings, the power system in use, the registry reload and
 // the language, for the entry points of the power actions.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <mutex>
+
 #include "app/tray_icon_win.h"
 #include "common/feature_window_win.h"
 #include "support/resident_fixture.h"
@@ -56,6 +59,8 @@ public:
     }
     std::string errorText(unsigned) override { return ""; }
     void showBox(const std::string& text) override { requests.push_back(text); }
+    void wakeAfter(unsigned) override {}
+    void storeOpenLists() override {}
 };
 
 // Handles what is posted until the network shutdown has its answers.
@@ -183,6 +188,58 @@ TEST_F(TrayNetworkShutdown, TheWindowThreadNeverWaitsForTheComputers) {
     EXPECT_EQ(boxCaption, "Dormival");
     EXPECT_EQ(boxText, "Not every computer took the request:\nPC3: " +
                            *SystemErrorText(ERROR_BAD_NETPATH));
+}
+
+}  // namespace
+
+namespace {
+
+std::mutex askedLock;
+std::vector<std::string> asked;
+bool listsStored = false;
+
+void noteListsStored() { listsStored = true; }
+
+// What each request found: the lists stored, the privileges enabled.
+unsigned recordRequest(const NetworkRequest& r) {
+    const std::lock_guard<std::mutex> lock(askedLock);
+    asked.push_back(r.computer + (listsStored ? " stored" : "") +
+                    (privilegeEnabled("SeRemoteShutdownPrivilege") ? " remote" : "") +
+                    (privilegeEnabled("SeShutdownPrivilege") ? " local" : ""));
+    return 0;
+}
+
+// This computer is asked last, after the open lists are stored, with the
+// privileges that the listed names need, and alone without a box.
+TEST_F(TrayNetworkShutdown, ThisComputerLastWithThePrivilegesItsNamesNeed) {
+    setRemoteShutdownSystem(nullptr);
+    setNetworkRequestCall(recordRequest);
+    setBeforeSessionEnd(noteListsStored);
+    const std::string home = remoteShutdownSystem().localComputerName();
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"PC1|" + home + "|PC2|", {"PC1 remote local", "PC2 remote local", home + " stored remote local"}},
+        {home + "|", {home + " stored local"}},
+    };
+    for (const auto& [list, want] : cases) {
+        Settings settings;
+        settings.NetworkDrives = list;
+        asked.clear();
+        listsStored = false;
+        boxText.clear();
+        const UINT_PTR boxTimer = SetTimer(nullptr, 0, 100, readAndCloseBox);
+        networkShutdowns().start(settings, false, false, [] {}, remoteShutdownSystem());
+        MSG m;
+        for (const DWORD started = GetTickCount();
+             networkShutdowns().running() && GetTickCount() - started < 5000;)
+            if (GetMessageA(&m, nullptr, 0, 0) > 0) DispatchMessageA(&m);
+        KillTimer(nullptr, boxTimer);
+        std::sort(asked.begin(), asked.end() - 1);  // the others answer in any order
+        EXPECT_EQ(asked, want) << list;
+        EXPECT_EQ(boxText, "") << list;
+    }
+    EXPECT_FALSE(privilegeEnabled("SeShutdownPrivilege"));
+    setBeforeSessionEnd(nullptr);
+    setNetworkRequestCall(nullptr);
 }
 
 }  // namespace
