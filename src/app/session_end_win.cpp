@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include "common/feature_window_win.h"
 #include "display/display_window_win.h"
 #include "favourites/favourites_window_win.h"
-#include "power/scheduler_win.h"
+#include "power/schedule_ticks_win.h"
 
 void storeOpenLists() {
     storeFavouritePrograms();
@@ -13,8 +12,7 @@ void storeOpenLists() {
 }
 
 void onSessionEnding() {
-    KillTimer(mainWindow(), kSchedulerTimerId);
-    scheduler().cancel();  // a tick already on its way runs nothing
+    pauseSchedule();  // a tick already on its way runs nothing
     stopDisplayCountdown();
     storeOpenLists();
 }

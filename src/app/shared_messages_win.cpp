@@ -27,7 +27,7 @@ namespace {
 // The options, after the schedule is suspended: nothing may fire while
 // they are open. What they do beyond their window comes with them.
 void openOptionsWindow() {
-    cancelScheduleAndCloseWarning();
+    pauseSchedule();
     detectWindowsVersion();
     openOptions({hibernationAvailable(), windowsVersion().osName, windowsVersion().versionLine,
                  readMemoryFigures().totalPhysical, rearmScheduler, browseForComputer,

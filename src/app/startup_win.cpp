@@ -6,7 +6,7 @@
 #include "app/tray_icon_win.h"
 #include "common/feature_window_win.h"
 #include "power/power_calls_win.h"
-#include "power/program_watch_win.h"
+#include "power/schedule_ticks_win.h"
 #include "process_viewer/row_commands_win.h"
 #include "power/scheduler_win.h"
 #include "settings/current_settings_win.h"

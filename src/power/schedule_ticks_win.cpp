@@ -1,8 +1,11 @@
 #include "power/schedule_ticks_win.h"
 
-#include <windows.h>
+#include <algorithm>
 
+#include "common/decimal.h"
 #include "common/feature_window_win.h"
+#include "common/program_facts.h"
+#include "common/text.h"
 #include "power/power_calls_win.h"
 #include "power/power_entries.h"
 #include "power/program_watch_win.h"
@@ -12,70 +15,133 @@
 
 namespace {
 
-bool anythingArmed() { return scheduler().state().mode != 0 || programWatch().armed(); }
+Action storedAction() { return parseAction(currentSettings().TaskManagerAktion); }
 
-// The warning window counts down for one of them: a second countdown takes
-// over the window that is open rather than opening another.
-void announce(Announcer who, std::uint32_t remaining) {
-    setAnnouncer(who);
-    if (warningWindow()) {
-        updateWarningCountdown(remaining, currentSettings().TaskManagerAktion);
-        return;
-    }
-    scheduleChanged();  // kept awake and shown before the window's loop
-    openWarningWindow();
+// A watch warns for the settings' period, or 30 s where none is set.
+WarningRequest watchWarning() {
+    const auto period = static_cast<std::uint32_t>(std::max(0, settingAsInt(currentSettings().showwarning)));
+    const std::uint32_t whole = period > 0 ? period : Scheduler::kMissedWarningSeconds;
+    return {{whole, whole}, storedAction(), programWatch().reason(programFacts().german)};
 }
 
-void carryOut(const Scheduler::Tick& tick, Announcer who) {
-    switch (tick.kind) {
-    case Scheduler::TickKind::Nothing:
-        break;
-    case Scheduler::TickKind::UpdateCountdown:
-        if (announcer() == who)
-            updateWarningCountdown(tick.remaining, currentSettings().TaskManagerAktion);
-        break;
-    case Scheduler::TickKind::OpenWarning:
-    // a missed target's countdown is shown even where the user had sent the
-    // warning away: its action never runs unannounced
-    case Scheduler::TickKind::WarnMissed:
-        announce(who, tick.remaining);
-        break;
-    case Scheduler::TickKind::Fire: {
-        if (who == Announcer::Watch) dropProgramWatch();
-        // a daily time is armed for its next day already, and ticks on
-        const bool goesOn = anythingArmed();
-        if (!goesOn) KillTimer(mainWindow(), kSchedulerTimerId);
-        // the countdown is over; a window still showing "1 seconds" would
-        // outlast a standby
-        if (announcer() == who) closeWarningWindow();
-        scheduleChanged();  // the system may sleep now, as the action may ask it to
-        PowerEntryContext context = powerEntryContext();
-        runScheduledAction(context);
-        // the action took the icon away (hibernation, a refused shutdown);
-        // the program goes on, so it shows its icon as after a restarted shell
-        if (goesOn) SendMessageA(mainWindow(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-        break;
+void answerWarning(int id);
+
+// The window shows the countdown that runs unless the user sent it away,
+// and nothing else.
+void showCountdown() {
+    const PendingActions& pending = pendingActions();
+    const PendingActions::Countdown* shown = pending.shown();
+    if (!shown) {
+        closeWarningWindow();
+        return;
     }
+    const WarningRequest& request = pending.request(shown->trigger);
+    if (!warningWindow()) {
+        setWarningAnswerHandler(answerWarning);
+        openWarningWindow(request.reason);
     }
+    updateWarningCountdown(shown->remaining(readClock().uptimeSeconds), request.action);
+}
+
+void endWatch() {
+    pendingActions().withdraw(Trigger::Watch);
+    dropProgramWatch();
+}
+
+// Cancel stops the countdown shown and its trigger: a clock schedule
+// until the options' OK, a watch for good. Later puts it off.
+void answerWarning(int id) {
+    PendingActions& pending = pendingActions();
+    if (id == kWarningOkId) pending.sendAway();
+    if (id == kWarningLaterId) pending.postponeShown(readClock().uptimeSeconds);
+    if (id == kWarningCancelId) {
+        const auto cancelled = pending.cancelShown();
+        if (cancelled == Trigger::Schedule) scheduler().cancel();
+        if (cancelled == Trigger::Watch) endWatch();
+    }
+    showCountdown();
+    scheduleChanged();
+}
+
+void carryOut(Trigger trigger, const SchedulerClock& clock) {
+    if (trigger == Trigger::Schedule)
+        scheduler().acted(clock);  // a daily time arms its next day
+    else
+        endWatch();
+    const bool goesOn = scheduler().state().mode != 0 || programWatch().armed();
+    scheduleChanged();  // the system may sleep now, as the action may ask it to
+    PowerEntryContext context = powerEntryContext();
+    runScheduledAction(context);
+    // the action took the icon away (hibernation, a refused shutdown);
+    // the program goes on, so it shows its icon as after a restarted shell
+    if (goesOn) SendMessageA(mainWindow(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+}
+
+// Whatever has fallen due is handed on; then the countdown moves.
+void step(const std::optional<WarningPeriods>& clockDue) {
+    const SchedulerClock clock = readClock();
+    PendingActions& pending = pendingActions();
+    if (clockDue) pending.fallDue(Trigger::Schedule, {*clockDue, storedAction(), ""}, clock.uptimeSeconds);
+    if (programWatch().armed() && watchedProgramEnded())
+        pending.fallDue(Trigger::Watch, watchWarning(), clock.uptimeSeconds);
+    const PendingActions::Step next = pending.tick(clock.uptimeSeconds);
+    showCountdown();
+    if (next.kind == PendingActions::StepKind::Fire) carryOut(next.trigger, clock);
+    scheduleChanged();
 }
 
 }  // namespace
 
-void onSchedulerTick() {
-    carryOut(scheduler().tick(readClock()), Announcer::Schedule);
-    carryOut(programWatch().tick(watchedProgramEnded(), readClock().uptimeSeconds),
-             Announcer::Watch);
-    scheduleChanged();
-}
+void onSchedulerTick() { step(scheduler().tick(readClock())); }
 
 void onPowerResume() {
-    carryOut(scheduler().resume(readClock()), Announcer::Schedule);
+    const SchedulerClock clock = readClock();
+    pendingActions().restart(clock.uptimeSeconds);
+    step(scheduler().resume(clock));
+}
+
+void pauseSchedule() {
+    scheduler().cancel();
+    pendingActions().pause();
+    showCountdown();
     scheduleChanged();
 }
 
-void cancelScheduleAndCloseWarning() {
-    scheduler().cancel();
-    programWatch().suspend();
-    closeWarningWindow();
+namespace {
+
+// Not where the options hold no action; where another program is watched,
+// only once the user agrees.
+bool mayWatch(const std::string& program) {
+    const bool german = programFacts().german;
+    if (storedAction() == Action::None) {
+        MessageBoxA(nullptr,
+                    bilingual(german, "In den Optionen ist keine Aktion gewählt.",
+                              "The options hold no action to carry out."),
+                    "Dormival", MB_ICONINFORMATION);
+        return false;
+    }
+    if (!programWatch().armed()) return true;
+    const std::string question =
+        bilingual(german, "Dormival wartet schon auf das Ende von ",
+                  "Dormival already waits for the end of ") +
+        programWatch().program() +
+        bilingual(german, ".\nStattdessen auf das Ende von ", ".\nWait for the end of ") +
+        program + bilingual(german, " warten?", " instead?");
+    return MessageBoxA(nullptr, question.c_str(), "Dormival", MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+}  // namespace
+
+bool watchProgramEnd(HANDLE process, const std::string& program) {
+    loadSettings();
+    if (!mayWatch(program)) {
+        CloseHandle(process);
+        return false;
+    }
+    endWatch();  // the one it replaces, with its countdown
+    keepWatchedProcess(process);
+    programWatch().arm(program);
+    showCountdown();
     scheduleChanged();
+    return true;
 }

@@ -1,16 +1,28 @@
 #pragma once
 
-// What the scheduler's and the program watch's ticks bring about: the
-// warning window opened (its loop then runs inside the tick) and counting
-// down, and the action at zero.
+#include <windows.h>
+
+#include <string>
+
+// What the clock schedule's and the program watch's ticks bring about: the
+// triggers fall due, the one countdown runs in the warning window, and its
+// action runs at zero; the window's answers, the options and standby act
+// on them.
 
 // Timer 2 of the main window.
 void onSchedulerTick();
 
 // The computer woke from standby or hibernation: a target that passed in
-// its sleep opens the warning window with a fresh countdown.
+// its sleep, and the countdown that ran, warn afresh.
 void onPowerResume();
 
-// Opening the options window: nothing may fire while it is open; the
-// schedule and the program watch wait for the options' OK.
-void cancelScheduleAndCloseWarning();
+// The options window opens, or the session ends: nothing may fire any
+// more; the schedule and the program watch wait for the options' OK.
+void pauseSchedule();
+
+// Watches the process for its end and then carries out the options'
+// action after its warning. The handle is the watch's from now on, closed
+// on every way out. Refused with a box where the options hold no action;
+// where another program is watched, the user is asked first. True when the
+// process is watched.
+bool watchProgramEnd(HANDLE process, const std::string& program);

@@ -92,7 +92,7 @@ bool Scheduler::arm(const Settings& s, const SchedulerClock& clock) {
         const auto target = time.valid ? dailyFrom(time.value, clock.now) : std::nullopt;
         if (target) {
             state_.daily = time.value;
-            state_.dayTarget = state_.target = static_cast<std::uint32_t>(*target);
+            state_.target = static_cast<std::uint32_t>(*target);
             state_.mode = 2;
         }
     } else if (s.action == "3") {
@@ -104,9 +104,7 @@ bool Scheduler::arm(const Settings& s, const SchedulerClock& clock) {
     }
     if (state_.mode < 1) return false;
     // a negative period is no warning at all
-    state_.settingsWarning = state_.warningSeconds =
-        static_cast<std::uint32_t>(std::max(0, settingAsInt(s.showwarning)));
-    state_.postponed = false;
+    state_.warningSeconds = static_cast<std::uint32_t>(std::max(0, settingAsInt(s.showwarning)));
     state_.armed = true;
     setTarget(state_.target, clock);
     return true;
@@ -127,24 +125,9 @@ void Scheduler::cancel() {
     state_.warned = false;
 }
 
-void Scheduler::postpone(const SchedulerClock& clock) {
-    if (state_.suspended || state_.mode < 1) return;
-    state_.current =
-        state_.mode == 1 ? clock.uptimeSeconds : static_cast<std::uint32_t>(clock.now);
-    const std::uint32_t period =
-        state_.warningSeconds > 0 ? state_.warningSeconds : kMissedWarningSeconds;
-    state_.warningSeconds = period >= kPostponeSeconds ? kPostponedWarningSeconds : period;
-    state_.warned = false;
-    state_.postponed = true;
-    // never sooner than it was: a long warning only closes, and comes back
-    const std::uint32_t later = state_.current + std::min(kPostponeSeconds, UINT32_MAX - state_.current);
-    setTarget(std::max(later, state_.target), clock);
-}
-
 bool Scheduler::keepAwake() const {
-    if (state_.suspended || state_.mode < 1) return false;
-    return state_.warned || state_.target <= state_.current ||
-           state_.target - state_.current <= kAwakeSeconds;
+    if (state_.suspended || state_.mode < 1 || state_.warned) return false;
+    return state_.target <= state_.current || state_.target - state_.current <= kAwakeSeconds;
 }
 
 void Scheduler::setTarget(std::uint32_t target, const SchedulerClock& clock) {
@@ -158,33 +141,38 @@ void Scheduler::setTarget(std::uint32_t target, const SchedulerClock& clock) {
 // After a day's action: the same time on its next day, or where the
 // computer slept through days, the next one still to come.
 void Scheduler::armNextDay(const SchedulerClock& clock) {
-    state_.firedDayTarget = state_.dayTarget;
-    auto next = dayAfter(state_.dayTarget, state_.daily);
+    state_.firedDayTarget = state_.target;
+    auto next = dayAfter(state_.target, state_.daily);
     if (next && static_cast<std::uint32_t>(*next) < static_cast<std::uint32_t>(clock.now))
         next = dailyFrom(state_.daily, clock.now);
     if (!next) {
         state_.mode = 0;
         return;
     }
-    state_.dayTarget = static_cast<std::uint32_t>(*next);
-    state_.warningSeconds = state_.settingsWarning;
     state_.warned = false;
-    state_.postponed = false;
-    setTarget(state_.dayTarget, clock);
+    setTarget(static_cast<std::uint32_t>(*next), clock);
 }
 
-Scheduler::Tick Scheduler::tick(const SchedulerClock& clock) {
+std::optional<WarningPeriods> Scheduler::tick(const SchedulerClock& clock) {
     return step(clock, kLateSeconds);
 }
 
-Scheduler::Tick Scheduler::resume(const SchedulerClock& clock) {
+std::optional<WarningPeriods> Scheduler::resume(const SchedulerClock& clock) {
     // whatever came due while the computer slept was missed
     return step(clock, 0);
 }
 
+void Scheduler::acted(const SchedulerClock& clock) {
+    if (state_.suspended || !state_.warned) return;
+    if (state_.mode == 2)
+        armNextDay(clock);
+    else
+        state_.mode = 0;
+}
+
 void Scheduler::followClockChange(const Settings& settings, const SchedulerClock& clock) {
-    // a put-off target is a moment, not a time of day: it stays
-    if (state_.suspended || state_.postponed || (state_.mode != 2 && state_.mode != 3)) return;
+    // a countdown handed on (a put-off one too) is a moment: it stays
+    if (state_.suspended || state_.warned || (state_.mode != 2 && state_.mode != 3)) return;
     auto target = state_.mode == 2 ? dailyTarget(settings, clock.now) : dateTarget(settings);
     // a clock set back does not bring back a day whose action has run
     if (target && state_.mode == 2 && state_.firedDayTarget &&
@@ -194,38 +182,29 @@ void Scheduler::followClockChange(const Settings& settings, const SchedulerClock
         state_.mode = 0;  // the stored time no longer reads
         return;
     }
-    if (state_.mode == 2) state_.dayTarget = static_cast<std::uint32_t>(*target);
     setTarget(static_cast<std::uint32_t>(*target), clock);
 }
 
-Scheduler::Tick Scheduler::step(const SchedulerClock& clock, std::uint32_t tolerance) {
-    if (state_.suspended || state_.mode < 1) return {};
+std::optional<WarningPeriods> Scheduler::step(const SchedulerClock& clock,
+                                              std::uint32_t tolerance) {
+    if (state_.suspended || state_.mode < 1 || state_.warned) return std::nullopt;
     state_.current =
         state_.mode == 1 ? clock.uptimeSeconds : static_cast<std::uint32_t>(clock.now);
-    if (state_.current >= state_.target && state_.current - state_.target > tolerance) {
-        // missed, not due: a fresh countdown in the warning window, which
-        // the user can cancel, instead of the action at once
-        const std::uint32_t period =
-            state_.warningSeconds > 0 ? state_.warningSeconds : kMissedWarningSeconds;
-        setTarget(state_.current + std::min(period, UINT32_MAX - state_.current), clock);
-        state_.warningSeconds = period;
-        state_.warned = true;
-        return {TickKind::WarnMissed, state_.target - state_.current};
-    }
+    const std::uint32_t whole = state_.warningSeconds > 0 ? state_.warningSeconds
+                                                          : kMissedWarningSeconds;
+    std::uint32_t onTime = 0;
     if (state_.current >= state_.target) {
-        if (state_.mode == 2)
-            armNextDay(clock);
-        else
-            state_.mode = 0;
-        return {TickKind::Fire, 0};
+        // missed, or reached without the warning the settings ask for: a
+        // fresh countdown in the warning window, which the user can cancel
+        if (state_.current - state_.target > tolerance || state_.warningSeconds > 0)
+            onTime = whole;
+    } else if (state_.target - state_.current <= state_.warningSeconds) {
+        onTime = state_.target - state_.current;  // the seconds left, where they are fewer
+    } else {
+        return std::nullopt;
     }
-    const std::uint32_t remaining = state_.target - state_.current;
-    if (!state_.warned && remaining <= state_.warningSeconds) {
-        state_.warned = true;
-        return {TickKind::OpenWarning, remaining};
-    }
-    if (state_.warned) return {TickKind::UpdateCountdown, remaining};
-    return {};
+    state_.warned = true;
+    return WarningPeriods{onTime, whole};
 }
 
 std::string initialCountdownText(bool german) {
@@ -257,19 +236,22 @@ std::string secondsLeftText(Action action, std::uint32_t remaining, bool german)
 
 std::optional<std::string> armedActionText(const Scheduler::State& state, Action action,
                                            const SchedulerClock& clock, bool german) {
-    if (action == Action::None || state.suspended || state.mode < 1) return std::nullopt;
-    const std::string name = actionName(action, german);
-    if (state.warned)
-        return secondsLeftText(action, state.target > state.current ? state.target - state.current : 0,
-                               german);
-    const std::tm* local = std::localtime(&state.due);
+    if (state.suspended || state.mode < 1 || state.warned) return std::nullopt;
+    // a daily time is never more than a day away
+    return state.mode == 2 ? dueActionText(action, state.due, {0, state.due}, german)
+                           : dueActionText(action, state.due, clock, german);
+}
+
+std::optional<std::string> dueActionText(Action action, std::time_t due, const SchedulerClock& clock,
+                                         bool german) {
+    if (action == Action::None) return std::nullopt;
+    const std::tm* local = std::localtime(&due);
     if (!local) return std::nullopt;
     std::string time = timeOfDayText({local->tm_hour, local->tm_min, local->tm_sec});
     time.pop_back();  // the stored form's closing blank
     const std::string date = dateText({local->tm_mday, local->tm_mon + 1, local->tm_year + 1900});
-    // a daily time is never more than a day away
-    if (state.mode == 2 || localDay(state.due) == localDay(clock.now))
-        return name + bilingual(german, " um ", " at ") + time;
+    const std::string name = actionName(action, german);
+    if (localDay(due) == localDay(clock.now)) return name + bilingual(german, " um ", " at ") + time;
     return name + bilingual(german, " am ", " on ") + date + bilingual(german, " um ", " at ") +
            time;
 }

@@ -2,13 +2,10 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <ctime>
 
 #include "common/feature_window_win.h"
-#include "common/decimal.h"
 #include "common/program_facts.h"
-#include "common/text.h"
 #include "power/program_watch_win.h"
 #include "settings/current_settings_win.h"
 #include "win32/entry_point_win.h"
@@ -16,7 +13,9 @@
 namespace {
 
 void (*observer)() = nullptr;
-Announcer announcing = Announcer::Schedule;
+
+SchedulerClock systemClock() { return {GetTickCount() / 1000, std::time(nullptr)}; }
+SchedulerClock (*clockSource)() = systemClock;
 
 // Windows 98 and 2000 on; the state belongs to this, the window thread.
 void holdSystemAwake(bool hold) {
@@ -28,12 +27,24 @@ void holdSystemAwake(bool hold) {
     held = hold;
 }
 
-void startTimerIf(bool armed) {
-    if (armed) {
-        loadSettings();
-        SetTimer(mainWindow(), kSchedulerTimerId, 1000, nullptr);
-    }
-    scheduleChanged();
+bool anythingArmed() {
+    const Scheduler::State& clock = scheduler().state();
+    const PendingActions& pending = pendingActions();
+    return (clock.mode != 0 && !clock.suspended) || programWatch().armed() ||
+           pending.countdown() || pending.due(Trigger::Schedule) || pending.due(Trigger::Watch);
+}
+
+// The timer runs while anything is armed; the main window's end takes it.
+void tickWhileArmed() {
+    static HWND ticking = nullptr;  // the window whose timer runs
+    const HWND main = mainWindow();
+    const bool needed = main && anythingArmed();
+    if (needed == (main && ticking == main)) return;
+    if (needed)
+        SetTimer(main, kSchedulerTimerId, 1000, nullptr);
+    else if (main)
+        KillTimer(main, kSchedulerTimerId);
+    ticking = needed ? main : nullptr;
 }
 
 }  // namespace
@@ -43,13 +54,24 @@ Scheduler& scheduler() {
     return instance;
 }
 
-SchedulerClock readClock() { return {GetTickCount() / 1000, std::time(nullptr)}; }
+PendingActions& pendingActions() {
+    static PendingActions instance;
+    return instance;
+}
 
-void armScheduler() { startTimerIf(scheduler().arm(currentSettings(), readClock())); }
+SchedulerClock readClock() { return clockSource(); }
+
+void setClockSource(SchedulerClock (*source)()) { clockSource = source ? source : systemClock; }
+
+void armScheduler() {
+    if (scheduler().arm(currentSettings(), readClock())) loadSettings();
+    scheduleChanged();
+}
 
 void rearmScheduler() {
-    const bool clockArmed = scheduler().rearm(currentSettings(), readClock());
-    startTimerIf(programWatch().resume() || clockArmed);
+    if (scheduler().rearm(currentSettings(), readClock())) loadSettings();
+    pendingActions().resume();
+    scheduleChanged();
 }
 
 void onClockChanged() {
@@ -60,73 +82,29 @@ void onClockChanged() {
 void setScheduleObserver(void (*newObserver)()) { observer = newObserver; }
 
 void scheduleChanged() {
-    holdSystemAwake(scheduler().keepAwake() || programWatch().keepAwake());
+    tickWhileArmed();
+    holdSystemAwake(pendingActions().countdown() || scheduler().keepAwake());
     if (observer) observer();
 }
 
 std::optional<std::string> armedActionLine() {
     const Action action = parseAction(currentSettings().TaskManagerAktion);
     const bool german = programFacts().german;
-    // room beside "Dormival" in the tooltip's 63 characters
-    const auto watch = programWatch().text(action, german, 53);
+    const PendingActions& pending = pendingActions();
+    const SchedulerClock clock = readClock();
     // a countdown first, then the watch, whose end nobody can foresee
-    if (programWatch().counting() || (watch && !scheduler().state().warned)) return watch;
-    return armedActionText(scheduler().state(), action, readClock(), german);
-}
-namespace {
-
-// Not where the options hold no action; where another program is watched,
-// only once the user agrees.
-bool mayWatch(const std::string& program) {
-    const bool german = programFacts().german;
-    if (parseAction(currentSettings().TaskManagerAktion) == Action::None) {
-        MessageBoxA(nullptr,
-                    bilingual(german, "In den Optionen ist keine Aktion gewählt.",
-                              "The options hold no action to carry out."),
-                    "Dormival", MB_ICONINFORMATION);
-        return false;
+    if (const auto& countdown = pending.countdown()) {
+        const Action shown = pending.request(countdown->trigger).action;
+        if (shown == Action::None) return std::nullopt;
+        return secondsLeftText(shown, countdown->remaining(clock.uptimeSeconds), german);
     }
-    if (!programWatch().armed()) return true;
-    const std::string question =
-        bilingual(german, "Dormival wartet schon auf das Ende von ",
-                  "Dormival already waits for the end of ") +
-        programWatch().program() +
-        bilingual(german, ".\nStattdessen auf das Ende von ", ".\nWait for the end of ") +
-        program + bilingual(german, " warten?", " instead?");
-    return MessageBoxA(nullptr, question.c_str(), "Dormival", MB_YESNO | MB_ICONQUESTION) == IDYES;
-}
-
-}  // namespace
-
-bool watchProgramEnd(HANDLE process, const std::string& program) {
-    loadSettings();
-    if (!mayWatch(program)) {
-        CloseHandle(process);
-        return false;
-    }
-    dropProgramWatch();
-    keepWatchedProcess(process);
-    programWatch().arm(program, static_cast<std::uint32_t>(
-                                    std::max(0, settingAsInt(currentSettings().showwarning))));
-    SetTimer(mainWindow(), kSchedulerTimerId, 1000, nullptr);
-    scheduleChanged();
-    return true;
-}
-
-void setAnnouncer(Announcer who) { announcing = who; }
-
-Announcer announcer() { return announcing; }
-
-void cancelAnnouncedAction() {
-    if (announcing == Announcer::Watch)
-        dropProgramWatch();
-    else
-        scheduler().cancel();
-}
-
-void postponeAnnouncedAction() {
-    if (announcing == Announcer::Watch)
-        programWatch().postpone(readClock().uptimeSeconds);
-    else
-        scheduler().postpone(readClock());
+    // room beside "Dormival" in the tooltip's 63 characters
+    if (programWatch().armed() && !pending.due(Trigger::Watch))
+        return programWatch().text(action, german, 53);
+    for (const Trigger trigger : {Trigger::Schedule, Trigger::Watch})
+        if (const auto until = pending.putOffUntil(trigger))
+            return dueActionText(pending.request(trigger).action,
+                                 clock.now + static_cast<std::time_t>(*until - clock.uptimeSeconds),
+                                 clock, german);
+    return armedActionText(scheduler().state(), action, clock, german);
 }

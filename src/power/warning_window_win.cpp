@@ -6,7 +6,7 @@
 #include "common/program_facts.h"
 #include "common/text.h"
 #include "common/window_state_win.h"
-#include "power/scheduler_win.h"
+#include "power/scheduler.h"
 #include "win32/owned_handles_win.h"
 #include "win32/screen_dpi_win.h"
 #include "win32/small_font_win.h"
@@ -23,6 +23,7 @@ struct WarningState {
 };
 
 HWND open = nullptr;
+void (*answer)(int id) = nullptr;
 
 // 20 pixels high at 96 DPI
 HFONT createTitleFont() {
@@ -39,6 +40,7 @@ constexpr PlainControl kControls[] = {
     {ControlKind::Push, {80, 90, 100, 25}, "&Abbrechen", "&Cancel", kWarningCancelId},
     {ControlKind::Label, {10, 10, 270, 30}, "Warnhinweis", "Warning", kStaticId},
     {ControlKind::Label, {10, 60, 270, 13}, "", "", kStaticId},
+    {ControlKind::Label, {10, 42, 270, 13}, "", "", kStaticId},
 };
 
 void makeTopmost(HWND window) {
@@ -52,23 +54,25 @@ LRESULT CALLBACK warningProcedure(HWND window, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_COMMAND:
         // wParam as a whole: a control's notification is not its command
-        if (wParam == kWarningCancelId) cancelAnnouncedAction();
-        if (wParam == kWarningLaterId) postponeAnnouncedAction();
         if (wParam != kWarningOkId && wParam != kWarningCancelId && wParam != kWarningLaterId)
             break;
         DestroyWindow(window);  // after OK the countdown goes on without the window
-        scheduleChanged();
+        if (answer) answer(static_cast<int>(wParam));
         return 0;
-    case WM_CLOSE:  // Alt+F4: the schedule stays as it is
+    case WM_CLOSE:  // Alt+F4: as OK, the countdown goes on
         DestroyWindow(window);
+        if (answer) answer(kWarningOkId);
         return 0;
+    case WM_DESTROY:
+        hideMainWindow();
+        break;
     }
     return sharedWindowProc(window, message, wParam, lParam);
 }
 
 }  // namespace
 
-HWND createWarningWindow() {
+HWND createWarningWindow(const std::string& reason) {
     WNDCLASSEXA wc{};
     wc.style = CS_HREDRAW;
     wc.lpfnWndProc = warningProcedure;
@@ -91,6 +95,8 @@ HWND createWarningWindow() {
     // the countdown starts with its question and counts the longest action down
     table[4].texts = {initialCountdownText(german),
                       *countdownText(Action::Hibernate, 99999, german)};
+    table[5].font = table[4].font;
+    table[5].texts = {reason, reason};
     const Layout layout = layOutTable(table, {292, 123});
     placeFeatureWindow(window, layout, {300, 150});
     s->countdown = createTable(window, table, layout)[4];
@@ -100,14 +106,19 @@ HWND createWarningWindow() {
 
 HWND warningWindow() { return open; }
 
-void openWarningWindow() {
-    if (const HWND window = createWarningWindow()) runFeatureWindow(window);
+void openWarningWindow(const std::string& reason) {
+    if (const HWND window = createWarningWindow(reason)) {
+        ShowWindow(window, SW_SHOWNORMAL);
+        UpdateWindow(window);
+    }
 }
 
-void updateWarningCountdown(std::uint32_t remaining, const std::string& actionCode) {
+void setWarningAnswerHandler(void (*handler)(int id)) { answer = handler; }
+
+void updateWarningCountdown(std::uint32_t remaining, Action action) {
     const WarningState* s = stateOf<WarningState>(open);
-    if (!s) return;  // closed with OK: the countdown goes on unseen
-    if (const auto text = countdownText(parseAction(actionCode), remaining, programFacts().german))
+    if (!s) return;
+    if (const auto text = countdownText(action, remaining, programFacts().german))
         SetWindowTextA(s->countdown, text->c_str());
     makeTopmost(open);
 }

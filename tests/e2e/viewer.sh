@@ -6,7 +6,8 @@
 # Destroy leaves another program's window and says why; Save As's dialog
 # belongs to the viewer; the context menu's "Action when this program ends"
 # on that program's row arms the watch, and terminate from the menu bar
-# ends that program, so the warning opens and the standby follows.
+# ends that program, so the warning opens; the options opened then stop
+# its countdown, their OK brings it back whole, and the standby follows.
 # On NT 4 the NT 4 viewer opens with its eight buttons, and its Terminate
 # refuses a process Windows cannot run without.
 #   viewer.sh full|brief DORMIVAL.EXE
@@ -32,7 +33,9 @@ open_viewer() {
   sleep 1
 }
 
-start TaskManagerAktion=3 showwarning=3
+# the warning long enough to open the options inside it
+warning=15
+start TaskManagerAktion=3 showwarning=$warning
 if [ "$version" = nt40 ]; then
   open_viewer
   expect "NT 4 viewer buttons" "$(wintool texts "$viewer" | grep -cE '^12[5-9]: |^13[0-2]: ')" 8
@@ -101,8 +104,20 @@ if [ "$mode" = full ]; then
   expect "terminate ends the other program" "$(ended_within 5 "$shown")" ended
   expect "its row is gone" "$(wintool at "$viewer" 300 100 pick DormivalTestShown)" -1
   expect "its end announced" "$(wintool wait Apps 10 >/dev/null; wintool texts Apps | head -1)" Warning
-  for _ in $(seq 50); do [ -n "$(calls_in "$trace")" ] && break; sleep 0.2; done
-  expect "the standby after the warning" "$(calls_in "$trace")" "$(power_state 1 0)"
+  wintool post Dormival 0x111 217 0 >/dev/null
+  wintool wait Optionen 10 >/dev/null
+  expect "the options take the warning away" "$(wintool find Apps || echo gone)" gone
+  # the countdown would have ended by now, had the options not stopped it
+  sleep $((warning + 1))
+  expect "no standby while the options are open" "$(calls_in "$trace")" ""
+  wintool post Optionen 0x111 224 0 >/dev/null
+  expect "after their OK the warning again, its period whole" \
+    "$(wintool wait Apps 10 >/dev/null; wintool texts Apps | grep -cE "StandBy-Mode in 1[0-$((warning - 10))] seconds")" 1
+  expect "naming its program" "$(wintool texts Apps | grep -c 'wintool.exe has ended')" 1
+  for _ in $(seq $((warning * 10))); do [ -n "$(calls_in "$trace")" ] && break; sleep 0.2; done
+  # forced: the options' OK stored their Force Standby box, which an empty
+  # setting checks
+  expect "the standby after the warning" "$(calls_in "$trace")" "$(power_state 1 1)"
 fi
 kill "$shown" 2>/dev/null
 wait "$shown" 2>/dev/null

@@ -12,7 +12,6 @@
 
 namespace {
 
-using Kind = Scheduler::TickKind;
 using Calls = std::vector<std::string>;
 
 constexpr std::time_t kNoon = 1'796'731'200;  // Tue 08.12.2026 12:00:00 UTC
@@ -36,8 +35,12 @@ protected:
         s.showwarning = warning;
         return scheduler.arm(s, clock);
     }
-    Scheduler::Tick tickAt(std::time_t now, std::uint32_t uptime = 0) {
-        return scheduler.tick({uptime, now});
+    // The warning that falls due, as "onTime/late", or "-".
+    std::string tickAt(std::time_t now, std::uint32_t uptime = 0) {
+        return periods(scheduler.tick({uptime, now}));
+    }
+    static std::string periods(const std::optional<WarningPeriods>& due) {
+        return due ? std::to_string(due->onTime) + "/" + std::to_string(due->late) : "-";
     }
     Settings s;
     Scheduler scheduler;
@@ -75,15 +78,15 @@ TEST_F(SchedulerTest, MinutesAfterStart) {
     EXPECT_EQ(scheduler.state().mode, 1);
     EXPECT_EQ(scheduler.state().target, 120u);
     // mode 1 counts uptime, not the calendar
-    EXPECT_EQ(tickAt(kNoon + 1000, 119).kind, Kind::Nothing);
-    EXPECT_EQ(tickAt(kNoon, 120).kind, Kind::Fire);
+    EXPECT_EQ(tickAt(kNoon + 1000, 119), "-");
+    EXPECT_EQ(tickAt(kNoon, 120), "0/30") << "no warning set: the action at once";
 }
 
 TEST_F(SchedulerTest, MinutesAfterStartNearTheCounterWrap) {
     clock.uptimeSeconds = 4'294'900;  // 49.7 days, shortly before the tick count wraps
     EXPECT_TRUE(arm("1", "71582"));   // 4294920 s
-    EXPECT_EQ(tickAt(kNoon, 4'294'919).kind, Kind::Nothing);
-    EXPECT_EQ(tickAt(kNoon, 4'294'920).kind, Kind::Fire);
+    EXPECT_EQ(tickAt(kNoon, 4'294'919), "-");
+    EXPECT_EQ(tickAt(kNoon, 4'294'920), "0/30");
 }
 
 TEST_F(SchedulerTest, DailyTimeIsTodayOrTomorrow) {
@@ -94,7 +97,7 @@ TEST_F(SchedulerTest, DailyTimeIsTodayOrTomorrow) {
     // exactly now is today, and fires at the first tick
     s.zeit = "12:00:00";
     EXPECT_TRUE(scheduler.rearm(s, clock));
-    EXPECT_EQ(tickAt(kNoon).kind, Kind::Fire);
+    EXPECT_EQ(tickAt(kNoon), "0/30");
     s.zeit = "12:00";
     EXPECT_FALSE(scheduler.rearm(s, clock));
 }
@@ -125,51 +128,51 @@ TEST_F(SchedulerTest, DateAndTime) {
     EXPECT_EQ(scheduler.state().target, 1'774'778'400u) << "12:00 CEST is 10:00 UTC";
 }
 
-TEST_F(SchedulerTest, WarningOpensOnceThenCountsDownToTheAction) {
-    // a warning period longer than the time left opens at the first tick
+// The warning falls due once, within its period (the seconds left where
+// they are fewer), and is then handed on until its countdown has ended.
+TEST_F(SchedulerTest, WarningFallsDueOnceWithinItsPeriod) {
     ASSERT_TRUE(arm("3", "", "12:00:10", "08.12.2026", "30"));
-    const auto first = tickAt(kNoon + 1);
-    EXPECT_EQ(first.kind, Kind::OpenWarning);
-    EXPECT_EQ(first.remaining, 9u);
-    const auto second = tickAt(kNoon + 2);
-    EXPECT_EQ(second.kind, Kind::UpdateCountdown);
-    EXPECT_EQ(second.remaining, 8u);
-    EXPECT_EQ(tickAt(kNoon + 10).kind, Kind::Fire);
-    // fired: no second action, and no new countdown without a re-arm
-    EXPECT_EQ(tickAt(kNoon + 11).kind, Kind::Nothing);
-    EXPECT_FALSE(scheduler.arm(s, clock));
-    EXPECT_TRUE(scheduler.rearm(s, clock));
-}
+    EXPECT_EQ(tickAt(kNoon + 1), "9/30");
+    EXPECT_EQ(tickAt(kNoon + 2), "-");
+    EXPECT_FALSE(scheduler.keepAwake()) << "its countdown keeps the system awake";
+    scheduler.acted(clock);
+    EXPECT_EQ(scheduler.state().mode, 0) << "a date acts once";
+    EXPECT_FALSE(scheduler.arm(s, clock)) << "no new countdown without a re-arm";
 
-TEST_F(SchedulerTest, WarningWithinItsPeriodOnly) {
     ASSERT_TRUE(arm("3", "", "12:01:00", "08.12.2026", "30"));
-    EXPECT_EQ(tickAt(kNoon + 29).kind, Kind::Nothing);
-    EXPECT_EQ(tickAt(kNoon + 30).kind, Kind::OpenWarning);
-    // no warning period: silent until the action
-    s.showwarning = "0";
+    EXPECT_EQ(tickAt(kNoon + 29), "-");
+    EXPECT_EQ(tickAt(kNoon + 30), "30/30");
+    // no warning period: silent until the action, and a minute awake before
+    for (const char* none : {"0", "-30"}) {
+        s.showwarning = none;
+        ASSERT_TRUE(scheduler.rearm(s, clock));
+        EXPECT_EQ(tickAt(kNoon - 1), "-");
+        EXPECT_FALSE(scheduler.keepAwake());
+        EXPECT_EQ(tickAt(kNoon + 59), "-");
+        EXPECT_TRUE(scheduler.keepAwake());
+        EXPECT_EQ(tickAt(kNoon + 60), "0/30");
+    }
+    // a target reached unwarned where a warning is set is warned of whole
+    s.showwarning = "20";
     ASSERT_TRUE(scheduler.rearm(s, clock));
-    EXPECT_EQ(tickAt(kNoon + 59).kind, Kind::Nothing);
-    EXPECT_EQ(tickAt(kNoon + 60).kind, Kind::Fire);
-    s.showwarning = "-30";
-    ASSERT_TRUE(scheduler.rearm(s, clock));
-    EXPECT_EQ(tickAt(kNoon + 59).kind, Kind::Nothing);
+    EXPECT_EQ(tickAt(kNoon + 60), "20/20");
 }
 
 TEST_F(SchedulerTest, CancelSuspendsUntilTheNextRearm) {
     ASSERT_TRUE(arm("3", "", "12:00:10", "08.12.2026", "30"));
     tickAt(kNoon + 1);
     scheduler.cancel();
-    EXPECT_EQ(tickAt(kNoon + 10).kind, Kind::Nothing);
-    EXPECT_EQ(tickAt(kNoon + 20).kind, Kind::Nothing);
+    scheduler.acted(clock);  // nothing ran for it
+    EXPECT_EQ(tickAt(kNoon + 20), "-");
     EXPECT_FALSE(scheduler.arm(s, clock));
     EXPECT_TRUE(scheduler.state().suspended);
     EXPECT_TRUE(scheduler.rearm(s, clock));
-    EXPECT_EQ(tickAt(kNoon + 1).kind, Kind::OpenWarning) << "a new countdown warns again";
+    EXPECT_EQ(tickAt(kNoon + 1), "9/30") << "a new countdown warns again";
 }
 
 // A target that passed while the computer slept, or that a stalled tick
-// finds long gone, opens the warning with a fresh countdown instead of
-// acting at once; at most kLateSeconds late is still on time.
+// finds long gone, asks for a whole warning instead of acting at once; at
+// most kLateSeconds late is still on time.
 TEST_F(SchedulerTest, MissedTargetsWarnBeforeTheAction) {
     struct Case {
         const char* name;
@@ -179,49 +182,35 @@ TEST_F(SchedulerTest, MissedTargetsWarnBeforeTheAction) {
         const char* warning;
         bool resumed;
         std::time_t at;  // the moment of the tick or the resume
-        Kind kind;
-        std::uint32_t remaining;
+        const char* due;
     } cases[] = {
-        {"daily, woken the next morning", "2", "13:00:00", "", "0", true, kNoon + 20 * 3600,
-         Kind::WarnMissed, 30},
-        {"date, woken a day later", "3", "13:00:00", "08.12.2026", "60", true, kNoon + 86400,
-         Kind::WarnMissed, 60},
-        {"woken a second after", "3", "13:00:00", "08.12.2026", "0", true, kNoon + 3601,
-         Kind::WarnMissed, 30},
-        {"woken before the target", "3", "13:00:00", "08.12.2026", "0", true, kNoon + 600,
-         Kind::Nothing, 0},
+        {"daily, woken the next morning", "2", "13:00:00", "", "0", true, kNoon + 20 * 3600, "30/30"},
+        {"date, woken a day later", "3", "13:00:00", "08.12.2026", "60", true, kNoon + 86400, "60/60"},
+        {"woken a second after", "3", "13:00:00", "08.12.2026", "0", true, kNoon + 3601, "30/30"},
+        {"woken before the target", "3", "13:00:00", "08.12.2026", "0", true, kNoon + 600, "-"},
         {"woken within the warning", "3", "13:00:00", "08.12.2026", "900", true, kNoon + 3000,
-         Kind::OpenWarning, 600},
+         "600/900"},
         {"a tick late by the tolerance", "3", "13:00:00", "08.12.2026", "0", false,
-         kNoon + 3600 + Scheduler::kLateSeconds, Kind::Fire, 0},
+         kNoon + 3600 + Scheduler::kLateSeconds, "0/30"},
         {"a tick later than that", "3", "13:00:00", "08.12.2026", "0", false,
-         kNoon + 3601 + Scheduler::kLateSeconds, Kind::WarnMissed, 30},
+         kNoon + 3601 + Scheduler::kLateSeconds, "30/30"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(arm(c.action, "", c.zeit, c.tag, c.warning));
         const SchedulerClock at{0, c.at};
-        const auto first = c.resumed ? scheduler.resume(at) : scheduler.tick(at);
-        EXPECT_EQ(first.kind, c.kind);
-        EXPECT_EQ(first.remaining, c.remaining);
-        if (c.kind != Kind::WarnMissed) continue;
-        // the fresh countdown runs on and acts once at its end
-        EXPECT_EQ(tickAt(c.at + 1).kind, Kind::UpdateCountdown);
-        EXPECT_EQ(tickAt(c.at + c.remaining).kind, Kind::Fire);
-        EXPECT_EQ(scheduler.resume({0, c.at + c.remaining + 3600}).kind, Kind::Nothing)
-            << "no second action after waking";
-        EXPECT_EQ(tickAt(c.at + c.remaining + 3601).kind, Kind::Nothing);
+        EXPECT_EQ(periods(c.resumed ? scheduler.resume(at) : scheduler.tick(at)), c.due);
     }
     // minutes after start count uptime, which goes on in sleep too
     ASSERT_TRUE(arm("1", "2"));
-    EXPECT_EQ(scheduler.resume({600, kNoon}).kind, Kind::WarnMissed);
+    EXPECT_EQ(periods(scheduler.resume({600, kNoon})), "30/30");
 }
 
 TEST_F(SchedulerTest, ClockChangesReadTheTargetAgain) {
     ASSERT_TRUE(arm("2", "", "13:00:00"));
     scheduler.followClockChange(s, {0, kNoon + 2 * 3600});  // set forward past 13:00
     EXPECT_EQ(scheduler.state().target, kNoon + 25 * 3600) << "tomorrow's";
-    EXPECT_EQ(tickAt(kNoon + 2 * 3600).kind, Kind::Nothing);
+    EXPECT_EQ(tickAt(kNoon + 2 * 3600), "-");
     scheduler.followClockChange(s, {0, kNoon - 86400});  // set back a day
     EXPECT_EQ(scheduler.state().target, kNoon - 86400 + 3600);
 
@@ -229,7 +218,7 @@ TEST_F(SchedulerTest, ClockChangesReadTheTargetAgain) {
     ASSERT_TRUE(arm("3", "", "13:00:00", "08.12.2026"));
     scheduler.followClockChange(s, {0, kNoon + 7200});
     EXPECT_EQ(scheduler.state().target, kNoon + 3600);
-    EXPECT_EQ(tickAt(kNoon + 7200).kind, Kind::WarnMissed);
+    EXPECT_EQ(tickAt(kNoon + 7200), "30/30");
 
     // uptime does not follow the calendar; a cancelled schedule stays so
     ASSERT_TRUE(arm("1", "2"));
@@ -240,62 +229,26 @@ TEST_F(SchedulerTest, ClockChangesReadTheTargetAgain) {
     EXPECT_EQ(scheduler.state().mode, 0);
 }
 
-// Later puts the action off ten minutes and warns again before the new
-// target, any number of times; a long warning comes back a minute before,
-// never bringing the action sooner; Cancel after Later ends it all.
-TEST_F(SchedulerTest, LaterPutsTheActionOff) {
-    ASSERT_TRUE(arm("3", "", "12:00:30", "08.12.2026", "30"));
-    EXPECT_EQ(tickAt(kNoon + 1).kind, Kind::OpenWarning);
-    EXPECT_TRUE(scheduler.keepAwake());
-    scheduler.postpone({0, kNoon + 10});
-    EXPECT_FALSE(scheduler.keepAwake());
-    EXPECT_EQ(tickAt(kNoon + 30).kind, Kind::Nothing) << "nothing at the old time";
-    EXPECT_EQ(tickAt(kNoon + 580).kind, Kind::OpenWarning);
-    scheduler.postpone({0, kNoon + 590});
-    EXPECT_EQ(tickAt(kNoon + 1160).kind, Kind::OpenWarning);
-    EXPECT_EQ(tickAt(kNoon + 1190).kind, Kind::Fire);
-
-    ASSERT_TRUE(arm("3", "", "13:00:00", "08.12.2026", "3600"));
-    EXPECT_EQ(tickAt(kNoon + 1).kind, Kind::OpenWarning);
-    scheduler.postpone({0, kNoon + 2});
-    EXPECT_EQ(scheduler.state().target, kNoon + 3600);
-    EXPECT_EQ(tickAt(kNoon + 3539).kind, Kind::Nothing);
-    EXPECT_EQ(tickAt(kNoon + 3540).kind, Kind::OpenWarning);
-    scheduler.postpone({0, kNoon + 3550});
-    scheduler.cancel();
-    EXPECT_EQ(tickAt(kNoon + 4150).kind, Kind::Nothing);
-    EXPECT_FALSE(scheduler.keepAwake());
-
-    // without a warning the system is kept awake for the last minute
-    ASSERT_TRUE(arm("3", "", "12:01:01", "08.12.2026"));
-    tickAt(kNoon);
-    EXPECT_FALSE(scheduler.keepAwake());
-    tickAt(kNoon + 1);
-    EXPECT_TRUE(scheduler.keepAwake());
-}
-
 // A time of day acts every day: after its action the next day's own time
-// is armed, also after a Later past midnight, and a clock set back does not
-// repeat the day. Minutes after start and a date act once.
+// is armed, and a clock set back does not repeat the day. A countdown
+// handed on is a moment the clock leaves alone.
 TEST_F(SchedulerTest, DailyTimeActsEveryDay) {
     ASSERT_TRUE(arm("2", "", "23:55:00", "", "30"));
     const std::time_t day = kNoon + 11 * 3600 + 55 * 60;
-    EXPECT_EQ(tickAt(day - 30).kind, Kind::OpenWarning);
-    scheduler.postpone({0, day - 20});
+    EXPECT_EQ(tickAt(day - 30), "30/30");
     scheduler.followClockChange(s, {0, day + 3600});
-    EXPECT_EQ(scheduler.state().target, day + 580) << "a put-off target stays";
-    EXPECT_EQ(tickAt(day + 580).kind, Kind::Fire);
+    EXPECT_EQ(scheduler.state().target, day) << "handed on: it stays";
+    scheduler.acted({0, day + 580});  // after a Later past midnight
     EXPECT_EQ(scheduler.state().target, day + 86400) << "the next day's own time";
     scheduler.followClockChange(s, {0, day - 3600});
     EXPECT_EQ(scheduler.state().target, day + 86400) << "no second action that day";
-    EXPECT_EQ(tickAt(day + 86400 - 30).kind, Kind::OpenWarning);
-    EXPECT_EQ(tickAt(day + 86400).kind, Kind::Fire);
+    EXPECT_EQ(tickAt(day + 86400 - 30), "30/30");
+    scheduler.acted({0, day + 86400});
+    EXPECT_EQ(scheduler.state().mode, 2);
 
-    ASSERT_TRUE(arm("3", "", "12:00:10", "08.12.2026"));
-    EXPECT_EQ(tickAt(kNoon + 10).kind, Kind::Fire);
-    EXPECT_EQ(scheduler.state().mode, 0);
     ASSERT_TRUE(arm("1", "2"));
-    EXPECT_EQ(tickAt(kNoon, 120).kind, Kind::Fire);
+    EXPECT_EQ(tickAt(kNoon, 120), "0/30");
+    scheduler.acted(clock);
     EXPECT_EQ(scheduler.state().mode, 0);
 }
 
@@ -314,43 +267,27 @@ TEST_F(SchedulerTest, TooltipLineNamesTheActionAndWhenItFallsDue) {
     EXPECT_EQ(line(Action::Reboot, false), "Reboot at 12:03:20");
     ASSERT_TRUE(arm("3", "", "12:00:30", "08.12.2026", "60"));
     tickAt(kNoon + 5);
-    EXPECT_EQ(line(Action::Reboot, true), "Neustart in 25 Sekunden");
-    scheduler.cancel();
-    EXPECT_EQ(line(Action::Reboot, false), "none");
+    EXPECT_EQ(line(Action::Reboot, true), "none") << "its countdown speaks for it";
+    EXPECT_EQ(dueActionText(Action::Reboot, kNoon + 600, clock, false), "Reboot at 12:10:00");
+    EXPECT_EQ(dueActionText(Action::Reboot, kNoon + 86400, clock, true),
+              "Neustart am 09.12.2026 um 12:00:00");
 }
 
-// A watched program's end opens its warning (30 s where none is set) and
-// then acts; the options suspend the watch until OK, Later puts it off,
-// Cancel drops it, and the tooltip's line cuts a long name to fit.
-TEST(ProgramWatch, EndWarnsThenActs) {
+// While the program runs, the tooltip names it, cut to fit; its end is
+// named on the warning's second line.
+TEST(ProgramWatch, TextsNameTheProgram) {
     ProgramWatch watch;
-    EXPECT_EQ(watch.tick(true, 100).kind, Kind::Nothing) << "nothing armed";
-    watch.arm("render.exe", 0);
+    EXPECT_FALSE(watch.text(Action::Shutdown, false, 53)) << "nothing armed";
+    watch.arm("render.exe");
     EXPECT_EQ(watch.text(Action::Shutdown, false, 53), "ShutDown when render.exe ends");
-    EXPECT_EQ(watch.tick(false, 100).kind, Kind::Nothing);
-    watch.suspend();
-    EXPECT_EQ(watch.tick(true, 101).kind, Kind::Nothing) << "while the options are open";
-    EXPECT_TRUE(watch.resume());
-    const auto end = watch.tick(true, 102);
-    EXPECT_EQ(end.kind, Kind::OpenWarning);
-    EXPECT_EQ(end.remaining, 30u);
-    EXPECT_TRUE(watch.keepAwake());
-    EXPECT_EQ(watch.text(Action::Standby, true, 53), "Standby in 30 Sekunden");
-    watch.postpone(110);
-    EXPECT_FALSE(watch.keepAwake());
-    EXPECT_EQ(watch.tick(true, 679).kind, Kind::Nothing);
-    EXPECT_EQ(watch.tick(true, 680).kind, Kind::OpenWarning);
-    EXPECT_EQ(watch.tick(true, 710).kind, Kind::Fire);
-    EXPECT_FALSE(watch.armed()) << "one action per watch";
-
-    watch.arm("copy.exe", 60);
-    EXPECT_EQ(watch.tick(true, 0).remaining, 60u);
-    watch.drop();
-    EXPECT_EQ(watch.tick(true, 60).kind, Kind::Nothing);
-    watch.arm(std::string(80, 'a') + ".exe", 0);
+    EXPECT_EQ(watch.reason(false), "render.exe has ended");
+    EXPECT_EQ(watch.reason(true), "render.exe ist beendet");
+    watch.arm(std::string(80, 'a') + ".exe");
     const std::string line = *watch.text(Action::Hibernate, true, 53);
     EXPECT_EQ(line.size(), 53u);
     EXPECT_EQ(line.substr(line.size() - 9), "... endet");
+    watch.drop();
+    EXPECT_FALSE(watch.armed());
 }
 
 TEST(ScheduledAction, EachCodeInItsOrder) {

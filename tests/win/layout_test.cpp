@@ -225,7 +225,7 @@ TEST_F(Layout, OptionsOnEveryTab) {
 TEST_F(Layout, EveryOtherWindow) {
     expectEveryWindow([](const std::string& language) {
         const std::pair<const char*, std::function<HWND()>> windows[] = {
-            {"warning", createWarningWindow},
+            {"warning", [] { return createWarningWindow("render.exe has ended"); }},
             {"display modes", createDisplayWindow},
             {"favourites", createFavouritesWindow},
             {"NT 4 process viewer", createNt4ViewerWindow},

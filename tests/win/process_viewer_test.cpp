@@ -10,7 +10,7 @@
 
 #include "process_viewer/viewer_window_win.h"
 #include "power/program_watch_win.h"
-#include "power/scheduler_win.h"
+#include "power/schedule_ticks_win.h"
 #include "process_viewer/row_commands_win.h"
 #include "support/child_places.h"
 #include "common/feature_window_win.h"

@@ -200,11 +200,11 @@ TEST_F(SharedMessages, TooltipsFollowTheSchedule) {
     SendMessageA(main, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_EQ(tipsSent, (Calls{"+" + armed}));
     tipsSent.clear();
-    cancelScheduleAndCloseWarning();
+    pauseSchedule();
     const std::string idle = trayTooltip(platform, false);
     EXPECT_EQ(tipsSent, (Calls{idle, idle}));
-    KillTimer(main, kSchedulerTimerId);
     scheduler() = Scheduler{};
+    pendingActions() = PendingActions{};
     setScheduleObserver(nullptr);
     setNotifyIconCall(nullptr);
 }

@@ -47,11 +47,23 @@ LOGFONTA fontOf(HWND control) {
 // language.dat beside the test program, where a window's creation looks
 std::string languageFile() { return programDirectory() + "\\language.dat"; }
 
-// The warning window over a real main window.
+SchedulerClock testClock;
+SchedulerClock readTestClock() { return testClock; }
+
+// The warning window over a real main window, with a clock the test moves.
 class WarningWindow : public ResidentProgramTest {
 protected:
+    void SetUp() override {
+        ResidentProgramTest::SetUp();
+        testClock = {1000, std::time(nullptr)};
+        setClockSource(readTestClock);
+    }
     void TearDown() override {
         closeWarningWindow();
+        dropProgramWatch();
+        scheduler() = Scheduler{};
+        pendingActions() = PendingActions{};
+        setClockSource(nullptr);
         std::remove(languageFile().c_str());
         ResidentProgramTest::TearDown();
     }
@@ -59,7 +71,7 @@ protected:
     // options window's OK does.
     static void armCountdown(int seconds = 60, const char* warning = "120",
                              const char* actionCode = "0") {
-        const std::time_t later = std::time(nullptr) + seconds;
+        const std::time_t later = testClock.now + seconds;
         char tag[16], zeit[16];
         std::strftime(tag, sizeof(tag), "%d.%m.%Y", std::localtime(&later));
         std::strftime(zeit, sizeof(zeit), "%H:%M:%S", std::localtime(&later));
@@ -69,6 +81,33 @@ protected:
         loadSettings();
         rearmScheduler();
         ASSERT_TRUE(scheduler().state().armed);
+    }
+    // Seconds pass, each with its tick.
+    static void pass(int seconds) {
+        for (int i = 0; i < seconds; ++i) {
+            ++testClock.uptimeSeconds;
+            ++testClock.now;
+            onSchedulerTick();
+        }
+    }
+    static std::string countdownLine() {
+        const HWND title = FindWindowExA(warningWindow(), nullptr, "STATIC", nullptr);
+        return warningWindow() ? textOf(FindWindowExA(warningWindow(), title, "STATIC", nullptr))
+                               : "no window";
+    }
+    static void press(int id) { SendMessageA(GetDlgItem(warningWindow(), id), BM_CLICK, 0, 0); }
+    // Watches a program that has ended already.
+    void watchEndedProgram(const char* name) {
+        STARTUPINFOA start{};
+        start.cb = sizeof(start);
+        PROCESS_INFORMATION child{};
+        char line[] = "cmd.exe /c exit";
+        ASSERT_TRUE(CreateProcessA(nullptr, line, nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                                   nullptr, nullptr, &start, &child));
+        CloseHandle(child.hThread);
+        TerminateProcess(child.hProcess, 0);
+        WaitForSingleObject(child.hProcess, 5000);
+        ASSERT_TRUE(watchProgramEnd(child.hProcess, name));
     }
 };
 
@@ -161,59 +200,43 @@ TEST_F(WarningWindow, GermanTexts) {
     EXPECT_EQ(textOf(set.warningOk), "&OK");
     EXPECT_EQ(textOf(set.warningCountdown), "Ihr System wird in ? Sekunden heruntergefahren");
     currentSettings().TaskManagerAktion = "1";
-    updateWarningCountdown(25, "1");
+    updateWarningCountdown(25, Action::Reboot);
     EXPECT_EQ(textOf(set.warningCountdown), "Reboot in 25 Sekunden");
 }
 
 TEST_F(WarningWindow, CountdownUpdatesOnlyForKnownActions) {
     createWarningWindow();
     const HWND countdown = FindWindowExA(warningWindow(), FindWindowExA(warningWindow(), nullptr, "STATIC", nullptr), "STATIC", nullptr);
-    updateWarningCountdown(9, "3");
+    updateWarningCountdown(9, Action::Standby);
     EXPECT_EQ(textOf(countdown), "StandBy-Mode in 9 seconds");
     SetWindowPos(warningWindow(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    updateWarningCountdown(8, "7");
+    updateWarningCountdown(8, Action::None);
     EXPECT_EQ(textOf(countdown), "StandBy-Mode in 9 seconds");
     EXPECT_TRUE(GetWindowLongA(warningWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST) << "topmost again";
 }
 
-TEST_F(WarningWindow, OkClosesAndTheCountdownGoesOn) {
-    armCountdown();
-    createWarningWindow();
-    SendMessageA(GetDlgItem(warningWindow(), kWarningOkId), BM_CLICK, 0, 0);
-    EXPECT_FALSE(IsWindow(warningWindow()));
-    EXPECT_TRUE(scheduler().state().armed);
-    EXPECT_FALSE(scheduler().state().suspended);
-    updateWarningCountdown(5, "0");  // goes nowhere, harmlessly
-}
-
-TEST_F(WarningWindow, CancelSuspendsTheSchedule) {
-    armCountdown();
-    createWarningWindow();
-    SendMessageA(GetDlgItem(warningWindow(), kWarningCancelId), BM_CLICK, 0, 0);
-    EXPECT_FALSE(IsWindow(warningWindow()));
+// OK and the close request send the window away and the countdown runs on
+// unseen to its action; Cancel stops the schedule until the options' OK.
+TEST_F(WarningWindow, AnswersToTheSchedulesCountdown) {
+    for (const int answer : {kWarningOkId, -1, kWarningCancelId}) {
+        SCOPED_TRACE(answer);
+        power.calls.clear();
+        armCountdown(10, "5", "3");
+        pass(5);
+        EXPECT_EQ(countdownLine(), "StandBy-Mode in 5 seconds");
+        if (answer == -1)
+            SendMessageA(warningWindow(), WM_CLOSE, 0, 0);
+        else
+            press(answer);
+        EXPECT_FALSE(IsWindow(warningWindow()));
+        pass(5);
+        EXPECT_EQ(countdownLine(), "no window");
+        EXPECT_EQ(power.calls.size(), answer == kWarningCancelId ? 0u : 1u);
+        EXPECT_EQ(scheduler().state().suspended, answer == kWarningCancelId);
+    }
+    pauseSchedule();  // the options open; their OK arms it again
     EXPECT_TRUE(scheduler().state().suspended);
-    EXPECT_EQ(scheduler().state().mode, 0);
-}
-
-TEST_F(WarningWindow, CloseRequestDestroysWithoutCancelling) {
-    armCountdown();
-    createWarningWindow();
-    const HWND ok = GetDlgItem(warningWindow(), kWarningOkId);
-    SendMessageA(warningWindow(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(warningWindow()));
-    EXPECT_FALSE(IsWindow(ok));
-    EXPECT_TRUE(scheduler().state().armed);
-    EXPECT_FALSE(scheduler().state().suspended);
-}
-
-TEST_F(WarningWindow, OpeningTheOptionsCancelsAndCloses) {
-    armCountdown();
-    createWarningWindow();
-    cancelScheduleAndCloseWarning();
-    EXPECT_FALSE(IsWindow(warningWindow()));
-    EXPECT_TRUE(scheduler().state().suspended);
-    rearmScheduler();
-    EXPECT_TRUE(scheduler().state().armed) << "the options' OK arms again";
+    armCountdown(60);
 }
 
 // Every warning creates its fonts anew; they must go with the window.
@@ -232,67 +255,70 @@ TEST_F(WarningWindow, FontsAreDeletedWithTheWindow) {
     }
 }
 
-// The whole countdown through timer 2 and the window's own loop: the
+// The whole countdown through timer 2 and the program's own loop: the
 // window opens at the first tick, counts down and the action runs at zero.
 TEST_F(WarningWindow, ScheduledStandbyWarnsAndFires) {
     armCountdown(3, "30", "3");
-
     MSG m;
-    const DWORD end = GetTickCount() + 8000;
-    while (power.calls.empty() && GetTickCount() < end) {
-        if (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE))
+    for (DWORD end = GetTickCount() + 8000; power.calls.empty() && GetTickCount() < end;)
+        if (GetMessageA(&m, nullptr, 0, 0) > 0) {
+            if (m.message == WM_TIMER) ++testClock.uptimeSeconds, ++testClock.now;
             DispatchMessageA(&m);
-        else
-            Sleep(10);
-    }
-    // the action ran inside the warning window's loop, which the test's loop
-    // entered through the first tick
+        }
     EXPECT_EQ(power.calls, (std::vector<std::string>{"SetSystemPowerState(TRUE,0)"}));
     EXPECT_FALSE(IsWindow(warningWindow()));
     EXPECT_FALSE(scheduler().state().suspended);
 }
 
-bool warningSeen = false;
-void noteWarning() { warningSeen = warningSeen || warningWindow() != nullptr; }
+// A watched program's end warns (its name on the second line) and acts;
+// the options, standby and a second countdown each end what is on screen,
+// and the watch's warning then starts again whole.
+TEST_F(WarningWindow, WatchedProgramsEndWarnsWholeAfterEveryPause) {
+    store("TaskManagerAktion", "3");
+    store("showwarning", "20");
+    loadSettings();
+    watchEndedProgram("render.exe");
+    pass(1);
+    EXPECT_EQ(countdownLine(), "StandBy-Mode in 20 seconds");
+    EXPECT_EQ(textOf(FindWindowExA(warningWindow(), nullptr, "STATIC", "render.exe has ended")),
+              "render.exe has ended");
+    pass(15);
+    pauseSchedule();  // the options open
+    EXPECT_FALSE(IsWindow(warningWindow()));
+    pass(30);
+    EXPECT_TRUE(power.calls.empty()) << "nothing moves while the options are open";
+    rearmScheduler();  // their OK
+    pass(1);
+    EXPECT_EQ(countdownLine(), "StandBy-Mode in 20 seconds") << "whole again, not 5 s or none";
+    pass(10);
+    testClock.uptimeSeconds += 3600;  // asleep for an hour
+    onPowerResume();
+    EXPECT_EQ(countdownLine(), "StandBy-Mode in 20 seconds");
+    EXPECT_TRUE(power.calls.empty());
+    pass(20);
+    EXPECT_EQ(power.calls, (std::vector<std::string>{"SetSystemPowerState(TRUE,0)"}));
+    EXPECT_FALSE(programWatch().armed()) << "one action per watch";
+}
 
-// A watched program's end, whether it came before the watch or after: the
-// warning opens, the action follows, and the clock schedule armed beside it
-// stays armed.
-TEST_F(WarningWindow, WatchedProgramsEndWarnsThenActs) {
-    setScheduleObserver(noteWarning);
-    for (const bool endedFirst : {true, false}) {
-        SCOPED_TRACE(endedFirst ? "ended before the watch" : "ended while watched");
-        armCountdown(7200, "2", "3");  // a standby two hours ahead
-        power.calls.clear();
-        warningSeen = false;
-        STARTUPINFOA start{};
-        start.cb = sizeof(start);
-        PROCESS_INFORMATION child{};
-        char line[] = "cmd.exe /c exit";
-        ASSERT_TRUE(CreateProcessA(nullptr, line, nullptr, nullptr, FALSE, CREATE_SUSPENDED,
-                                   nullptr, nullptr, &start, &child));
-        CloseHandle(child.hThread);
-        if (endedFirst) TerminateProcess(child.hProcess, 0);
-        HANDLE watched = nullptr;
-        DuplicateHandle(GetCurrentProcess(), child.hProcess, GetCurrentProcess(), &watched,
-                        SYNCHRONIZE, FALSE, 0);
-        ASSERT_TRUE(watchProgramEnd(watched, "child.exe"));
-        MSG m;
-        for (DWORD end = GetTickCount() + 8000; power.calls.empty() && GetTickCount() < end;) {
-            if (!PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-                Sleep(10);
-                if (!endedFirst) TerminateProcess(child.hProcess, 0);
-                continue;
-            }
-            DispatchMessageA(&m);
-        }
-        CloseHandle(child.hProcess);
-        EXPECT_TRUE(warningSeen);
-        EXPECT_EQ(power.calls, (std::vector<std::string>{"SetSystemPowerState(TRUE,0)"}));
-        EXPECT_FALSE(programWatch().armed());
-        EXPECT_EQ(scheduler().state().mode, 3) << "the clock schedule stays armed";
-    }
-    setScheduleObserver(nullptr);
+// A daily standby's countdown and a watch's meet: the watch waits, the
+// window shows one at a time, and Cancel stops the one shown alone.
+TEST_F(WarningWindow, TwoCountdownsAndCancel) {
+    armCountdown(30, "20", "3");
+    pass(10);
+    EXPECT_EQ(countdownLine(), "StandBy-Mode in 20 seconds");
+    watchEndedProgram("render.exe");
+    pass(1);
+    EXPECT_EQ(countdownLine(), "StandBy-Mode in 19 seconds") << "the watch waits";
+    press(kWarningCancelId);
+    EXPECT_TRUE(scheduler().state().suspended);
+    pass(1);
+    EXPECT_EQ(countdownLine(), "StandBy-Mode in 20 seconds") << "now the watch's, whole";
+    EXPECT_NE(FindWindowExA(warningWindow(), nullptr, "STATIC", "render.exe has ended"), nullptr);
+    press(kWarningCancelId);
+    pass(40);
+    EXPECT_EQ(countdownLine(), "no window");
+    EXPECT_TRUE(power.calls.empty()) << "nothing runs unseen after Cancel";
+    EXPECT_FALSE(programWatch().armed());
 }
 
 }  // namespace
