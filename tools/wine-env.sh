@@ -29,12 +29,17 @@ default_versions="win95 win98 nt40 winxp winxp-b winxp-c winxp-dpi"
 export WINEARCH=${DORMIVAL_WINEARCH:-$("$here/wine-arch.sh")}
 if [ "$WINEARCH" = win64 ]; then
   # The wine, wine-stable and wineboot commands would pick the 32-bit loader.
+  # Written once: a lane alongside may be running them ("Text file busy").
   mkdir -p "$dir/bin64"
-  for tool in wine wine-stable; do
-    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$dir/bin64/$tool"
-  done
-  printf '#!/bin/sh\nexec /usr/lib/wine/wine64 wineboot.exe "$@"\n' >"$dir/bin64/wineboot"
-  chmod +x "$dir/bin64"/*
+  wrapper() {
+    [ -x "$dir/bin64/$1" ] && return
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 %s"$@"\n' "$2" >"$dir/bin64/$1.$$"
+    chmod +x "$dir/bin64/$1.$$"
+    mv -f "$dir/bin64/$1.$$" "$dir/bin64/$1"
+  }
+  wrapper wine ""
+  wrapper wine-stable ""
+  wrapper wineboot "wineboot.exe "
   export PATH=$dir/bin64:$PATH WINELOADER=/usr/lib/wine/wine64
 fi
 export WINEDEBUG=-all
