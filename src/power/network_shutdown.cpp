@@ -44,7 +44,9 @@ void NetworkShutdowns::start(Settings& s, bool reboot, bool german,
     requests_.clear();
     std::optional<NetworkRequest> localRequest;
     for (const std::string& computer : parseNetworkDrives(s.NetworkDrives)) {
-        const auto same = [&](const NetworkRequest& r) { return sameComputer(r.computer, computer); };
+        const auto same = [&](const NetworkRequest& r) {
+            return sameComputer(r.computer, computer);
+        };
         if (std::any_of(requests_.begin(), requests_.end(), same) ||
             (localRequest && same(*localRequest)))
             continue;

@@ -12,7 +12,8 @@ std::string ProgramWatch::reason(bool german) const {
 std::optional<std::string> ProgramWatch::text(Action action, bool german,
                                               std::size_t maxLength) const {
     if (action == Action::None || !armed()) return std::nullopt;
-    const std::string before = std::string(actionName(action, german)) + bilingual(german, ", wenn ", " when ");
+    const std::string before =
+        std::string(actionName(action, german)) + bilingual(german, ", wenn ", " when ");
     const std::string after = bilingual(german, " endet", " ends");
     std::string program = program_;
     const std::size_t room = maxLength - std::min(maxLength, before.size() + after.size());

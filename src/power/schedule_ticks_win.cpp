@@ -19,7 +19,8 @@ Action storedAction() { return parseAction(currentSettings().TaskManagerAktion);
 
 // A watch warns for the settings' period, or 30 s where none is set.
 WarningRequest watchWarning() {
-    const auto period = static_cast<std::uint32_t>(std::max(0, settingAsInt(currentSettings().showwarning)));
+    const auto period =
+        static_cast<std::uint32_t>(std::max(0, settingAsInt(currentSettings().showwarning)));
     const std::uint32_t whole = period > 0 ? period : Scheduler::kMissedWarningSeconds;
     return {{whole, whole}, storedAction(), programWatch().reason(programFacts().german)};
 }
@@ -81,7 +82,8 @@ void carryOut(Trigger trigger, const SchedulerClock& clock) {
 void step(const std::optional<WarningPeriods>& clockDue) {
     const SchedulerClock clock = readClock();
     PendingActions& pending = pendingActions();
-    if (clockDue) pending.fallDue(Trigger::Schedule, {*clockDue, storedAction(), ""}, clock.uptimeSeconds);
+    if (clockDue)
+        pending.fallDue(Trigger::Schedule, {*clockDue, storedAction(), ""}, clock.uptimeSeconds);
     if (programWatch().armed() && watchedProgramEnded())
         pending.fallDue(Trigger::Watch, watchWarning(), clock.uptimeSeconds);
     const PendingActions::Step next = pending.tick(clock.uptimeSeconds);

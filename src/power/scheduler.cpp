@@ -242,8 +242,8 @@ std::optional<std::string> armedActionText(const Scheduler::State& state, Action
                            : dueActionText(action, state.due, clock, german);
 }
 
-std::optional<std::string> dueActionText(Action action, std::time_t due, const SchedulerClock& clock,
-                                         bool german) {
+std::optional<std::string> dueActionText(Action action, std::time_t due,
+                                         const SchedulerClock& clock, bool german) {
     if (action == Action::None) return std::nullopt;
     const std::tm* local = std::localtime(&due);
     if (!local) return std::nullopt;
@@ -251,7 +251,8 @@ std::optional<std::string> dueActionText(Action action, std::time_t due, const S
     time.pop_back();  // the stored form's closing blank
     const std::string date = dateText({local->tm_mday, local->tm_mon + 1, local->tm_year + 1900});
     const std::string name = actionName(action, german);
-    if (localDay(due) == localDay(clock.now)) return name + bilingual(german, " um ", " at ") + time;
+    if (localDay(due) == localDay(clock.now))
+        return name + bilingual(german, " um ", " at ") + time;
     return name + bilingual(german, " am ", " on ") + date + bilingual(german, " um ", " at ") +
            time;
 }

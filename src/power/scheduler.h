@@ -99,5 +99,5 @@ std::string secondsLeftText(Action action, std::uint32_t remaining, bool german)
 std::optional<std::string> armedActionText(const Scheduler::State& state, Action action,
                                            const SchedulerClock& clock, bool german);
 // The same for a moment (a target put off by Later).
-std::optional<std::string> dueActionText(Action action, std::time_t due, const SchedulerClock& clock,
-                                         bool german);
+std::optional<std::string> dueActionText(Action action, std::time_t due,
+                                         const SchedulerClock& clock, bool german);

@@ -56,16 +56,13 @@ LRESULT CALLBACK warningProcedure(HWND window, UINT message, WPARAM wParam, LPAR
         // wParam as a whole: a control's notification is not its command
         if (wParam != kWarningOkId && wParam != kWarningCancelId && wParam != kWarningLaterId)
             break;
-        DestroyWindow(window);  // after OK the countdown goes on without the window
+        closeWarningWindow();  // after OK the countdown goes on without the window
         if (answer) answer(static_cast<int>(wParam));
         return 0;
     case WM_CLOSE:  // Alt+F4: as OK, the countdown goes on
-        DestroyWindow(window);
+        closeWarningWindow();
         if (answer) answer(kWarningOkId);
         return 0;
-    case WM_DESTROY:
-        hideMainWindow();
-        break;
     }
     return sharedWindowProc(window, message, wParam, lParam);
 }
@@ -124,5 +121,7 @@ void updateWarningCountdown(std::uint32_t remaining, Action action) {
 }
 
 void closeWarningWindow() {
-    if (open) DestroyWindow(open);
+    if (!open) return;
+    DestroyWindow(open);
+    hideMainWindow();  // which the system may have activated in its place
 }

