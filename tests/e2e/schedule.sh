@@ -76,6 +76,8 @@ expect "window after the action" "$(wintool find Apps || echo gone)" gone
 stop
 
 if [ "$mode" = full ]; then
+  # time enough to answer the warning on a busy machine
+  lead=12
   start_countdown
   check_window
   wintool click Apps 117
