@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the real program under Wine (Windows XP
 # prefix, English): the tray menu, the tray icon's tooltip naming the armed
-# action, the warning window counting down, each
-# tab of the options window, the display-mode window and its confirmation
+# action, the warning window counting down, each tab of the options window
+# (the first in German too), the display-mode window and its confirmation
 # view, the favourites window, the process viewer and its module usage
 # window. Each is cut to its window and written as PNG to doc/, or at
 # another resolution to doc/DPI/ (on a desktop large enough for it). Run
@@ -11,7 +11,10 @@
 #   screenshots.sh [DPI]     default 96
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# the tree whose program this host runs: the 32-bit one, or where the host
+# cannot run 32-bit programs the 64-bit build of the same sources
 build=$root/build/windows
+[ "$("$root/tools/wine-arch.sh")" = win64 ] && build=$root/build/windows64
 dpi=${1:-96}
 out=$root/doc
 lane=winxp
@@ -86,6 +89,14 @@ for tab in 1 2 3 4 5 6; do
   wintool at Optionen $(at 60 30) keys right >/dev/null
 done
 stop Optionen
+# the first tab in German, whose longer texts widen the window
+printf 1 >"$home/language.dat"
+start
+wintool post Dormival 0x111 217 0 >/dev/null
+wintool wait Optionen 10 >/dev/null
+shot options-1-de Optionen
+stop Optionen
+rm -f "$home/language.dat"
 
 # the display modes with one favourite, and the view that counts down to
 # the undo once the favourite is chosen

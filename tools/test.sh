@@ -54,7 +54,15 @@ run "$wine_tree" -j$jobs
 [ "$wine_tree" = windows ] || run windows -L files
 rm -f "$log"
 
+base_fonts=$DORMIVAL_WINE_DIR/prefix-base/.fonts
+if [ -f "$base_fonts" ]; then
+  fonts="Wine's own, fonts-wine $(cat "$base_fonts"), in every prefix's windows\\Fonts"
+else
+  fonts="NOT Wine's own: the prefixes hold no copy of fonts-wine's files"
+  status=1
+fi
 echo "== summary: Windows path: $windows_path"
+echo "== summary: fonts: $fonts"
 echo "tests: $passed passed, $failed failed"
 [ "$failed" -eq 0 ] || status=1
 exit $status

@@ -99,16 +99,40 @@ REGEDIT4
 REG
 }
 
-# The base prefix, booted anew when the shared settings changed.
+# Wine's own fonts (Debian's fonts-wine: MS Sans Serif with Windows'
+# metrics, Tahoma, Marlett for the caption buttons), which Debian's Wine
+# does not read from /usr/share/wine/fonts: a prefix needs them in its
+# windows\Fonts, or Wine draws a Linux face and a close box as "r".
+wine_fonts=/usr/share/wine/fonts
+fonts_version() { dpkg-query -W -f='${Version}' fonts-wine 2>/dev/null || echo none; }
+
+# Copies the fonts into the prefix and notes their version.
+copy_wine_fonts() {
+  [ -d "$wine_fonts" ] || { log "no $wine_fonts: install fonts-wine"; exit 1; }
+  mkdir -p "$1/drive_c/windows/Fonts"
+  cp "$wine_fonts"/* "$1/drive_c/windows/Fonts/"
+  fonts_version >"$1/.fonts"
+}
+
+# The base prefix, booted anew when the shared settings changed; its fonts
+# copied again when fonts-wine is newer than the copy, and every lane's
+# prefix then made again from it.
 ensure_base() {
   local base=$dir/prefix-base
   write_common_reg
-  [ -f "$base/.booted" ] && cmp -s "$dir/common.reg" "$base/.booted" && return
+  if [ -f "$base/.booted" ] && cmp -s "$dir/common.reg" "$base/.booted"; then
+    [ "$(cat "$base/.fonts" 2>/dev/null)" = "$(fonts_version)" ] && return
+    copy_wine_fonts "$base"
+    touch "$base/.booted"
+    log "copied Wine's fonts into the base prefix"
+    return
+  fi
   rm -rf "$base"
   log "booting the base prefix"
   WINEPREFIX=$base wineboot --init >/dev/null 2>&1
   mkdir -p "$base/drive_o"
   ln -sfn ../drive_o "$base/dosdevices/o:"
+  copy_wine_fonts "$base"
   WINEPREFIX=$base wine regedit /S "$(winepath_of "$dir/common.reg")" >/dev/null 2>&1
   WINEPREFIX=$base wineserver -w
   cp "$dir/common.reg" "$base/.booted"

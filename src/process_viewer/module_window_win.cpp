@@ -76,6 +76,10 @@ HWND createModuleWindow(HWND viewer, const std::string& title, std::uint32_t pid
     for (int i = 0; i < 7; ++i) insertListColumn(list, i, columns[i].first, columns[i].second);
     for (const ModuleRecord& module : moduleSnapshot(pid))
         if (appendListCells(list, moduleRow(module), systemSmallIconIndex(module.path)) < 0) break;
+    // the name column fits the longest name, up to the list's width
+    RECT inside{};
+    GetClientRect(list, &inside);
+    fitListColumn(list, 0, inside.right);
     selectListRow(list, 0);
     sortDirections().set(0, kFirstOrder);
     sortListByColumn(list, ViewerList::Modules, 0);

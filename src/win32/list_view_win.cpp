@@ -3,13 +3,15 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "win32/screen_dpi_win.h"
 
 bool insertListColumn(HWND list, int index, const char* title, int width) {
     LVCOLUMNA column{};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
     column.fmt = LVCFMT_LEFT;
-    column.cx = scaledToScreen(width);
+    column.cx = std::max(scaledToScreen(width), headingWidth(list, title));
     column.pszText = const_cast<char*>(title);
     return SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column)) != -1;
 }
@@ -39,6 +41,23 @@ void setListCell(HWND list, int row, int column, const std::string& text) {
     item.iSubItem = column;
     item.pszText = const_cast<char*>(text.c_str());
     SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+}
+
+int headingWidth(HWND list, const char* title) {
+    if (!*title) return 0;
+    const auto text = static_cast<int>(
+        SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(title)));
+    return text + scaledToScreen(kHeadingMargins + kSortArrowWidth);
+}
+
+void fitListColumn(HWND list, int column, int most) {
+    const auto width = [&] {
+        return static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
+    };
+    const int heading = width();
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE);
+    const int fitted = std::min(std::max(heading, width()), most);
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, column, MAKELPARAM(fitted, 0));
 }
 
 std::string listCellText(HWND list, int row, int column, int maxLength) {

@@ -9,7 +9,21 @@
 // The few list-view operations the feature windows share, over the ANSI
 // messages.
 
-// Appends a left-aligned column, its width given at 96 DPI; false when the
+// What a column heading needs beyond its text, at 96 DPI: the header's
+// margins on both sides, and the arrow a sorted column shows.
+constexpr int kHeadingMargins = 12;
+constexpr int kSortArrowWidth = 16;
+
+// The width a column needs for its heading in the list's font, at the
+// screen's resolution; 0 for none.
+int headingWidth(HWND list, const char* title);
+
+// Widens or narrows the column to its widest cell, never below its heading
+// and never beyond most pixels.
+void fitListColumn(HWND list, int column, int most);
+
+// Appends a left-aligned column, its width given at 96 DPI and widened to
+// its heading where that needs more; false when the
 // list refuses it.
 bool insertListColumn(HWND list, int index, const char* title, int width);
 

@@ -21,6 +21,8 @@
 #include "process_viewer/process_records_win.h"
 #include "process_viewer/viewer_window_win.h"
 #include "support/resident_fixture.h"
+#include "win32/list_view_win.h"
+#include "win32/small_font_win.h"
 
 namespace {
 
@@ -111,6 +113,33 @@ Need needOf(HWND c) {
     }
 }
 
+// Each column at least as wide as its heading and the header's margins;
+// a double click on a heading's divider fits the column to its contents.
+void expectHeadingsWhole(HWND list, const std::string& what) {
+    const HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    const HDC dc = GetDC(list);
+    const int margins = MulDiv(kHeadingMargins, GetDeviceCaps(dc, LOGPIXELSX), 96);
+    ReleaseDC(list, dc);
+    for (int i = 0; i < static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)); ++i) {
+        char heading[64] = "";
+        HDITEMA item{};
+        item.mask = HDI_TEXT | HDI_WIDTH;
+        item.pszText = heading;
+        item.cchTextMax = sizeof(heading);
+        SendMessageA(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        const auto text =
+            SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(heading));
+        EXPECT_LE(text + margins, item.cxy) << what << ": the heading " << heading << " is cut";
+    }
+    RECT divider{};
+    SendMessageA(header, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&divider));
+    SendMessageA(header, WM_LBUTTONDBLCLK, MK_LBUTTON,
+                 MAKELPARAM(divider.right - 1, (divider.top + divider.bottom) / 2));
+    const auto clicked = SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0);
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE);
+    EXPECT_EQ(clicked, SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0)) << what << ": divider";
+}
+
 // One window, as it is shown: where names the window, tab and language.
 void expectWhole(HWND window, const std::string& where) {
     // the window in the work area; one larger than it at its top left
@@ -172,6 +201,7 @@ void expectWhole(HWND window, const std::string& where) {
             EXPECT_TRUE(holds || held) << what << " overlaps " << classOf(other) << " \""
                                        << otherText << "\"";
         }
+        if (classOf(c) == "syslistview32") expectHeadingsWhole(c, what);
         if (classOf(c) == "systabcontrol32") {
             // the pages lie below the tabs
             RECT pages = place;
@@ -207,6 +237,36 @@ protected:
         check(" (German)");
     }
 };
+
+// Windows' faces in the session: Wine draws a Linux face, and a caption's
+// close box as "r", where fonts-wine's files are not in the prefix. Wine's
+// MS Sans Serif has sizes for 96 and 120 DPI; above, the small font is
+// scaled.
+TEST_F(Layout, TheSessionHasWindowsFonts) {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    TEXTMETRICA metrics{};
+    const auto faceOf = [&](HFONT font) {
+        const HGDIOBJ before = SelectObject(screen, font);
+        char face[LF_FACESIZE] = "";
+        GetTextFaceA(screen, sizeof(face), face);
+        GetTextMetricsA(screen, &metrics);
+        DeleteObject(SelectObject(screen, before));
+        return std::string(face);
+    };
+    const char* missing = "Wine's own fonts are missing: install Debian's fonts-wine and copy "
+                          "/usr/share/wine/fonts/* into the prefix's drive_c/windows/Fonts";
+    EXPECT_EQ(faceOf(CreateFontA(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0, 0,
+                                 "Marlett")),
+              "Marlett")
+        << missing;
+    const std::string small = faceOf(createSmallFont());
+    if (dpi <= 120) {
+        EXPECT_EQ(small, "MS Sans Serif") << missing;
+    }
+    EXPECT_GE(metrics.tmHeight - metrics.tmInternalLeading, MulDiv(8, dpi, 72) - 1) << dpi;
+    ReleaseDC(nullptr, screen);
+}
 
 TEST_F(Layout, OptionsOnEveryTab) {
     expectEveryWindow([](const std::string& language) {

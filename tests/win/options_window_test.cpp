@@ -80,7 +80,7 @@ const Expected kControls[] = {
     {"button", "", 30, 138, 200, 13, "action to a given time", "Aktion ausführen zur festgelegten Zeit :", 0},
     {"button", "", 30, 156, 310, 13, "action to a given datetime", "Aktion ausführen zum festgelegten Datum und Uhrzeit :", 0},
     {"edit", "Task-Manager", 130, 58, 50, 16, "120", "120", 0},
-    {"static", "Task-Manager", 190, 58, 174, 13, "minutes after Windows started",  // grown
+    {"static", "Task-Manager", 190, 58, 150, 13, "minutes after Windows started",
      "Minuten nach dem Einschalten", 0},
     // the pickers and their label clear the radio button above them
     {"sysdatetimepick32", "Task-Manager", 230, 72, 110, 22, nullptr, nullptr, 0},
@@ -106,19 +106,19 @@ const Expected kControls[] = {
     {"button", "", 20, 210, 385, 50, "&StandbyModus / Hibernate", "&StandbyModus / Hibernate", 0},
     {"button", "&StandbyModus / Hibernate", 4, 20, 344, 13, "Forces processes to terminate.(Hibernate) ", "Alle Operationen ohne Nachfrage durchführen (Force Hibernate)", 0},
     {"button", "&StandbyModus / Hibernate", 4, 34, 358, 13, "Forces processes to terminate.(Standby) ", "Alle Operationen ohne Nachfrage durchführen (Force - Standby)", 0},
-    {"button", "", 20, 60, 396, 200, "&Options", "&Optionen", 0},  // grown
+    {"button", "", 20, 60, 385, 200, "&Options", "&Optionen", 0},
     // narrowed: clear of the Commandline button, and inside their group
     {"static", "&Options", 20, 40, 210, 13, "Dormival supports command lines", "Dormival unterstützt Kommandozeilen", 0},
     {"button", "", 260, 90, 100, 25, "&Commandline", "&Kommandozeile", 226},
     {"button", "&Options", 20, 70, 305, 13, "Start Dormival from startup", "Dormival beim Systemstart automatisch starten", 0},
-    {"button", "&Options", 20, 84, 371, 13, "&Empty folder  \"Temporary Internet Files\" by starting Dormival", "&Leeren des Ordners \"Temporary Internet Files\" beim Start von Dormival", 0},
+    {"button", "&Options", 20, 84, 360, 13, "&Empty folder  \"Temporary Internet Files\" by starting Dormival", "&Leeren des Ordners \"Temporary Internet Files\" beim Start von Dormival", 0},
     {"button", "&Options", 20, 98, 360, 13, "&Use Doubleclick for action(otherwise Singleclick)", "&Aktion ausführen bei Doppelklick/sonst Einzelklick", 0},
     // grown, and the list beside it moved on
-    {"static", "&Options", 20, 130, 196, 13, "By Clicking the left mousebutton : ", "Bei linkem Mausklick : ", 0},
-    {"combobox", "&Options", 216, 130, 140, 0, nullptr, nullptr, 0},
+    {"static", "&Options", 20, 130, 180, 13, "By Clicking the left mousebutton : ", "Bei linkem Mausklick : ", 0},
+    {"combobox", "&Options", 200, 130, 140, 0, nullptr, nullptr, 0},
     {"static", "&Options", 20, 154, 200, 13, "Choose Display Icon in Taskbar  ", "Folgendes Icon anzeigen in Taskbar ", 0},
-    {"static", "&Options", 50, 170, 300, 13, "", "", 0},  // beside the grown "..."
-    {"button", "", 40, 228, 24, 20, "...", "...", 133},
+    {"static", "&Options", 47, 170, 300, 13, "", "", 0},  // beside the grown "..."
+    {"button", "", 40, 228, 21, 20, "...", "...", 133},  // grown
     {"button", "", 20, 60, 385, 180, "Network", "Netzwerk", 0},
     {"syslistview32", "Network", 30, 30, 220, 80, "", "", 233},
     {"button", "", 280, 90, 100, 25, "&Add", "&Hinzufügen", 227},
@@ -133,7 +133,7 @@ const Expected kControls[] = {
     {"static", "Information", 90, 156, 220, 13, "Physical  memory available : 2048 KB ", "Verfügbarer realer Speicher : 2048 KB ", 0},
     {"button", "", 210, 274, 100, 25, "&OK", "&OK", 224},
     {"button", "", 320, 274, 100, 25, "&Cancel", "&Abbrechen", 225},
-    {"systabcontrol32", "", 8, 8, 416, 260, "", "", 0},  // grown around the Options tab
+    {"systabcontrol32", "", 8, 8, 410, 260, "", "", 0},
 };
 
 // Which controls each tab shows, by their English texts (windows without

@@ -181,7 +181,10 @@ TEST_F(ProcessViewer, WindowMenusAndList) {
         c.cchTextMax = sizeof(title);
         ASSERT_TRUE(SendMessageA(list(), LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&c)));
         EXPECT_STREQ(title, titles[i]);
-        EXPECT_EQ(c.cx, widths[i]) << titles[i];
+        // widened where the heading needs more, with margins and a sort arrow
+        const auto heading =
+            SendMessageA(list(), LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(title));
+        EXPECT_EQ(c.cx, std::max<LRESULT>(widths[i], heading + 28)) << titles[i];
     }
     EXPECT_TRUE(GetWindowLongA(list(), GWL_STYLE) & LVS_SHAREIMAGELISTS);
     EXPECT_NE(SendMessageA(list(), LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
@@ -255,6 +258,12 @@ TEST_F(ProcessViewer, SortingByColumn) {
     // column 1 was sorted once above; the module list's click flips it back
     if (viewerKind() != ViewerKind::WindowList) return;  // no module list on NT 4
     ASSERT_NE(createModuleWindow(viewerWindow(), "x", GetCurrentProcessId()), nullptr);
+    const HWND modules = GetDlgItem(moduleWindow(), kModuleListId);
+    // every module's name whole ("ADVAPI32.dll", not "ADVAPI32....")
+    for (const std::string& name : column(modules, 0))
+        EXPECT_LT(
+            SendMessageA(modules, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(name.c_str())),
+            SendMessageA(modules, LVM_GETCOLUMNWIDTH, 0, 0)) << name;
     notify(moduleWindow(), GetDlgItem(moduleWindow(), kModuleListId), LVN_COLUMNCLICK, 1);
     EXPECT_EQ(sortDirections().direction(1), kFirstOrder + 1);
     const auto paths = column(GetDlgItem(moduleWindow(), kModuleListId), 1);
