@@ -67,9 +67,10 @@ round_trip() {
   if [ -n "$ending" ]; then
     wine "$DORMIVAL_WINTOOL" post "$class" 0x111 "$ending" 0 >/dev/null 2>&1 </dev/null
   else
-    wine "$DORMIVAL_WINTOOL" close "$class" 5 >/dev/null 2>&1 </dev/null
+    wine "$DORMIVAL_WINTOOL" close "$class" 10 >/dev/null 2>&1 </dev/null
   fi
-  for _ in $(seq 50); do wintool find "$class" >/dev/null || { echo ok; return; }; sleep 0.1; done
+  # a busy machine's 64-bit Wine can take seconds to end a window
+  for _ in $(seq 100); do wintool find "$class" >/dev/null || { echo ok; return; }; sleep 0.1; done
   echo "did not close"
 }
 
