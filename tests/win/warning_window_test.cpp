@@ -255,16 +255,15 @@ TEST_F(WarningWindow, FontsAreDeletedWithTheWindow) {
     }
 }
 
-// The whole countdown through timer 2 and the program's own loop: the
-// window opens at the first tick, counts down and the action runs at zero.
+// The whole countdown through timer 2 of the main window: the window opens
+// at the first tick, counts down and the action runs at zero.
 TEST_F(WarningWindow, ScheduledStandbyWarnsAndFires) {
     armCountdown(3, "30", "3");
-    MSG m;
-    for (DWORD end = GetTickCount() + 8000; power.calls.empty() && GetTickCount() < end;)
-        if (GetMessageA(&m, nullptr, 0, 0) > 0) {
-            if (m.message == WM_TIMER) ++testClock.uptimeSeconds, ++testClock.now;
-            DispatchMessageA(&m);
-        }
+    for (int tick = 0; tick < 3 && power.calls.empty(); ++tick) {
+        ++testClock.uptimeSeconds;
+        ++testClock.now;
+        SendMessageA(main, WM_TIMER, kSchedulerTimerId, 0);
+    }
     EXPECT_EQ(power.calls, (std::vector<std::string>{"SetSystemPowerState(TRUE,0)"}));
     EXPECT_FALSE(IsWindow(warningWindow()));
     EXPECT_FALSE(scheduler().state().suspended);
