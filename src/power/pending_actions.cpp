@@ -30,7 +30,6 @@ void PendingActions::withdraw(Trigger trigger) {
 PendingActions::Step PendingActions::tick(std::uint32_t now) {
     const std::uint32_t last = lastTick_;
     lastTick_ = now;
-    if (paused_) return {};
     if (!countdown_) {
         const auto next = nextDue(now);
         if (!next) return {};

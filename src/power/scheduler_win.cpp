@@ -27,11 +27,10 @@ void holdSystemAwake(bool hold) {
     held = hold;
 }
 
+// A countdown belongs to one of them: what is due or counting is armed too.
 bool anythingArmed() {
     const Scheduler::State& clock = scheduler().state();
-    const PendingActions& pending = pendingActions();
-    return (clock.mode != 0 && !clock.suspended) || programWatch().armed() ||
-           pending.countdown() || pending.due(Trigger::Schedule) || pending.due(Trigger::Watch);
+    return (clock.mode != 0 && !clock.suspended) || programWatch().armed();
 }
 
 // The timer runs while anything is armed; the main window's end takes it.
