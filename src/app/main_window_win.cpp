@@ -39,7 +39,7 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         networkShutdowns().finished(wParam, static_cast<unsigned>(lParam));
         return 0;
     }
-    return sharedMessages(window, message, wParam, lParam);
+    return sharedWindowProc(window, message, wParam, lParam);
 }
 
 }  // namespace

@@ -7,12 +7,12 @@
 #include "power/schedule_ticks_win.h"
 
 void storeOpenLists() {
-    storeFavouritePrograms();
-    storeFavouriteModes();
+    storeFavouritePrograms(favouritesWindow());
+    storeFavouriteModes(displayWindow());
 }
 
 void onSessionEnding() {
     pauseSchedule();  // a tick already on its way runs nothing
-    stopDisplayCountdown();
+    stopDisplayCountdown(displayWindow());
     storeOpenLists();
 }

@@ -61,10 +61,5 @@ int runDormival(HINSTANCE instance) {
     loadSettings();
     armScheduler();
 
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return runMessageLoop();
 }

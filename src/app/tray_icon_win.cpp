@@ -1,12 +1,11 @@
 #include "app/tray_icon_win.h"
 
-#include <algorithm>
 #include <cstring>
-#include <vector>
 
 #include "app/tray_menu.h"
 #include "common/feature_window_win.h"
 #include "common/file_icon_win.h"
+#include "common/open_windows_win.h"
 #include "common/program_facts.h"
 #include "common/windows_version_win.h"
 #include "power/scheduler_win.h"
@@ -15,7 +14,6 @@
 namespace {
 
 NotifyIconCall notifyIcon = Shell_NotifyIconA;
-std::vector<HWND> owners;  // the windows whose icons are shown
 std::string shownTip;
 
 std::string currentTip() {
@@ -44,17 +42,12 @@ bool showIcon(DWORD operation, HWND owner, const std::string& iconFile) {
 }  // namespace
 
 bool addTrayIcon(HWND owner) {
-    const bool shown = showIcon(
-        NIM_ADD, owner, iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory));
     // a shell that comes later asks again with TaskbarCreated
-    if (std::find(owners.begin(), owners.end(), owner) == owners.end()) owners.push_back(owner);
-    return shown;
+    return showIcon(NIM_ADD, owner,
+                    iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory));
 }
 
-void dropTrayIcon(HWND owner) {
-    owners.erase(std::remove(owners.begin(), owners.end(), owner), owners.end());
-    removeTrayIcon(owner);
-}
+void dropTrayIcon(HWND owner) { removeTrayIcon(owner); }
 
 bool modifyTrayIcon(const std::string& iconFile) {
     return showIcon(NIM_MODIFY, mainWindow(), iconFile);
@@ -64,7 +57,8 @@ void showScheduleInTray() {
     const std::string tip = currentTip();
     if (tip == shownTip) return;
     shownTip = tip;
-    for (HWND owner : owners) {
+    // every window of the program carries an icon
+    for (HWND owner : openWindows()) {
         NOTIFYICONDATAA data = recordWithTip(owner);
         notifyIcon(NIM_MODIFY, &data);
     }

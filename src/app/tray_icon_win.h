@@ -12,7 +12,7 @@
 // source file and the tooltip shown now.
 bool addTrayIcon(HWND owner);
 
-// Removes the window's icon; it no longer follows the tooltip.
+// Removes the window's icon.
 void dropTrayIcon(HWND owner);
 
 // Shows the small shell icon of another file in the main window's icon.

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "common/keyboard_order.h"
+
 #include "win32/screen_dpi_win.h"
 
 namespace {
@@ -115,4 +117,61 @@ std::vector<HWND> createTable(HWND window, const std::vector<TableControl>& tabl
             c.font, c.kind == ControlKind::List ? listStyle : 0));
     }
     return controls;
+}
+
+void arrangeForKeyboard(HWND window, const std::vector<HWND>& controls,
+                        const std::vector<TableControl>& table) {
+    std::vector<HWND> ordered;
+    std::vector<OrderedControl> places;
+    std::vector<ControlKind> kinds;
+    HWND tabStrip = nullptr;
+    for (std::size_t i = 0; i < controls.size() && i < table.size(); ++i) {
+        if (!controls[i]) continue;
+        if (table[i].kind == ControlKind::Tabs) {
+            tabStrip = controls[i];
+            continue;
+        }
+        RECT r;
+        GetWindowRect(controls[i], &r);
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+        const bool radio = table[i].kind == ControlKind::Radio;
+        ordered.push_back(controls[i]);
+        kinds.push_back(table[i].kind);
+        places.push_back({{r.left, r.top, r.right - r.left, r.bottom - r.top},
+                          table[i].kind == ControlKind::Group,
+                          radio ? table[i].page + 1 : -1});
+    }
+    const std::vector<int> order = readingOrder(places);
+    HWND after = HWND_TOP;
+    for (std::size_t n = 0; n < order.size(); ++n) {
+        const auto i = static_cast<std::size_t>(order[n]);
+        const HWND c = ordered[i];
+        SetWindowPos(c, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = c;
+        LONG style = GetWindowLongA(c, GWL_STYLE) & ~(WS_TABSTOP | WS_GROUP);
+        switch (kinds[i]) {
+        case ControlKind::Group:
+        case ControlKind::Label:
+        case ControlKind::Status: style |= WS_GROUP; break;
+        case ControlKind::Radio: {
+            const int set = places[i].radioSet;
+            const bool first = n == 0 || places[static_cast<std::size_t>(order[n - 1])].radioSet != set;
+            bool anyChecked = false;
+            for (std::size_t j = 0; j < ordered.size(); ++j)
+                if (places[j].radioSet == set &&
+                    SendMessageA(ordered[j], BM_GETCHECK, 0, 0) == BST_CHECKED)
+                    anyChecked = true;
+            const bool checked = SendMessageA(c, BM_GETCHECK, 0, 0) == BST_CHECKED;
+            if (first) style |= WS_GROUP;
+            if (checked || (first && !anyChecked)) style |= WS_TABSTOP;
+            break;
+        }
+        default: style |= WS_GROUP | WS_TABSTOP; break;
+        }
+        SetWindowLongA(c, GWL_STYLE, style);
+    }
+    if (tabStrip) {
+        SetWindowLongA(tabStrip, GWL_STYLE, GetWindowLongA(tabStrip, GWL_STYLE) | WS_GROUP | WS_TABSTOP);
+        SetWindowPos(tabStrip, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 }

@@ -59,3 +59,13 @@ HWND createTableControl(HWND parent, ControlKind kind, const char* text, const B
 // its first text and its font; the lists with the style given.
 std::vector<HWND> createTable(HWND window, const std::vector<TableControl>& table,
                               const Layout& layout, DWORD listStyle = 0);
+
+// Puts the controls (controls[i] made from table[i]; null ones left out)
+// in the order the keyboard walks them: reading order, each tab page's
+// radio buttons together as one set. Every control the user works is a
+// stop for Tab (of a set of radio buttons, the checked one), and every
+// control but the radio buttons after a set's first starts a group, so
+// that the arrow keys stay in a set. A tab strip goes last, beneath the
+// controls that stand on it.
+void arrangeForKeyboard(HWND window, const std::vector<HWND>& controls,
+                        const std::vector<TableControl>& table);

@@ -1,7 +1,9 @@
 #include "common/feature_window_win.h"
 
+#include "common/dialog_keys_win.h"
 #include "common/file_icon_win.h"
 #include "common/layout.h"
+#include "common/open_windows_win.h"
 #include "common/windows_version_win.h"
 #include "win32/screen_dpi_win.h"
 
@@ -18,6 +20,24 @@ void setMainWindow(HWND window) { main = window; }
 void setSharedWindowProcedure(WNDPROC procedure) { shared = procedure; }
 
 LRESULT CALLBACK sharedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool feature = window != main;
+    switch (message) {
+    case WM_NCCREATE:
+        noteWindowOpened(window);
+        break;
+    case WM_NCDESTROY:
+        noteWindowClosed(window);
+        if (feature) hideMainWindow();  // which the system may have activated in its place
+        break;
+    case WM_COMMAND:
+        // Enter and Esc that a window left alone are no command of the tray's:
+        // Esc closes the window as its close box does, Enter does nothing
+        if (feature && wParam == IDCANCEL) PostMessageA(window, WM_CLOSE, 0, 0);
+        if (feature && (wParam == IDOK || wParam == IDCANCEL)) return 0;
+        break;
+    default:
+        if (feature && handleDialogFocus(window, message, wParam, lParam)) return 0;
+    }
     return shared ? shared(window, message, wParam, lParam)
                   : DefWindowProcA(window, message, wParam, lParam);
 }
@@ -45,7 +65,7 @@ ATOM registerFeatureClass(WNDCLASSEXA windowClass) {
 }
 
 HWND createFeatureWindow(const char* className, WNDPROC procedure, const std::string& iconFile,
-                         const char* title, DWORD style, HWND owner, HMENU menu) {
+                         const char* title, void* state, DWORD style, HWND owner, HMENU menu) {
     WNDCLASSEXA wc{};
     wc.style = CS_HREDRAW;
     wc.lpfnWndProc = procedure;
@@ -58,7 +78,7 @@ HWND createFeatureWindow(const char* className, WNDPROC procedure, const std::st
         for (HICON icon : {wc.hIcon, wc.hIconSm})
             if (icon) DestroyIcon(icon);
     const HWND window = CreateWindowExA(0, className, title, style, 0, 0, 0, 0, owner, menu,
-                                        GetModuleHandleA(nullptr), nullptr);
+                                        GetModuleHandleA(nullptr), state);
     if (!window && menu) DestroyMenu(menu);
     return window;
 }
@@ -85,33 +105,34 @@ void placeFeatureWindow(HWND window, const Layout& layout, SIZE centredAs, HWND 
                  SWP_NOACTIVATE | (after ? 0 : SWP_NOZORDER));
 }
 
-void runFeatureWindow(HWND window) {
+void showFeatureWindow(HWND window) {
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
-    MSG message;
-    // Asked before every wait: a loop further in may have run while this
-    // window was destroyed (the viewer's close box inside its module
-    // window's loop).
-    while (IsWindow(window)) {
-        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-        if (got == -1) break;
-        if (got == 0) {
-            // only the main window's end posts a quit: the program is ending,
-            // and the loops further out must end too
-            DestroyWindow(window);
-            PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    hideMainWindow();
+    SetForegroundWindow(window);
+    // a window shown while it was being built was active before its controls were
+    const HWND first = rememberedFocus(window);
+    if (GetActiveWindow() == window && first) focusControl(window, first);
 }
 
-void openFeatureWindow(HWND open, const std::function<HWND()>& create) {
-    if (IsWindow(open)) {
+void openFeatureWindow(const char* className, const std::function<HWND()>& create) {
+    if (const HWND open = openWindowOfClass(className)) {
         SetForegroundWindow(open);
         return;
     }
-    if (const HWND window = create()) runFeatureWindow(window);
+    if (const HWND window = create()) showFeatureWindow(window);
+}
+
+void dispatchProgramMessage(MSG& message) {
+    if (routeDialogKeys(message, mainWindow())) return;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
+int runMessageLoop() {
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) dispatchProgramMessage(message);
+    // only the main window's end quits: the windows still open go with it,
+    // each keeping what its closing keeps
+    destroyOpenWindows();
+    return static_cast<int>(message.wParam);
 }

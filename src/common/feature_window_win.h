@@ -9,9 +9,9 @@
 
 // Every window but the main one (options, warning, display modes,
 // favourites, the process viewers) is a feature window: its class has a
-// window procedure of its own in its feature's folder, its state lives
-// with the window, and while it is open a message loop of its own runs,
-// which dispatches the messages of every other window of the program too.
+// window procedure of its own in its feature's folder and its state lives
+// with the window. Feature windows are modeless: the program's one loop
+// runs them all, with the keyboard of a dialog for the active one.
 
 // The hidden main window that owns the tray icon; null before start-up has
 // made it and once it is gone.
@@ -23,7 +23,9 @@ void setMainWindow(HWND window);
 // is created and destroyed, the end of the session): each window
 // procedure hands it every message it does not handle itself. Start-up
 // sets it, so that no feature needs to know the app; until then it is
-// DefWindowProcA.
+// DefWindowProcA. Before that, sharedWindowProc keeps the record of open
+// windows, and gives a feature window its focus and, once it is gone,
+// hides the main window again.
 void setSharedWindowProcedure(WNDPROC procedure);
 LRESULT CALLBACK sharedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -42,10 +44,11 @@ ATOM registerFeatureClass(WNDCLASSEXA windowClass);
 // registration) and creates
 // the window, not yet shown and not yet placed: by default a dialog frame
 // with a system menu, owned by owner if one is given, with the menu bar if
-// one is given. Null on failure. Its creation takes the language anew, so
-// its controls are laid out after it, and it is then placed for them.
+// one is given. state is its creation parameter (see window_state_win.h).
+// Null on failure. Its creation takes the language anew, so its controls
+// are laid out after it, and it is then placed for them.
 HWND createFeatureWindow(const char* className, WNDPROC procedure, const std::string& iconFile,
-                         const char* title, DWORD style = WS_DLGFRAME | WS_SYSMENU,
+                         const char* title, void* state, DWORD style = WS_DLGFRAME | WS_SYSMENU,
                          HWND owner = nullptr, HMENU menu = nullptr);
 
 // Sizes the window for the laid-out client area (at the screen's
@@ -55,12 +58,20 @@ HWND createFeatureWindow(const char* className, WNDPROC procedure, const std::st
 // order of windows (HWND_TOPMOST, say).
 void placeFeatureWindow(HWND window, const Layout& layout, SIZE centredAs, HWND after = nullptr);
 
-// Shows the window and runs its loop until the window is gone, or the main
-// window is: the program is then ending, and the window goes too. Once the
-// window is gone the main window is hidden again.
-void runFeatureWindow(HWND window);
+// Shows the window, active, with the focus on the control its creation
+// chose (rememberFocus; none: the window itself); the program's loop runs
+// it.
+void showFeatureWindow(HWND window);
 
-// The tray's way into a feature window: with one open already, it only
-// comes to the front; otherwise create makes one (null when it cannot),
-// which runs until it is closed.
-void openFeatureWindow(HWND open, const std::function<HWND()>& create);
+// The tray's way into a feature window: with one of the class open
+// already, it only comes to the front; otherwise create makes one (null
+// when it cannot), which is shown. Returns at once either way.
+void openFeatureWindow(const char* className, const std::function<HWND()>& create);
+
+// One message of the program's loop: through the active feature window's
+// keyboard handling, or translated and dispatched.
+void dispatchProgramMessage(MSG& message);
+
+// The program's one loop, until WM_QUIT (which only the main window's end
+// posts); then every window still open is destroyed. Returns the exit code.
+int runMessageLoop();

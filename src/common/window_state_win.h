@@ -2,22 +2,26 @@
 
 #include <windows.h>
 
-// A window's state is one struct, made as the window is created
-// (WM_NCCREATE), kept with it (GWLP_USERDATA) and deleted as it goes
-// (WM_NCDESTROY). Its window procedure calls windowState first with every
-// message: null for the few messages before WM_NCCREATE and from
-// WM_NCDESTROY on. open names the feature's open window meanwhile.
+#include <memory>
+
+// A window's state is one struct, built by the code that creates the
+// window and passed to CreateWindowExA as its creation parameter (the
+// address of a std::unique_ptr<State>). The window takes it over at
+// WM_NCCREATE, keeps it (GWLP_USERDATA) and deletes it at WM_NCDESTROY;
+// where creation fails before that, the creator's pointer still owns it.
+// Its window procedure calls windowState first with every message: null
+// for the few messages before WM_NCCREATE and from WM_NCDESTROY on.
 template <typename State>
-State* windowState(HWND window, UINT message, HWND& open) {
+State* windowState(HWND window, UINT message, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* state = new State();
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        auto* given = static_cast<std::unique_ptr<State>*>(create->lpCreateParams);
+        State* state = given ? given->release() : nullptr;
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
-        open = window;
         return state;
     }
     auto* state = reinterpret_cast<State*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (message == WM_NCDESTROY) {
-        if (open == window) open = nullptr;
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         delete state;
         return nullptr;

@@ -9,10 +9,13 @@
 #include "common/control_table_win.h"
 #include "common/decimal.h"
 #include "common/feature_window_win.h"
+#include "common/dialog_keys_win.h"
 #include "common/file_icon_win.h"
+#include "common/open_windows_win.h"
 #include "common/program_facts.h"
 #include "common/text.h"
 #include "common/window_state_win.h"
+#include "display/display_device_win.h"
 #include "display/display_modes.h"
 #include "display/favourite_modes.h"
 #include "display/undo_countdown.h"
@@ -41,21 +44,6 @@ struct DisplayState {
     UndoCountdown countdown;
 };
 
-// What outlives the window: the mode the countdown goes back to, which every
-// tray menu takes afresh, and the display-change call in use.
-struct DisplayModule {
-    HWND open = nullptr;
-    int remembered = 0;
-    DisplayChangeCall change = nullptr;
-};
-
-DisplayModule& module() {
-    static DisplayModule m;
-    return m;
-}
-
-DisplayState* openState() { return stateOf<DisplayState>(module().open); }
-
 // The lists and their buttons, at 96 DPI in a client area of 224 x 315.
 constexpr PlainControl kListView[] = {
     {ControlKind::List, {0, 0, 220, 190}, "", "", kModeListId},
@@ -80,37 +68,6 @@ constexpr PlainControl kCountdownView[] = {
 
 bool german() { return programFacts().german; }
 
-LONG changeDisplay(DEVMODEA* mode, DWORD flags) {
-    return module().change ? module().change(mode, flags) : ChangeDisplaySettingsA(mode, flags);
-}
-
-DisplayMode currentMode() {
-    const HDC screen = GetDC(nullptr);
-    const DisplayMode mode{static_cast<unsigned>(GetDeviceCaps(screen, HORZRES)),
-                           static_cast<unsigned>(GetDeviceCaps(screen, VERTRES)),
-                           static_cast<unsigned>(GetDeviceCaps(screen, VREFRESH)),
-                           static_cast<unsigned>(GetDeviceCaps(screen, BITSPIXEL))};
-    ReleaseDC(nullptr, screen);
-    return mode;
-}
-
-DEVMODEA modeNumbered(int modeNumber) {
-    DEVMODEA mode{};
-    mode.dmSize = sizeof(mode);
-    EnumDisplaySettingsA(nullptr, static_cast<DWORD>(modeNumber), &mode);
-    return mode;
-}
-
-std::vector<DisplayMode> displayModes() {
-    std::vector<DisplayMode> modes;
-    DEVMODEA mode{};
-    mode.dmSize = sizeof(mode);
-    for (DWORD i = 0; EnumDisplaySettingsA(nullptr, i, &mode); ++i)
-        modes.push_back({mode.dmPelsWidth, mode.dmPelsHeight, mode.dmDisplayFrequency,
-                         mode.dmBitsPerPel});
-    return modes;
-}
-
 void loadFavourites(const DisplayState& s) {
     for (const ListedValue& favourite : loadValueList(kFavouritesKeyPath))
         if (favourite.text) appendListCells(s.favourites, {favourite.name, *favourite.text});
@@ -123,12 +80,18 @@ void startCountdownView(HWND window, DisplayState& s, int length) {
         plainTable(kCountdownView, de, static_cast<HFONT>(s.font.get()));
     table.back().texts.push_back(undoCountdownText(length, de));
     const Layout layout = layOutTable(table, {394, 175});
-    s.countdownLabel = createTable(window, table, layout).back();
+    const std::vector<HWND> controls = createTable(window, table, layout);
+    s.countdownLabel = controls.back();
+    arrangeForKeyboard(window, controls, table);
     s.countdown.start(length);
     SetTimer(window, kDisplayTimerId, 1000, nullptr);
     placeFeatureWindow(window, layout, {160, 140}, HWND_TOPMOST);
     SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | SWP_FRAMECHANGED);
+    // the question's keyboard starts on Undo
+    const HWND undo = controls.front();
+    rememberFocus(window, undo);
+    if (GetActiveWindow() == window) focusControl(window, undo);
 }
 
 // A double-click in one of the lists: the new mode on trial and the
@@ -153,21 +116,21 @@ void onDoubleClick(HWND window, DisplayState& s, int listId) {
         }
     }
     const int length = UndoCountdown::lengthFor(currentSettings().checkscreen);
-    if (applyDisplayMode(*modeNumber, length > 0))
+    if (applyDisplayMode(*modeNumber, length > 0)) {
+        s.trial = modeNumbered(*modeNumber);
         startCountdownView(window, s, length);
+    }
     else if (length == 0)
         // nothing to ask: the window closes as keep closes it, but not inside
         // the list's own notification
         PostMessageA(window, WM_COMMAND, display_command::kKeep, 0);
 }
 
-// The mode on trial becomes the mode of the next start too; where Windows
-// cannot store it, the user is told why.
+// The mode on trial becomes the mode of the next start too.
 void keepTrialMode(DisplayState& s) {
     if (!s.countdown.active()) return;
     s.countdown.stop();
-    if (const auto message = applyModeMessage(changeDisplay(&s.trial, CDS_UPDATEREGISTRY), german()))
-        MessageBoxA(mainWindow(), message->c_str(), "", MB_OK);
+    storeDisplayMode(s.trial);
 }
 
 void endCountdown(HWND window, DisplayState& s, bool keep) {
@@ -192,21 +155,35 @@ bool onCommand(HWND window, DisplayState& s, WPARAM id) {
     switch (id) {
     case display_command::kKeep: endCountdown(window, s, true); return true;
     case display_command::kUndo: endCountdown(window, s, false); return true;
-    case display_command::kAddFavourite: addFavouriteMode(); return true;
-    case display_command::kDeleteFavourite: deleteFavouriteMode(); return true;
+    case display_command::kAddFavourite: addFavouriteMode(window); return true;
+    case display_command::kDeleteFavourite: deleteFavouriteMode(window); return true;
+    // Enter: the double-click of the list with the focus (the modes' by default)
+    case IDOK:
+        if (!s.countdown.active())
+            onDoubleClick(window, s, GetFocus() == s.favourites ? kFavouriteListId : kModeListId);
+        return true;
+    // Esc: Undo while counting, else as the close box
+    case IDCANCEL:
+        if (s.countdown.active())
+            endCountdown(window, s, false);
+        else
+            PostMessageA(window, WM_CLOSE, 0, 0);
+        return true;
     default: return false;
     }
 }
 
 LRESULT CALLBACK displayProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    DisplayState* s = windowState<DisplayState>(window, message, module().open);
+    DisplayState* s = windowState<DisplayState>(window, message, lParam);
     switch (message) {
     case WM_DESTROY:
         // every way of closing keeps the favourites; the close box while
         // counting keeps the new mode, for the next start too
         if (s) keepTrialMode(*s);
-        storeFavouriteModes();
+        storeFavouriteModes(window);
         break;
+    case DM_GETDEFID:  // none: Enter is the list's double-click, or the focused button
+        return 0;
     case WM_COMMAND:
         if (s && onCommand(window, *s, wParam)) return 0;
         break;
@@ -231,17 +208,16 @@ LRESULT CALLBACK displayProcedure(HWND window, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-void setDisplayChangeCall(DisplayChangeCall call) { module().change = call; }
-
-void openDisplayModes() { openFeatureWindow(module().open, createDisplayWindow); }
+void openDisplayModes() { openFeatureWindow(kDisplayClass, createDisplayWindow); }
 
 HWND createDisplayWindow() {
     const bool de = german();
     useCommonControls();
+    auto state = std::make_unique<DisplayState>();
     const HWND window = createFeatureWindow(
         kDisplayClass, displayProcedure,
         iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory),
-        bilingual(de, "Bildschirmauflösung ändern", "Change ScreenSettings"));
+        bilingual(de, "Bildschirmauflösung ändern", "Change ScreenSettings"), &state);
     DisplayState* s = stateOf<DisplayState>(window);
     if (!s) return nullptr;
     s->font.reset(createSmallFont());
@@ -256,6 +232,8 @@ HWND createDisplayWindow() {
     s->listView = createTable(window, table, layout, listStyle);
     s->modes = s->listView[0];
     s->favourites = s->listView[1];
+    arrangeForKeyboard(window, s->listView, table);
+    rememberFocus(window, s->modes);
     if (!insertListColumn(s->modes, 0, bilingual(de, "Auflösung", "Resolution"), 200)) return window;
     if (!insertListColumn(s->favourites, 0, "#", 30) ||
         !insertListColumn(s->favourites, 1, bilingual(de, "Favoriten", "Favorits"), 180))
@@ -265,81 +243,39 @@ HWND createDisplayWindow() {
     return window;
 }
 
-HWND displayWindow() { return module().open; }
+HWND displayWindow() { return openWindowOfClass(kDisplayClass); }
 
 void enumerateModes() {
-    DisplayModule& m = module();
-    const DisplayState* s = openState();
     const std::vector<DisplayMode> modes = displayModes();
+    const DisplayState* s = stateOf<DisplayState>(displayWindow());
     if (s && s->modes) {
         SendMessageA(s->modes, LVM_DELETEALLITEMS, 0, 0);
         for (const DisplayMode& mode : modes) appendListRow(s->modes, modeText(mode));
     }
-    m.remembered = rememberedMode(modes, currentMode(), m.remembered);
-    if (s && s->modes) selectListRow(s->modes, m.remembered);
+    rememberCurrentMode(modes);
+    if (s && s->modes) selectListRow(s->modes, rememberedDisplayMode());
 }
 
-int rememberedDisplayMode() { return module().remembered; }
-
-bool applyDisplayMode(int modeNumber, bool countdown) {
-    DEVMODEA mode = modeNumbered(modeNumber);
-    LONG result = changeDisplay(&mode, CDS_TEST);
-    switch (modeChangeAfterTest(result, countdown)) {
-    case ModeChange::Try:
-        result = changeDisplay(&mode, 0);  // for this session only, until it is kept
-        if (result != DISP_CHANGE_SUCCESSFUL) break;
-        if (DisplayState* s = openState()) s->trial = mode;
-        return true;
-    case ModeChange::Store:
-        changeDisplay(&mode, CDS_UPDATEREGISTRY);
-        break;
-    case ModeChange::AskToStore:
-        if (MessageBoxA(mainWindow(),
-                        bilingual(german(),
-                                  "Diese Auflösung wird erst nach einem Neustart wirksam. Soll sie "
-                                  "für den nächsten Start gespeichert werden?",
-                                  "This mode takes effect only after a restart. Store it for the "
-                                  "next start?"),
-                        "", MB_YESNO | MB_ICONQUESTION) == IDYES)
-            changeDisplay(&mode, CDS_UPDATEREGISTRY);
-        return false;
-    case ModeChange::Refuse:
-        break;
-    }
-    if (const auto message = applyModeMessage(result, german()))
-        MessageBoxA(mainWindow(), message->c_str(), "", MB_OK);
-    return false;
-}
-
-void restoreDisplayMode() {
-    DEVMODEA mode = modeNumbered(module().remembered);
-    const LONG result = changeDisplay(&mode, CDS_TEST);
-    // back for this session: the registry still holds the mode last kept
-    if (result == DISP_CHANGE_SUCCESSFUL) changeDisplay(&mode, 0);
-    if (const auto message = restoreModeMessage(result, german()))
-        MessageBoxA(mainWindow(), message->c_str(), "Information", MB_ICONINFORMATION);
-}
-
-bool displayCountdownActive() {
-    const DisplayState* s = openState();
+bool displayCountdownActive(HWND window) {
+    const DisplayState* s = stateOf<DisplayState>(window);
     return s && s->countdown.active();
 }
 
-void addFavouriteMode() {
-    const DisplayState* s = openState();
+void addFavouriteMode(HWND window) {
+    const DisplayState* s = stateOf<DisplayState>(window);
     const int row = s ? selectedListRow(s->modes) : -1;
     if (row < 0) return;
     appendListCells(s->favourites, {std::to_string(row), listCellText(s->modes, row, 0)});
 }
 
-void deleteFavouriteMode() {
-    const DisplayState* s = openState();
+void deleteFavouriteMode(HWND window) {
+    const DisplayState* s = stateOf<DisplayState>(window);
     const int row = s ? selectedListRow(s->favourites) : -1;
     if (row >= 0) SendMessageA(s->favourites, LVM_DELETEITEM, row, 0);
 }
 
-void storeFavouriteModes() {
-    const DisplayState* s = openState();
+void storeFavouriteModes(HWND window) {
+    const DisplayState* s = stateOf<DisplayState>(window);
     if (!s || !IsWindow(s->favourites)) return;
     std::vector<FavouriteMode> favourites;
     for (int row = 0; row < listRowCount(s->favourites); ++row)
@@ -349,9 +285,9 @@ void storeFavouriteModes() {
     storeValueList(kFavouritesKeyPath, favouritesToStore(favourites), StaleValues::KeepOtherTypes);
 }
 
-void stopDisplayCountdown() {
-    if (DisplayState* s = openState()) {
-        KillTimer(module().open, kDisplayTimerId);
+void stopDisplayCountdown(HWND window) {
+    if (DisplayState* s = stateOf<DisplayState>(window)) {
+        KillTimer(window, kDisplayTimerId);
         s->countdown.stop();
     }
 }

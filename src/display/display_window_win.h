@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "display/display_device_win.h"
+
 // The display-mode window: every mode of the primary display and the
 // favourite modes; a double-click sets a mode and turns the window into a
 // confirmation with an undo countdown. Class "Aufloesung".
@@ -19,17 +21,13 @@ constexpr unsigned kAddFavourite = 115;
 constexpr unsigned kDeleteFavourite = 116;
 }  // namespace display_command
 
-// The call that tests and sets a display mode (ChangeDisplaySettingsA);
-// tests install another one. nullptr goes back to the system's.
-using DisplayChangeCall = LONG(WINAPI*)(DEVMODEA* mode, DWORD flags);
-void setDisplayChangeCall(DisplayChangeCall call);
-
-// Tray command 1498: opens the window and returns once it is closed; with
-// the window open already, it only comes to the front.
+// Tray command 1498: opens the window; with the window open already, it
+// only comes to the front. Enter sets the selected mode as a double-click
+// does; Esc closes the window, or while the countdown runs, undoes.
 void openDisplayModes();
 
 // Registers the class, builds the window with both lists, the modes and
-// the favourites. Returns the window; the caller runs its loop.
+// the favourites, the focus to go to the mode list. Returns the window.
 HWND createDisplayWindow();
 
 // The open display-mode window; null without one.
@@ -40,31 +38,19 @@ HWND displayWindow();
 // remembered mode outlives the window.
 void enumerateModes();
 
-// The mode the countdown goes back to.
-int rememberedDisplayMode();
-
-// Tests a mode and sets it as the test allows: with a countdown to follow,
-// for this session only (true: the mode is on trial); without one, stored
-// at once. A mode that takes a restart is stored only if the user says so.
-// Problems are told in message boxes.
-bool applyDisplayMode(int modeNumber, bool countdown);
-// Back to the remembered mode, for this session: the registry still holds
-// the mode the user kept last.
-void restoreDisplayMode();
-
-// Whether the open window's undo countdown runs.
-bool displayCountdownActive();
+// Whether the window's undo countdown runs.
+bool displayCountdownActive(HWND window);
 
 // Add (115) the selected mode to the favourites; delete (116) the selected
 // favourite.
-void addFavouriteMode();
-void deleteFavouriteMode();
+void addFavouriteMode(HWND window);
+void deleteFavouriteMode(HWND window);
 
-// The favourite list as the open window holds it is stored, written first
-// and stale values pruned only then. Nothing without the window; every way
-// of closing it stores it too.
-void storeFavouriteModes();
+// The favourite list as the window holds it is stored, written first and
+// stale values pruned only then. Nothing without the window; every way of
+// closing it stores it too.
+void storeFavouriteModes(HWND window);
 
 // The session is ending: the countdown's timer stops; the mode on trial was
 // never stored, so the next start has the mode the user kept last.
-void stopDisplayCountdown();
+void stopDisplayCountdown(HWND window);

@@ -10,6 +10,7 @@
 #include "common/control_table_win.h"
 #include "common/feature_window_win.h"
 #include "common/file_icon_win.h"
+#include "common/open_windows_win.h"
 #include "common/program_facts.h"
 #include "common/text.h"
 #include "common/window_state_win.h"
@@ -32,8 +33,6 @@ struct FavouritesState {
     HWND list = nullptr;
     OwnedGdiObject font;
 };
-
-HWND open = nullptr;
 
 constexpr int kEntryWidth = 360;  // at 96 DPI
 
@@ -75,11 +74,13 @@ void runFavourite(const FavouritesState& s) {
 }
 
 LRESULT CALLBACK favouritesProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const FavouritesState* s = windowState<FavouritesState>(window, message, open);
+    const FavouritesState* s = windowState<FavouritesState>(window, message, lParam);
     switch (message) {
     case WM_DESTROY:  // every way of closing keeps the user's changes
-        storeFavouritePrograms();
+        storeFavouritePrograms(window);
         break;
+    case DM_GETDEFID:
+        return MAKELRESULT(favourites_command::kRun, DC_HASDEFID);
     case WM_COMMAND:
         if (!s) break;
         switch (wParam) {
@@ -102,15 +103,16 @@ LRESULT CALLBACK favouritesProcedure(HWND window, UINT message, WPARAM wParam, L
 
 }  // namespace
 
-void openFavourites() { openFeatureWindow(open, createFavouritesWindow); }
+void openFavourites() { openFeatureWindow(kFavouritesClass, createFavouritesWindow); }
 
 HWND createFavouritesWindow() {
     const bool de = programFacts().german;
     useCommonControls();
+    auto state = std::make_unique<FavouritesState>();
     const HWND window = createFeatureWindow(
         kFavouritesClass, favouritesProcedure,
         iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory),
-        bilingual(de, "Favoritenliste", "Favorites list"));
+        bilingual(de, "Favoritenliste", "Favorites list"), &state);
     FavouritesState* s = stateOf<FavouritesState>(window);
     if (!s) return nullptr;
     s->font.reset(createSmallFont());
@@ -123,7 +125,10 @@ HWND createFavouritesWindow() {
     // labels can be edited, but an edit is thrown away when it ends
     const DWORD listStyle = LVS_LIST | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS |
                             LVS_EDITLABELS | LVS_NOCOLUMNHEADER | WS_BORDER;
-    s->list = createTable(window, table, layout, listStyle)[0];
+    const std::vector<HWND> controls = createTable(window, table, layout, listStyle);
+    s->list = controls[0];
+    arrangeForKeyboard(window, controls, table);
+    rememberFocus(window, s->list);
     if (!insertListColumn(s->list, 0, "", kEntryWidth)) return window;
     useSystemSmallIcons(s->list);
     for (const ListedValue& favourite : loadValueList(kProgramFavouritesKeyPath))
@@ -132,10 +137,10 @@ HWND createFavouritesWindow() {
     return window;
 }
 
-HWND favouritesWindow() { return open; }
+HWND favouritesWindow() { return openWindowOfClass(kFavouritesClass); }
 
-void storeFavouritePrograms() {
-    const FavouritesState* s = stateOf<FavouritesState>(open);
+void storeFavouritePrograms(HWND window) {
+    const FavouritesState* s = stateOf<FavouritesState>(window);
     if (!s || !IsWindow(s->list)) return;
     std::vector<std::string> paths;
     for (int row = 0; row < listRowCount(s->list); ++row) paths.push_back(listCellText(s->list, row, 0));

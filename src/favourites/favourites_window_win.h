@@ -13,18 +13,19 @@ constexpr unsigned kAdd = 120;
 constexpr unsigned kRun = 220;
 }  // namespace favourites_command
 
-// Tray command 218: opens the window and returns once it is closed; with
-// the window open already, it only comes to the front.
+// Tray command 218: opens the window; with the window open already, it
+// only comes to the front. Enter runs the selected favourite, Esc closes
+// the window as its close box does.
 void openFavourites();
 
 // Registers the class and builds the window with its list, its buttons and
-// the stored favourites. Returns the window; the caller runs its loop.
+// the stored favourites, the focus to go to the list. Returns the window.
 HWND createFavouritesWindow();
 
 // The open favourites window; null without one.
 HWND favouritesWindow();
 
-// The list as the open window holds it is stored, written first and stale
+// The list as the window holds it is stored, written first and stale
 // values pruned only then. Nothing without the window; every way of
 // closing it stores it too.
-void storeFavouritePrograms();
+void storeFavouritePrograms(HWND window);

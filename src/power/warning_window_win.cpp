@@ -3,6 +3,7 @@
 #include "common/command_ids.h"
 #include "common/control_table_win.h"
 #include "common/feature_window_win.h"
+#include "common/open_windows_win.h"
 #include "common/program_facts.h"
 #include "common/text.h"
 #include "common/window_state_win.h"
@@ -22,7 +23,6 @@ struct WarningState {
     OwnedGdiObject titleFont;
 };
 
-HWND open = nullptr;
 void (*answer)(int id) = nullptr;
 
 // 20 pixels high at 96 DPI
@@ -43,16 +43,21 @@ constexpr PlainControl kControls[] = {
     {ControlKind::Label, {10, 42, 270, 13}, "", "", kStaticId},
 };
 
+// on top, but never active by itself: the keyboard stays with the program
+// the user types in
 void makeTopmost(HWND window) {
-    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 const char* titleText() { return bilingual(programFacts().german, "Warnhinweis", "Warning"); }
 
 LRESULT CALLBACK warningProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    windowState<WarningState>(window, message, open);
+    windowState<WarningState>(window, message, lParam);
     switch (message) {
+    case DM_GETDEFID:  // none: Enter presses only the focused button, never OK by itself
+        return 0;
     case WM_COMMAND:
+        if (wParam == IDCANCEL) wParam = kWarningCancelId;  // Esc
         // wParam as a whole: a control's notification is not its command
         if (wParam != kWarningOkId && wParam != kWarningCancelId && wParam != kWarningLaterId)
             break;
@@ -78,9 +83,10 @@ HWND createWarningWindow(const std::string& reason) {
     wc.lpszClassName = kWarningClass;
     registerFeatureClass(wc);
 
+    auto state = std::make_unique<WarningState>();
     const HWND window = CreateWindowExA(0, kWarningClass, titleText(), WS_CAPTION | WS_THICKFRAME,
                                         0, 0, 0, 0, mainWindow(), nullptr,
-                                        GetModuleHandleA(nullptr), nullptr);
+                                        GetModuleHandleA(nullptr), &state);
     WarningState* s = stateOf<WarningState>(window);
     if (!s) return nullptr;
     const bool german = programFacts().german;
@@ -96,16 +102,18 @@ HWND createWarningWindow(const std::string& reason) {
     table[5].texts = {reason, reason};
     const Layout layout = layOutTable(table, {292, 123});
     placeFeatureWindow(window, layout, {300, 150});
-    s->countdown = createTable(window, table, layout)[4];
+    const std::vector<HWND> controls = createTable(window, table, layout);
+    s->countdown = controls[4];
+    arrangeForKeyboard(window, controls, table);
     makeTopmost(window);
     return window;
 }
 
-HWND warningWindow() { return open; }
+HWND warningWindow() { return openWindowOfClass(kWarningClass); }
 
 void openWarningWindow(const std::string& reason) {
     if (const HWND window = createWarningWindow(reason)) {
-        ShowWindow(window, SW_SHOWNORMAL);
+        ShowWindow(window, SW_SHOWNOACTIVATE);
         UpdateWindow(window);
     }
 }
@@ -113,15 +121,14 @@ void openWarningWindow(const std::string& reason) {
 void setWarningAnswerHandler(void (*handler)(int id)) { answer = handler; }
 
 void updateWarningCountdown(std::uint32_t remaining, Action action) {
-    const WarningState* s = stateOf<WarningState>(open);
+    const HWND window = warningWindow();
+    const WarningState* s = stateOf<WarningState>(window);
     if (!s) return;
     if (const auto text = countdownText(action, remaining, programFacts().german))
         SetWindowTextA(s->countdown, text->c_str());
-    makeTopmost(open);
+    makeTopmost(window);
 }
 
 void closeWarningWindow() {
-    if (!open) return;
-    DestroyWindow(open);
-    hideMainWindow();  // which the system may have activated in its place
+    if (const HWND window = warningWindow()) DestroyWindow(window);
 }

@@ -6,6 +6,7 @@
 #include "common/control_table_win.h"
 #include "common/feature_window_win.h"
 #include "common/file_icon_win.h"
+#include "common/open_windows_win.h"
 #include "common/program_facts.h"
 #include "common/text.h"
 #include "common/window_state_win.h"
@@ -24,10 +25,8 @@ static_assert(noneShared({kModuleListId}));
 // The window's list is its one child; nothing else is kept with it.
 struct ModuleState {};
 
-HWND open = nullptr;
-
 LRESULT CALLBACK moduleProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    windowState<ModuleState>(window, message, open);
+    windowState<ModuleState>(window, message, lParam);
     switch (message) {
     case WM_NOTIFY: {
         const auto& header = *reinterpret_cast<const NMLISTVIEW*>(lParam);
@@ -53,20 +52,24 @@ HWND createModuleWindow(HWND viewer, const std::string& title, std::uint32_t pid
     // only the window list's systems have module records; asked before the
     // window exists, so no window is destroyed without a loop of its own
     if (viewerKind() != ViewerKind::WindowList) return nullptr;
+    auto state = std::make_unique<ModuleState>();
     const HWND window = createFeatureWindow(
         kModuleWindowClass, moduleProcedure,
         iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory),
-        ("Module Usage - " + title).c_str(), WS_DLGFRAME | WS_SYSMENU, viewer);
+        ("Module Usage - " + title).c_str(), &state, WS_DLGFRAME | WS_SYSMENU, viewer);
     if (!window) return nullptr;
     const std::vector<TableControl> table = {
         {ControlKind::List, {10, 2, 660, 260}, -1, -1, {}, nullptr, kModuleListId}};
     const Layout layout = layOutTable(table, {674, 275});
     placeFeatureWindow(window, layout, {680, 300});
     useCommonControls();
-    const HWND list =
+    const std::vector<HWND> controls =
         createTable(window, table, layout,
                     WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
-                        LVS_SHAREIMAGELISTS | LVS_EDITLABELS)[0];
+                        LVS_SHAREIMAGELISTS | LVS_EDITLABELS);
+    const HWND list = controls[0];
+    arrangeForKeyboard(window, controls, table);
+    rememberFocus(window, list);
     useSystemSmallIcons(list);
     const std::pair<const char*, int> columns[] = {
         {"Name", 80},         {bilingual(programFacts().german, "Pfad", "Path"), 240},
@@ -86,9 +89,9 @@ HWND createModuleWindow(HWND viewer, const std::string& title, std::uint32_t pid
     return window;
 }
 
-HWND moduleWindow() { return open; }
+HWND moduleWindow() { return openWindowOfClass(kModuleWindowClass); }
 
 void openModuleWindow(HWND viewer, const std::string& title, std::uint32_t pid) {
-    if (open) DestroyWindow(open);
-    if (const HWND window = createModuleWindow(viewer, title, pid)) runFeatureWindow(window);
+    if (const HWND open = moduleWindow()) DestroyWindow(open);
+    if (const HWND window = createModuleWindow(viewer, title, pid)) showFeatureWindow(window);
 }

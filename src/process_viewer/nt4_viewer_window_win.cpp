@@ -6,6 +6,7 @@
 #include "common/control_table_win.h"
 #include "common/feature_window_win.h"
 #include "common/file_icon_win.h"
+#include "common/open_windows_win.h"
 #include "common/program_facts.h"
 #include "common/text.h"
 #include "common/window_state_win.h"
@@ -46,8 +47,6 @@ struct Nt4ViewerState {
     OwnedGdiObject buttonFont;  // one for all eight buttons
 };
 
-HWND open = nullptr;
-
 HWND processList(HWND window) { return GetDlgItem(window, kNt4ListId); }
 
 // Fills the list anew; only NT 4 itself has the records it shows.
@@ -59,7 +58,7 @@ void refreshList(HWND list) {
 }
 
 LRESULT CALLBACK nt4ViewerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    windowState<Nt4ViewerState>(window, message, open);
+    windowState<Nt4ViewerState>(window, message, lParam);
     switch (message) {
     case WM_COMMAND: {
         const HWND list = processList(window);
@@ -83,9 +82,11 @@ LRESULT CALLBACK nt4ViewerProcedure(HWND window, UINT message, WPARAM wParam, LP
 }  // namespace
 
 HWND createNt4ViewerWindow() {
+    auto state = std::make_unique<Nt4ViewerState>();
     const HWND window = createFeatureWindow(
         kProcessViewerClass, nt4ViewerProcedure,
-        iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory), "Process Viewer");
+        iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory), "Process Viewer",
+        &state);
     Nt4ViewerState* s = stateOf<Nt4ViewerState>(window);
     if (!s) return nullptr;
     const bool de = programFacts().german;
@@ -95,9 +96,12 @@ HWND createNt4ViewerWindow() {
     const Layout layout = layOutTable(table, {414, 305});
     placeFeatureWindow(window, layout, {420, 430});
     useCommonControls();
-    const HWND list = createTable(window, table, layout,
-                                  WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
-                                      LVS_EDITLABELS)[0];
+    const std::vector<HWND> controls =
+        createTable(window, table, layout,
+                    WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS);
+    const HWND list = controls[0];
+    arrangeForKeyboard(window, controls, table);
+    rememberFocus(window, list);
     insertListColumn(list, 0, "Name", 140);
     insertListColumn(list, 1, bilingual(de, "Pfad", "Path"), 200);
     insertListColumn(list, 2, "Pid", 40);
@@ -106,4 +110,4 @@ HWND createNt4ViewerWindow() {
     return window;
 }
 
-HWND nt4ViewerWindow() { return open; }
+HWND nt4ViewerWindow() { return openWindowOfClass(kProcessViewerClass, nt4ViewerProcedure); }

@@ -10,6 +10,7 @@
 #include "common/control_table_win.h"
 #include "common/feature_window_win.h"
 #include "common/file_icon_win.h"
+#include "common/open_windows_win.h"
 #include "common/program_facts.h"
 #include "common/text.h"
 #include "common/window_state_win.h"
@@ -48,8 +49,6 @@ struct ViewerState {
     WindowList rows;
     WindowReader reader;
 };
-
-HWND open = nullptr;
 
 struct MenuLine {
     const char* text;  // nullptr: a separator
@@ -236,7 +235,7 @@ bool onNotify(HWND viewer, ViewerState& s, const NMLISTVIEW& header) {
     if (header.hdr.hwndFrom != s.list) return false;
     switch (header.hdr.code) {
     case NM_CLICK: showStatus(s); return true;
-    // posted: the module window's loop must not run inside the list's notification
+    // posted: the module window is not made inside the list's notification
     case NM_DBLCLK: PostMessageA(viewer, WM_COMMAND, id::kModuleUsage, 0); return true;
     case LVN_COLUMNCLICK: onSortColumnClick(s.list, ViewerList::Windows, header.iSubItem); return true;
     default: return false;
@@ -244,7 +243,7 @@ bool onNotify(HWND viewer, ViewerState& s, const NMLISTVIEW& header) {
 }
 
 LRESULT CALLBACK viewerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    ViewerState* s = windowState<ViewerState>(window, message, open);
+    ViewerState* s = windowState<ViewerState>(window, message, lParam);
     switch (message) {
     case WM_DESTROY: KillTimer(window, kViewerTimerId); break;
     case WM_COMMAND:
@@ -276,23 +275,23 @@ LRESULT CALLBACK viewerProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 void openProcessViewer() {
-    if (const HWND nt4 = nt4ViewerWindow()) {
-        SetForegroundWindow(nt4);
-        return;
-    }
+    // the two viewers share their class: one of either kind is open at a time
     switch (viewerKind()) {
     case ViewerKind::None: return;
-    case ViewerKind::Nt4: openFeatureWindow(nullptr, createNt4ViewerWindow); return;
-    case ViewerKind::WindowList: openFeatureWindow(open, createProcessViewerWindow); return;
+    case ViewerKind::Nt4: openFeatureWindow(kProcessViewerClass, createNt4ViewerWindow); return;
+    case ViewerKind::WindowList:
+        openFeatureWindow(kProcessViewerClass, createProcessViewerWindow);
+        return;
     }
 }
 
 HWND createProcessViewerWindow() {
     useCommonControls();
+    auto state = std::make_unique<ViewerState>();
     const HWND window = createFeatureWindow(
         kProcessViewerClass, viewerProcedure,
         iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory), "Process Viewer",
-        WS_BORDER | WS_SYSMENU, nullptr, buildMenuBar());
+        &state, WS_BORDER | WS_SYSMENU, nullptr, buildMenuBar());
     ViewerState* s = stateOf<ViewerState>(window);
     if (!s) return nullptr;
     // the list fills the client area down to the status bar
@@ -308,6 +307,7 @@ HWND createProcessViewerWindow() {
             LVS_EDITLABELS);
     s->list = controls[0];
     s->status = controls[1];
+    arrangeForKeyboard(window, controls, table);
     useSystemSmallIcons(s->list);
     const bool de = programFacts().german;
     const std::pair<const char*, int> columns[] = {
@@ -322,8 +322,8 @@ HWND createProcessViewerWindow() {
     refresh(window, *s);
     if (storedAlwaysOnTop()) setAlwaysOnTop(window, true);
     selectListRow(s->list, 0);
-    SetFocus(s->list);
+    rememberFocus(window, s->list);
     return window;
 }
 
-HWND viewerWindow() { return open; }
+HWND viewerWindow() { return openWindowOfClass(kProcessViewerClass, viewerProcedure); }

@@ -10,13 +10,13 @@
 // window; "&Always On Top" is remembered.
 
 // Tray command 1495: opens the viewer this system gets (none where its
-// version cannot be read; the NT 4 viewer on NT 4 and earlier) and returns
-// once it is closed. With a viewer open already, it only comes to the front.
+// version cannot be read; the NT 4 viewer on NT 4 and earlier). With a
+// viewer open already, it only comes to the front. Esc closes a viewer.
 void openProcessViewer();
 
 // Builds the window and its list, refreshed, sorted by title, with row 0
-// selected; topmost when the user left it so. Returns the window for the
-// caller's loop; null when it could not be built whole.
+// selected, the focus to go to the list; topmost when the user left it
+// so. Returns the window; null when it could not be built whole.
 HWND createProcessViewerWindow();
 
 // The open viewer; null without one.

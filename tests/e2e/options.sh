@@ -3,10 +3,12 @@
 # its own controls (wintool at): opened from the tray menu, Cancel writes
 # nothing, OK stores the controls and the program follows the new settings
 # at once: the click action, and a time of day typed into the time picker,
-# with and without the warning window. Cancel leaves a pending schedule
-# suspended. Power requests are read from Wine's relay trace.
+# with and without the warning window, and a schedule set with the keyboard
+# alone. Cancel leaves a pending schedule suspended. Power requests are read
+# from Wine's relay trace.
 #   options.sh full|brief DORMIVAL.EXE
-# brief: opening from the menu, Cancel, and OK with a new click action.
+# brief: opening from the menu, Cancel, OK with a new click action, and the
+# schedule set with the keyboard.
 set -uo pipefail
 mode=$1
 exe=$2
@@ -107,6 +109,17 @@ expect "main window after OK" "$(wintool find Dormival)" hidden
 wine "$DORMIVAL_WINTOOL" post Dormival 1034 1 513 >/dev/null 2>&1 </dev/null
 wait_for_request $(( $(date +%s) + 5 ))
 expect "click after OK" "$(calls_in "$trace")" "$standby"
+stop
+
+# The keyboard alone: Tab to the radio buttons, Down to "make action", Tab
+# to the minutes, typed over, and Enter for OK.
+start
+open_options
+type_keys Tab Down Tab 5 Return
+wait_gone Optionen
+expect "window after Enter" "$(gone)" gone
+expect "schedule from the keyboard" \
+  "$(stored_values | grep -oE '(action|minuten)=[^ ]*' | paste -sd' ' -)" "action=1 minuten=5"
 stop
 
 if [ "$mode" = full ]; then

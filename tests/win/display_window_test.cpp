@@ -201,7 +201,7 @@ TEST_F(DisplayWindow, OnlyAKeptModeIsStored) {
         changes.clear();
         select(kModeListId, 0);
         watchModals([] { doubleClick(kModeListId); }, c.reply);
-        EXPECT_EQ(displayCountdownActive(), c.answer == DISP_CHANGE_SUCCESSFUL) << c.calls;
+        EXPECT_EQ(displayCountdownActive(displayWindow()), c.answer == DISP_CHANGE_SUCCESSFUL) << c.calls;
         c.end();
         EXPECT_EQ(changeKinds(), c.calls);
         closeWindow();
@@ -256,15 +256,15 @@ TEST_F(DisplayWindow, FavouritesLoadAddAndDelete) {
     EXPECT_EQ(cell(0, 0) + " " + cell(0, 1), "1 one");
 
     select(kModeListId, 2);
-    addFavouriteMode();
-    addFavouriteMode();
+    addFavouriteMode(displayWindow());
+    addFavouriteMode(displayWindow());
     ASSERT_EQ(rows(kFavouriteListId), 3);
     EXPECT_EQ(cell(2, 0), "2");
     EXPECT_EQ(cell(2, 1).find(" x "), 3u) << cell(2, 1);
-    deleteFavouriteMode();  // nothing selected
+    deleteFavouriteMode(displayWindow());  // nothing selected
     EXPECT_EQ(rows(kFavouriteListId), 3);
     select(kFavouriteListId, 0);
-    deleteFavouriteMode();
+    deleteFavouriteMode(displayWindow());
     EXPECT_EQ(rows(kFavouriteListId), 2);
     SendMessageA(displayWindow(), WM_CLOSE, 0, 0);
     const std::string stored = " " + storedFavourites();
@@ -291,11 +291,11 @@ TEST_F(DisplayWindow, FavouritesSurviveEveryWayOfClosing) {
         RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);
         createDisplayWindow();
         select(kModeListId, 1);
-        addFavouriteMode();
+        addFavouriteMode(displayWindow());
         if (std::string(ending) != "close box" && std::string(ending) != "its icon's terminate entry") {
             select(kModeListId, 0);
             doubleClick(kModeListId);
-            ASSERT_TRUE(displayCountdownActive()) << ending;
+            ASSERT_TRUE(displayCountdownActive(displayWindow())) << ending;
         }
         end();
         EXPECT_FALSE(IsWindow(displayWindow())) << ending;
@@ -312,10 +312,10 @@ TEST_F(DisplayWindow, DoubleClickChangesAndTheCountdownRestores) {
     EXPECT_TRUE(changes.empty()) << "an empty list changes nothing";
     store("checkscreen", "3");
     loadSettings();
-    addFavouriteMode();  // the remembered mode is selected
+    addFavouriteMode(displayWindow());  // the remembered mode is selected
     select(kFavouriteListId, 0);
     doubleClick(kFavouriteListId);
-    ASSERT_TRUE(displayCountdownActive());
+    ASSERT_TRUE(displayCountdownActive(displayWindow()));
     EXPECT_EQ(changes.size(), 2u);
     EXPECT_FALSE(IsWindowVisible(list(kModeListId)));
     EXPECT_EQ(GetWindowLongA(displayWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
@@ -349,7 +349,7 @@ TEST_F(DisplayWindow, DoubleClickChangesAndTheCountdownRestores) {
     MSG posted;
     while (PeekMessageA(&posted, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&posted);
     EXPECT_FALSE(IsWindow(displayWindow()));
-    EXPECT_FALSE(displayCountdownActive());
+    EXPECT_FALSE(displayCountdownActive(displayWindow()));
 }
 
 }  // namespace

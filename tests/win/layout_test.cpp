@@ -275,10 +275,10 @@ TEST_F(Layout, OptionsOnEveryTab) {
         ASSERT_NE(w, nullptr);
         for (int tab = 0; tab < 6; ++tab) {
             TabCtrl_SetCurSel(FindWindowExA(w, nullptr, WC_TABCONTROLA, nullptr), tab);
-            showOptionsTab(tab);
+            showOptionsTab(optionsWindow(), tab);
             expectWhole(w, "options tab " + std::to_string(tab) + language);
         }
-        closeOptionsWindow();
+        DestroyWindow(optionsWindow());
     });
 }
 
@@ -316,7 +316,7 @@ TEST_F(Layout, DisplayCountdown) {
         ASSERT_NE(w, nullptr);
         NMHDR click{GetDlgItem(w, kModeListId), kModeListId, static_cast<UINT>(NM_DBLCLK)};
         SendMessageA(w, WM_NOTIFY, kModeListId, reinterpret_cast<LPARAM>(&click));
-        ASSERT_TRUE(displayCountdownActive());
+        ASSERT_TRUE(displayCountdownActive(displayWindow()));
         SendMessageA(w, WM_TIMER, kDisplayTimerId, 0);
         expectWhole(w, "display countdown" + language);
         DestroyWindow(w);

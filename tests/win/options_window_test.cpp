@@ -154,7 +154,7 @@ std::string languageFile() { return programDirectory() + "\\language.dat"; }
 class OptionsWindow : public ResidentProgramTest {
 protected:
     void TearDown() override {
-        closeOptionsWindow();
+        DestroyWindow(optionsWindow());
         std::remove(languageFile().c_str());
         RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Dormival\\Options");
@@ -190,15 +190,23 @@ protected:
         RegCloseKey(key);
         return found ? text : "-";
     }
-    // The place of a control in its parent, and the text of the group it is in.
-    static std::string describe(HWND c) {
+    static HWND groupBox(const std::string& text) {
+        for (HWND c : descendants(optionsWindow()))
+            if (classOf(c) == "button" &&
+                (GetWindowLongA(c, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX && textOf(c) == text)
+                return c;
+        return nullptr;
+    }
+    // The place of a control in the group box that holds it ("": the
+    // window), and that group's text.
+    static std::string describe(HWND c, const std::string& group) {
         RECT r;
         GetWindowRect(c, &r);
-        const HWND parent = GetParent(c);
-        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
-        return classOf(c) + "|" + (parent == optionsWindow() ? "" : textOf(parent)) + "|" +
-               std::to_string(r.left) + "," + std::to_string(r.top) + "|" +
-               std::to_string(r.right - r.left) + "|" + std::to_string(r.bottom - r.top);
+        MapWindowPoints(HWND_DESKTOP, group.empty() ? optionsWindow() : groupBox(group),
+                        reinterpret_cast<POINT*>(&r), 2);
+        return classOf(c) + "|" + group + "|" + std::to_string(r.left) + "," +
+               std::to_string(r.top) + "|" + std::to_string(r.right - r.left) + "|" +
+               std::to_string(r.bottom - r.top);
     }
     // A group box's text in the language shown.
     static std::string groupText(const char* english, bool german) {
@@ -212,14 +220,15 @@ protected:
     static void expectEveryControl(bool german) {
         const std::vector<HWND> all = descendants(optionsWindow());
         for (const Expected& e : kControls) {
-            std::string place = std::string(e.cls) + "|" + groupText(e.group, german) + "|";
+            const std::string group = groupText(e.group, german);
+            std::string place = std::string(e.cls) + "|" + group + "|";
             if (!german)
                 place += std::to_string(e.x) + "," + std::to_string(e.y) + "|" +
                          std::to_string(e.width) + "|";
             const char* text = german ? e.de : e.en;
             bool found = false;
             for (HWND c : all) {
-                const std::string actual = describe(c);
+                const std::string actual = describe(c, group);
                 if (actual.rfind(place, 0) != 0 || (text && textOf(c) != text)) continue;
                 found = true;
                 if (e.height && !german) {
@@ -266,7 +275,7 @@ TEST_F(OptionsWindow, ClassTitleAndGeometry) {
 TEST_F(OptionsWindow, EveryControlInEnglishAndGerman) {
     open();
     expectEveryControl(false);
-    closeOptionsWindow();
+    DestroyWindow(optionsWindow());
     FILE* file = std::fopen(languageFile().c_str(), "wb");
     ASSERT_NE(file, nullptr);
     std::fputs("1", file);
@@ -320,7 +329,7 @@ TEST_F(OptionsWindow, ControlsShowTheStoredSettings) {
             EXPECT_TRUE(SendMessageA(c, BM_GETCHECK, 0, 0)) << "an empty value checks";
         }
     EXPECT_FALSE(isChecked("&Empty folder  \"Temporary Internet Files\" by starting Dormival"));
-    closeOptionsWindow();
+    DestroyWindow(optionsWindow());
 
     for (auto [name, value] : {std::pair{"showwarning", "0"}, {"checkscreen", "0"},
                                {"action", "3"}, {"tag", "24.12.2004"}, {"zeit", "21:30:00"},
@@ -333,7 +342,7 @@ TEST_F(OptionsWindow, ControlsShowTheStoredSettings) {
     EXPECT_TRUE(isChecked("Set screen settings without checking"));
     EXPECT_TRUE(isChecked("action to a given datetime"));
     EXPECT_TRUE(isChecked("no power off"));
-    const OptionsRecord r = optionsRecordFromControls();
+    const OptionsRecord r = optionsRecordFromControls(optionsWindow());
     EXPECT_EQ(r.warningSecondsText, "5");
     EXPECT_EQ(r.restoreSecondsText, "10");
     EXPECT_EQ(r.dateText, "24.12.2004");
@@ -355,9 +364,9 @@ TEST_F(OptionsWindow, OkStoresTheControlsAndCancelNothing) {
     open();
     SendMessageA(find("action to a given time"), BM_CLICK, 0, 0);
     SetWindowTextA(find("120"), "45");
-    addOptionsComputer("pc1");
-    addOptionsComputer("pc2");
-    addOptionsComputer("");
+    addOptionsComputer(optionsWindow(), "pc1");
+    addOptionsComputer(optionsWindow(), "pc2");
+    addOptionsComputer(optionsWindow(), "");
     SendMessageA(find("&Show warning"), BM_CLICK, 0, 0);
     SendMessageA(optionsWindow(), WM_COMMAND, options_command::kOk, 0);
     EXPECT_FALSE(IsWindow(optionsWindow()));
@@ -412,7 +421,7 @@ TEST_F(OptionsWindow, OneWindowAtATime) {
     EXPECT_EQ(FindWindowExA(nullptr, first, kOptionsClass, nullptr), nullptr);
     EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
     EXPECT_TRUE(scheduler().state().suspended);
-    closeOptionsWindow();
+    DestroyWindow(optionsWindow());
     SendMessageA(main, WM_COMMAND, options_command::kOk, 0);
     EXPECT_EQ(stored("action"), "-");
 }
@@ -420,11 +429,11 @@ TEST_F(OptionsWindow, OneWindowAtATime) {
 // Remove asks first; only Yes removes the selected computer.
 TEST_F(OptionsWindow, RemovingAComputerAsks) {
     open();
-    addOptionsComputer("pc1");
-    addOptionsComputer("pc2");
-    const HWND list = GetDlgItem(find("Network"), kComputerListId);
+    addOptionsComputer(optionsWindow(), "pc1");
+    addOptionsComputer(optionsWindow(), "pc2");
+    const HWND list = GetDlgItem(optionsWindow(), kComputerListId);
     ASSERT_NE(list, nullptr);
-    removeSelectedOptionsComputer();  // nothing selected: no question
+    removeSelectedOptionsComputer(optionsWindow());  // nothing selected: no question
     LVITEMA select{};
     select.stateMask = LVIS_SELECTED;
     select.state = LVIS_SELECTED;
@@ -433,10 +442,10 @@ TEST_F(OptionsWindow, RemovingAComputerAsks) {
         boxText.clear();
         boxAnswer = answer;
         SetTimer(nullptr, 0, 300, answerMessageBox);
-        removeSelectedOptionsComputer();
+        removeSelectedOptionsComputer(optionsWindow());
         EXPECT_EQ(boxText, "Question");
     }
-    EXPECT_EQ(optionsRecordFromControls().networkComputers, std::vector<std::string>{"pc2"});
+    EXPECT_EQ(optionsRecordFromControls(optionsWindow()).networkComputers, std::vector<std::string>{"pc2"});
 }
 
 TEST_F(OptionsWindow, EditsTakeNoMoreThanALoadKeeps) {
@@ -462,10 +471,10 @@ TEST_F(OptionsWindow, TextsTheSettingsCouldNotKeepAreRefused) {
     loadSettings();
     open();
     setOpenFileCall(chooseIcon);
-    addOptionsComputer(std::string(200, 'a'));
+    addOptionsComputer(optionsWindow(), std::string(200, 'a'));
     const auto boxes = watchModals([] {
         SendMessageA(optionsWindow(), WM_COMMAND, options_command::kChooseIcon, 0);
-        addOptionsComputer(std::string(49, 'b'));
+        addOptionsComputer(optionsWindow(), std::string(49, 'b'));
     });
     setOpenFileCall(nullptr);
     EXPECT_EQ(boxes.boxes, 2);

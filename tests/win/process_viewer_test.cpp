@@ -18,6 +18,7 @@
 #include "win32/file_replace_win.h"
 #include "win32/list_view_win.h"
 #include "support/modal_watch.h"
+#include "support/program_loop.h"
 #include "support/resident_fixture.h"
 #include "support/shown_windows.h"
 #include "support/token_state.h"
@@ -502,28 +503,15 @@ TEST_F(ProcessViewer, CloseReachesTheProcesssWindow) {
     EXPECT_EQ(shown.exitCode(5000), 0u) << "its main window took the close";
 }
 
-// Closing the viewer from inside its module window's loop ends both loops.
-bool stuck = false;
-void CALLBACK closeTheViewer(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    PostMessageA(viewerWindow(), WM_CLOSE, 0, 0);
-}
-void CALLBACK giveUp(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    stuck = true;
-    PostQuitMessage(0);
-}
-TEST_F(ProcessViewer, ClosingTheViewerEndsItsModuleWindowsLoopToo) {
+// Closing the viewer closes the module window it owns.
+TEST_F(ProcessViewer, ClosingTheViewerClosesItsModuleWindow) {
     if (viewerKind() != ViewerKind::WindowList) GTEST_SKIP() << "no module window on NT 4";
     createProcessViewerWindow();
     ASSERT_TRUE(selectRow(list(), "DormivalTestShown", shown.pid()));
     notify(viewer(), list(), NM_DBLCLK);  // posts the module window's opening
-    SetTimer(nullptr, 0, 500, closeTheViewer);
-    const UINT_PTR watchdog = SetTimer(nullptr, 0, 10000, giveUp);
-    stuck = false;
-    runFeatureWindow(viewer());
-    KillTimer(nullptr, watchdog);
-    EXPECT_FALSE(stuck) << "a loop waited on with no window";
+    ASSERT_TRUE(pumpUntil([] { return moduleWindow() != nullptr; }));
+    PostMessageA(viewer(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(runUntilClosed(viewer()));
     EXPECT_FALSE(IsWindow(moduleWindow()));
 }
 

@@ -11,6 +11,7 @@
 #include "common/windows_version_win.h"
 #include "power/schedule_ticks_win.h"
 #include "power/scheduler_win.h"
+#include "support/program_loop.h"
 #include "support/resident_fixture.h"
 
 namespace {
@@ -113,57 +114,25 @@ TEST_F(SharedMessages, TerminateDestroysTheWindowThatGotTheCommand) {
     EXPECT_FALSE(hasTrayIcon(main));
 }
 
-// A feature window's local loop, ended by terminating the program from the
-// main window's menu: the feature window goes too and the quit reaches the
-// loop outside.
+// Terminating the program from the main window's menu while a feature
+// window is open ends the one loop, and the feature window goes too.
 TEST_F(SharedMessages, TerminatingWhileAFeatureWindowIsOpenEndsEverything) {
     second = createFeatureWindow();
     ASSERT_NE(second, nullptr);
     EXPECT_TRUE(hasTrayIcon(second));
     PostMessageA(main, WM_COMMAND, 205, 0);
-    runFeatureWindow(second);
+    runMessageLoop();
     EXPECT_FALSE(IsWindow(main));
     EXPECT_FALSE(IsWindow(second));
     EXPECT_FALSE(hasTrayIcon(second));
-    MSG m;
-    EXPECT_TRUE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
-        << "the outer loop must end as well";
 }
 
-HWND featureWindow = nullptr;
-bool stayedOpen = false;
-
-// Runs inside the feature window's loop, well after any quit already posted.
-void CALLBACK closeFeatureWindowLater(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    stayedOpen = IsWindow(featureWindow) != FALSE;
-    PostMessageA(featureWindow, WM_CLOSE, 0, 0);
-}
-
-// Opening the options window from the tray first closes the warning window.
-// Only the main window's end posts the quit that ends the program: the new
-// window's loop runs on until its own window closes, and no quit is left
-// for the loop outside.
-TEST_F(SharedMessages, OnlyTheMainWindowsEndPostsAQuit) {
-    DestroyWindow(createFeatureWindow());
-    second = createFeatureWindow();
-    featureWindow = second;
-    stayedOpen = false;
-    SetTimer(nullptr, 0, 200, closeFeatureWindowLater);
-    runFeatureWindow(second);
-    EXPECT_TRUE(stayedOpen) << "the loop ran on past the other window's quit";
-    EXPECT_FALSE(IsWindow(second));
-    EXPECT_TRUE(IsWindow(main));
-    MSG m;
-    EXPECT_FALSE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
-        << "no quit left for the outer loop, which ends on its own window alone";
-}
-
-TEST_F(SharedMessages, ClosingAFeatureWindowEndsOnlyItsOwnLoop) {
+// Only the main window's end posts the quit that ends the program: a
+// feature window that closes leaves the loop running.
+TEST_F(SharedMessages, ClosingAFeatureWindowPostsNoQuit) {
     second = createFeatureWindow();
     PostMessageA(second, WM_CLOSE, 0, 0);
-    runFeatureWindow(second);
-    EXPECT_FALSE(IsWindow(second));
+    EXPECT_TRUE(runUntilClosed(second));
     EXPECT_TRUE(IsWindow(main));
     MSG m;
     EXPECT_FALSE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));

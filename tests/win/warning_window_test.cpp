@@ -27,14 +27,16 @@ RECT rectOf(HWND window) {
     return r;
 }
 
-// The window's controls, found as a user's tools find them.
+// The window's controls, found as a user's tools find them: the texts in
+// reading order, the title, the reason and the countdown.
 struct WarningControls {
     HWND warning, warningOk, warningCancel, warningTitle, warningCountdown;
 };
 WarningControls controlsOf(HWND w) {
     const HWND title = FindWindowExA(w, nullptr, "STATIC", nullptr);
+    const HWND reason = FindWindowExA(w, title, "STATIC", nullptr);
     return {w, GetDlgItem(w, kWarningOkId), GetDlgItem(w, kWarningCancelId), title,
-            FindWindowExA(w, title, "STATIC", nullptr)};
+            FindWindowExA(w, reason, "STATIC", nullptr)};
 }
 
 LOGFONTA fontOf(HWND control) {
@@ -91,8 +93,7 @@ protected:
         }
     }
     static std::string countdownLine() {
-        const HWND title = FindWindowExA(warningWindow(), nullptr, "STATIC", nullptr);
-        return warningWindow() ? textOf(FindWindowExA(warningWindow(), title, "STATIC", nullptr))
+        return warningWindow() ? textOf(controlsOf(warningWindow()).warningCountdown)
                                : "no window";
     }
     static void press(int id) { SendMessageA(GetDlgItem(warningWindow(), id), BM_CLICK, 0, 0); }
@@ -206,7 +207,7 @@ TEST_F(WarningWindow, GermanTexts) {
 
 TEST_F(WarningWindow, CountdownUpdatesOnlyForKnownActions) {
     createWarningWindow();
-    const HWND countdown = FindWindowExA(warningWindow(), FindWindowExA(warningWindow(), nullptr, "STATIC", nullptr), "STATIC", nullptr);
+    const HWND countdown = controlsOf(warningWindow()).warningCountdown;
     updateWarningCountdown(9, Action::Standby);
     EXPECT_EQ(textOf(countdown), "StandBy-Mode in 9 seconds");
     SetWindowPos(warningWindow(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "common/feature_window_win.h"
+
+// The program's one loop, run by a test until something has happened: each
+// message goes through dispatchProgramMessage, as in the program. The
+// limit only keeps a broken test from hanging; the wait is on messages.
+inline bool pumpUntil(const std::function<bool()>& done, DWORD limitMs = 10000) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > limitMs) return false;
+        MSG message;
+        if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+            continue;
+        }
+        if (message.message == WM_QUIT) {  // left for the loop that ends on it
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return done();
+        }
+        dispatchProgramMessage(message);
+    }
+    return true;
+}
+
+// Shows the feature window and runs the loop until it is gone.
+inline bool runUntilClosed(HWND window) {
+    showFeatureWindow(window);
+    return pumpUntil([window] { return !IsWindow(window); });
+}
