@@ -95,9 +95,9 @@ ended_within() {
   echo running
 }
 
-# Waits up to five seconds for a call to FUNCTION in the trace.
+# Waits up to SECONDS (five by default) for a call to FUNCTION in the trace.
 wait_for_call() {
-  for _ in $(seq 50); do
+  for _ in $(seq $(( ${2:-5} * 10 ))); do
     grep -aqi "Call $1(" "$trace" && return
     sleep 0.1
   done

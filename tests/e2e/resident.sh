@@ -53,9 +53,10 @@ if [ "$mode" = full ]; then
   resume() { wine "$DORMIVAL_WINTOOL" post Dormival 0x218 $resumed_automatically 0 >/dev/null 2>&1 </dev/null; }
 
   # asleep until two seconds after the target; the resume message is the
-  # first thing it reads on waking
-  start_standby_in 5
-  wait_for_call user32.SetTimer  # armed: the window exists before the schedule is read
+  # first thing it reads on waking. Armed well ahead: asleep before it is
+  # armed, it would find the target missed.
+  start_standby_in 12
+  wait_for_call user32.SetTimer 12  # armed: the window exists before the schedule is read
   kill -STOP "$pid"
   while [ "$(date +%s)" -lt $(( target + 2 )) ]; do sleep 0.2; done
   resume
