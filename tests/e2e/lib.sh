@@ -40,23 +40,6 @@ wintool() { wine "$DORMIVAL_WINTOOL" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 # that reads pixels off the screen first brings this version's to the top.
 raise_desktop() { xdotool search --name "^$lane - Wine desktop\$" windowraise >/dev/null 2>&1; }
 
-# Types keys (xdotool names: Tab, Down, Return, 5 ...) as a user does,
-# into whichever window of this session has the keyboard.
-type_keys() {
-  local desktop
-  desktop=$(xdotool search --name "^$lane - Wine desktop\$" | head -1)
-  xdotool windowraise "$desktop" windowfocus --sync "$desktop" >/dev/null 2>&1
-  xdotool key --delay 100 "$@"
-}
-
-# Waits up to five seconds for the window of CLASS to be gone.
-wait_gone() {
-  for _ in $(seq 50); do
-    wintool find "$1" >/dev/null || return 0
-    sleep 0.1
-  done
-}
-
 # The DOS path of a host file, as Wine's Z: drive names it
 winepath_of() { echo "Z:${1//\//\\}"; }
 

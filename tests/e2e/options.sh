@@ -111,12 +111,13 @@ wait_for_request $(( $(date +%s) + 5 ))
 expect "click after OK" "$(calls_in "$trace")" "$standby"
 stop
 
-# The keyboard alone: Tab to the radio buttons, Down to "make action", Tab
-# to the minutes, typed over, and Enter for OK.
+# The keyboard alone, into the session's desktop: Tab to the radio buttons,
+# Down to "make action", Tab to the minutes, typed over, and Enter for OK.
 start
 open_options
-type_keys Tab Down Tab 5 Return
-wait_gone Optionen
+xdotool search --name "^$lane - Wine desktop\$" windowraise windowfocus --sync >/dev/null 2>&1
+xdotool key --delay 100 Tab Down Tab 5 Return
+for _ in $(seq 50); do [ "$(gone)" = gone ] && break; sleep 0.1; done
 expect "window after Enter" "$(gone)" gone
 expect "schedule from the keyboard" \
   "$(stored_values | grep -oE '(action|minuten)=[^ ]*' | paste -sd' ' -)" "action=1 minuten=5"
