@@ -17,7 +17,7 @@ enum class ControlKind {
 struct TableControl {
     ControlKind kind;
     Box box;                         // at 96 DPI, in its parent
-    int parent = -1;                 // the index of the group box it is made in, -1: the window
+    int parent = -1;                 // the index of the group box that holds it, -1: the window
     int page = -1;                   // the tab page it shows on, -1: every page
     std::vector<std::string> texts;  // what it ever shows, first what it starts with
     HFONT font = nullptr;            // the font it is given; null: its own

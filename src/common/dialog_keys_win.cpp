@@ -126,10 +126,12 @@ bool handleDialogFocus(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
         focusControl(window, remembered);
         return true;
     }
-    case WM_NEXTDLGCTL:
+    case WM_NEXTDLGCTL: {
+        const HWND focus = IsChild(window, GetFocus()) ? GetFocus() : nullptr;
         focusControl(window, lParam ? reinterpret_cast<HWND>(wParam)
-                                    : GetNextDlgTabItem(window, GetFocus(), wParam != 0));
+                                    : GetNextDlgTabItem(window, focus, wParam != 0));
         return true;
+    }
     default:
         return false;
     }

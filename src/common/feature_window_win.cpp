@@ -30,10 +30,11 @@ LRESULT CALLBACK sharedWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         if (feature) hideMainWindow();  // which the system may have activated in its place
         break;
     case WM_COMMAND:
-        // Enter and Esc that a window left alone are no command of the tray's:
-        // Esc closes the window as its close box does, Enter does nothing
+        // A control's notification, and Enter and Esc that a window left
+        // alone, are no command of the tray's: Esc closes the window as its
+        // close box does, the others do nothing
         if (feature && wParam == IDCANCEL) PostMessageA(window, WM_CLOSE, 0, 0);
-        if (feature && (wParam == IDOK || wParam == IDCANCEL)) return 0;
+        if (feature && (lParam || wParam == IDOK || wParam == IDCANCEL)) return 0;
         break;
     default:
         if (feature && handleDialogFocus(window, message, wParam, lParam)) return 0;
@@ -77,6 +78,15 @@ HWND createFeatureWindow(const char* className, WNDPROC procedure, const std::st
     if (!registerFeatureClass(wc))
         for (HICON icon : {wc.hIcon, wc.hIconSm})
             if (icon) DestroyIcon(icon);
+    // the class's procedure takes the state: a class that is still another
+    // procedure's (its other kind of window open) gets no window
+    WNDCLASSEXA registered{};
+    registered.cbSize = sizeof(registered);
+    if (!GetClassInfoExA(GetModuleHandleA(nullptr), className, &registered) ||
+        registered.lpfnWndProc != procedure) {
+        if (menu) DestroyMenu(menu);
+        return nullptr;
+    }
     const HWND window = CreateWindowExA(0, className, title, style, 0, 0, 0, 0, owner, menu,
                                         GetModuleHandleA(nullptr), state);
     if (!window && menu) DestroyMenu(menu);

@@ -32,7 +32,7 @@ enum class Fit {
 
 struct LayoutItem {
     Box box;          // at 96 DPI, in its parent
-    int parent = -1;  // the index of the item it is a child window of, -1 for the window
+    int parent = -1;  // the index of the item that holds it (its place is in that one's), -1: the window
     int page = -1;    // the tab page it shows on, -1 for every page
     Fit fit = Fit::None;
     int textWidth = 0;   // its widest text measured in its font, at the target DPI

@@ -133,13 +133,16 @@ void keepTrialMode(DisplayState& s) {
     storeDisplayMode(s.trial);
 }
 
+// The countdown stops first: a box that either step shows runs a loop in
+// which the window may be closed, and its state is not used after them.
 void endCountdown(HWND window, DisplayState& s, bool keep) {
     KillTimer(window, kDisplayTimerId);
-    if (keep)
+    if (keep) {
         keepTrialMode(s);
-    else
+    } else {
+        s.countdown.stop();
         restoreDisplayMode();
-    s.countdown.stop();
+    }
     DestroyWindow(window);
 }
 

@@ -53,12 +53,15 @@ void appendFavourite(HWND list, const std::string& path) {
     UpdateWindow(list);
 }
 
-void addFavourite(const FavouritesState& s) {
+// The window may be closed while the file dialog is open: its state is
+// looked up again after it.
+void addFavourite(HWND window) {
     const bool de = programFacts().german;
     const std::string path = chooseAnyFile(
         mainWindow(), de,
         bilingual(de, "Programm zur Favoritengruppe hinzufügen", "Add program to favorites group"));
-    if (!path.empty()) appendFavourite(s.list, path);
+    const FavouritesState* s = IsWindow(window) ? stateOf<FavouritesState>(window) : nullptr;
+    if (s && !path.empty()) appendFavourite(s->list, path);
 }
 
 void removeFavourite(const FavouritesState& s) {
@@ -84,7 +87,7 @@ LRESULT CALLBACK favouritesProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_COMMAND:
         if (!s) break;
         switch (wParam) {
-        case favourites_command::kAdd: addFavourite(*s); return 0;
+        case favourites_command::kAdd: addFavourite(window); return 0;
         case favourites_command::kRemove: removeFavourite(*s); return 0;
         case favourites_command::kRun: runFavourite(*s); return 0;
         }

@@ -171,11 +171,6 @@ constexpr const char* kClickActions[][2] = {
     {"Netzwerk herunterfahren", "Shutdown network "}, {"Reboot Netzwerk", "Reboot network "},
     {"Keine Aktion", "Do nothing"}};
 
-static_assert(noneShared({options_command::kChooseIcon, options_command::kOk,
-                          options_command::kCancel, options_command::kCommandLineHelp,
-                          options_command::kAddComputer, options_command::kRemoveComputer,
-                          kComputerListId}));
-
 bool german() { return programFacts().german; }
 
 // The pickers and the list keep their own font; the others take the small one.
@@ -285,8 +280,6 @@ Controls createControls(HWND window, const OptionsContext& context,
     if (controls[TabStrip]) addTabs(controls[TabStrip]);
     return controls;
 }
-
-int pageOf(Control control) { return kControls[control].tab; }
 
 void showPage(HWND window, const Controls& controls, int page) {
     for (const ControlSpec& spec : kControls)

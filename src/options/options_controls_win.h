@@ -54,7 +54,4 @@ Controls createControls(HWND window, const OptionsContext& context,
 // Shows only the controls of page (0..5), with OK, Cancel and the tab strip.
 void showPage(HWND window, const Controls& controls, int page);
 
-// The page a control shows on; -1 for every page.
-int pageOf(Control control);
-
 }  // namespace options_ui

@@ -50,7 +50,7 @@ LRESULT CALLBACK moduleProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 HWND createModuleWindow(HWND viewer, const std::string& title, std::uint32_t pid) {
     // only the window list's systems have module records; asked before the
-    // window exists, so no window is destroyed without a loop of its own
+    // window exists, so that none is made only to be destroyed
     if (viewerKind() != ViewerKind::WindowList) return nullptr;
     auto state = std::make_unique<ModuleState>();
     const HWND window = createFeatureWindow(
