@@ -68,6 +68,10 @@
                                    inside it)
    wintool cycle N STEP...         runs the steps N times, each one waiting
                                    for its window (see cycle() below)
+   wintool type KEY...             presses the keys as the user does
+                                   (SendInput: to whichever window of this
+                                   session has the keyboard): tab, up,
+                                   down, left, right, enter, esc, a digit
    wintool menu SECONDS [KEY...]   waits for a popup menu, prints it and
                                    everything below it (menudump.dll, beside
                                    wintool.exe, reads it inside its program),
@@ -463,6 +467,8 @@ static int key_code(const char *name) {
     if (!strcmp(name, "down")) return VK_DOWN;
     if (!strcmp(name, "enter")) return VK_RETURN;
     if (!strcmp(name, "esc")) return VK_ESCAPE;
+    if (!strcmp(name, "tab")) return VK_TAB;
+    if (name[0] >= '0' && name[0] <= '9' && !name[1]) return name[0];
     return 0;
 }
 
@@ -511,6 +517,20 @@ static int menu(int seconds, int keys, char **key) {
         PostMessageA(popup, WM_KEYDOWN, key_code(key[i]), 0);
         PostMessageA(popup, WM_KEYUP, key_code(key[i]), 0xC0000000);
         Sleep(100);
+    }
+    return 0;
+}
+
+/* Presses each key, down and up, through the session's input. */
+static int type_keys(int keys, char **key) {
+    int i;
+    for (i = 0; i < keys; ++i) {
+        INPUT input[2];
+        memset(input, 0, sizeof input);
+        input[0].type = input[1].type = INPUT_KEYBOARD;
+        input[0].ki.wVk = input[1].ki.wVk = (WORD)key_code(key[i]);
+        input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        if (!input[0].ki.wVk || SendInput(2, input, sizeof(INPUT)) != 2) return 1;
     }
     return 0;
 }
@@ -733,6 +753,7 @@ int main(int argc, char **argv) {
     if (argc >= 4 && !strcmp(argv[1], "trayicon")) return tray_icon(argv[2], atoi(argv[3]), 0);
     if (argc >= 4 && !strcmp(argv[1], "trayplace")) return tray_icon(argv[2], atoi(argv[3]), 1);
     if (argc >= 3 && !strcmp(argv[1], "menu")) return menu(atoi(argv[2]), argc - 3, argv + 3);
+    if (argc >= 3 && !strcmp(argv[1], "type")) return type_keys(argc - 2, argv + 2);
     if (argc >= 3 && !strcmp(argv[1], "find")) return find(argv[2]);
     if (argc >= 3 && !strcmp(argv[1], "objects")) return objects(argv[2]);
     if (argc >= 4 && !strcmp(argv[1], "cycle")) return cycle(atoi(argv[2]), argc - 3, argv + 3);

@@ -111,12 +111,12 @@ wait_for_request $(( $(date +%s) + 5 ))
 expect "click after OK" "$(calls_in "$trace")" "$standby"
 stop
 
-# The keyboard alone, into the session's desktop: Tab to the radio buttons,
-# Down to "make action", Tab to the minutes, typed over, and Enter for OK.
+# The keyboard alone, pressed through this session's input (not the X
+# display's, which other lanes share): Tab to the radio buttons, Down to
+# "make action", Tab to the minutes, typed over, and Enter for OK.
 start
 open_options
-xdotool search --name "^$lane - Wine desktop\$" windowraise windowfocus --sync >/dev/null 2>&1
-xdotool key --delay 100 Tab Down Tab 5 Return
+wintool type tab down tab 5 enter
 for _ in $(seq 50); do [ "$(gone)" = gone ] && break; sleep 0.1; done
 expect "window after Enter" "$(gone)" gone
 expect "schedule from the keyboard" \
