@@ -1,0 +1,138 @@
+#include "power/condition_samplers_win.h"
+
+#include <iphlpapi.h>
+
+#include "win32/entry_point_win.h"
+#include "win32/system_library_win.h"
+
+namespace {
+
+constexpr const char* kStatistic = "KERNEL\\CPUUsage";
+
+std::uint64_t ticksOf(const FILETIME& time) {
+    return (std::uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+}
+
+// Windows 9x counts its statistics only between StartStat and StopStat:
+// reading the statistic's name from either key starts or stops it.
+bool touchStatistic(const char* key) {
+    HKEY stats;
+    if (RegOpenKeyExA(HKEY_DYN_DATA, key, 0, KEY_READ, &stats) != ERROR_SUCCESS) return false;
+    DWORD value = 0, size = sizeof(value);
+    const bool read = RegQueryValueExA(stats, kStatistic, nullptr, nullptr,
+                                       reinterpret_cast<BYTE*>(&value), &size) == ERROR_SUCCESS;
+    RegCloseKey(stats);
+    return read;
+}
+
+// SystemProcessorPerformanceInformation: one record a processor.
+struct ProcessorRecord {
+    LARGE_INTEGER idle, kernel, user, reserved[2];
+    ULONG interrupts;
+};
+constexpr int kProcessorPerformance = 8;
+
+}  // namespace
+
+ConditionSamplers::ConditionSamplers() {
+    lastInput_ = entryPoint<LastInputCall>("user32.dll", "GetLastInputInfo");
+    GetCursorPos(&cursor_);
+    foreground_ = GetForegroundWindow();
+    lastInputTick_ = GetTickCount();
+    if ((systemTimes_ = entryPoint<SystemTimesCall>("kernel32.dll", "GetSystemTimes")))
+        processorSource_ = Source::SystemTimes;
+    else if ((querySystem_ = systemEntryPoint<QuerySystemCall>("ntdll.dll", "NtQuerySystemInformation")))
+        processorSource_ = Source::NtProcessorTimes;
+    else if (touchStatistic("PerfStats\\StartStat"))
+        processorSource_ = Source::PerfStats;
+    getIfTable_ = systemEntryPoint<IfTableCall>("iphlpapi.dll", "GetIfTable");
+}
+
+ConditionSamplers::~ConditionSamplers() {
+    if (processorSource_ == Source::PerfStats) touchStatistic("PerfStats\\StopStat");
+}
+
+ConditionSample ConditionSamplers::sample() {
+    return {idleSeconds(), processorPercent(), networkBytes()};
+}
+
+std::uint32_t ConditionSamplers::idleSeconds() {
+    const DWORD now = GetTickCount();
+    LASTINPUTINFO input{sizeof(input), 0};
+    if (lastInput_ && lastInput_(&input)) return (now - input.dwTime) / 1000;
+    // without it: the cursor moved or another window came to the front
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const HWND foreground = GetForegroundWindow();
+    if (cursor.x != cursor_.x || cursor.y != cursor_.y || foreground != foreground_)
+        lastInputTick_ = now;
+    cursor_ = cursor;
+    foreground_ = foreground;
+    return (now - lastInputTick_) / 1000;
+}
+
+std::optional<ProcessorTimes> ConditionSamplers::processorTimes() const {
+    if (processorSource_ == Source::SystemTimes) {
+        FILETIME idle{}, kernel{}, user{};
+        if (!systemTimes_(&idle, &kernel, &user)) return std::nullopt;
+        return ProcessorTimes{ticksOf(idle), ticksOf(kernel) + ticksOf(user)};
+    }
+    SYSTEM_INFO system{};
+    GetSystemInfo(&system);
+    std::vector<ProcessorRecord> records(system.dwNumberOfProcessors ? system.dwNumberOfProcessors : 1);
+    ULONG size = 0;
+    if (querySystem_(kProcessorPerformance, records.data(),
+                     static_cast<ULONG>(records.size() * sizeof(ProcessorRecord)), &size) != 0)
+        return std::nullopt;
+    ProcessorTimes times;
+    for (std::size_t i = 0; i < size / sizeof(ProcessorRecord) && i < records.size(); ++i) {
+        times.idle += static_cast<std::uint64_t>(records[i].idle.QuadPart);
+        // the kernel's time includes its idle time
+        times.total += static_cast<std::uint64_t>(records[i].kernel.QuadPart + records[i].user.QuadPart);
+    }
+    return times;
+}
+
+std::optional<std::uint32_t> ConditionSamplers::processorPercent() {
+    if (processorSource_ == Source::None) return std::nullopt;
+    if (processorSource_ == Source::PerfStats) {
+        HKEY stats;
+        if (RegOpenKeyExA(HKEY_DYN_DATA, "PerfStats\\StatData", 0, KEY_READ, &stats) != ERROR_SUCCESS)
+            return std::nullopt;
+        DWORD percent = 0, size = sizeof(percent);
+        const bool read = RegQueryValueExA(stats, kStatistic, nullptr, nullptr,
+                                           reinterpret_cast<BYTE*>(&percent), &size) == ERROR_SUCCESS;
+        RegCloseKey(stats);
+        return read && percent <= 100 ? std::optional<std::uint32_t>(percent) : std::nullopt;
+    }
+    const std::optional<ProcessorTimes> now = processorTimes();
+    std::optional<std::uint32_t> percent;
+    if (now && lastTimes_) percent = busyPercent(*lastTimes_, *now);
+    lastTimes_ = now;
+    return percent;
+}
+
+std::optional<std::uint64_t> ConditionSamplers::networkBytes() {
+    if (!getIfTable_) return std::nullopt;
+    ULONG size = 0;
+    getIfTable_(nullptr, &size, FALSE);
+    std::vector<BYTE> buffer(size ? size : sizeof(MIB_IFTABLE));
+    size = static_cast<ULONG>(buffer.size());
+    if (getIfTable_(buffer.data(), &size, FALSE) != NO_ERROR) {
+        lastOctets_.reset();
+        return std::nullopt;
+    }
+    const auto* table = reinterpret_cast<const MIB_IFTABLE*>(buffer.data());
+    std::vector<InterfaceOctets> octets;
+    for (DWORD i = 0; i < table->dwNumEntries; ++i) {
+        const MIB_IFROW& row = table->table[i];
+        const bool up = row.dwOperStatus == MIB_IF_OPER_STATUS_OPERATIONAL ||
+                        row.dwOperStatus == MIB_IF_OPER_STATUS_CONNECTED;
+        if (up && row.dwType != MIB_IF_TYPE_LOOPBACK)
+            octets.push_back({row.dwIndex, row.dwInOctets, row.dwOutOctets});
+    }
+    std::optional<std::uint64_t> bytes;
+    if (lastOctets_) bytes = octetsBetween(*lastOctets_, octets);
+    lastOctets_ = std::move(octets);
+    return bytes;
+}
