@@ -114,15 +114,19 @@ std::optional<std::uint32_t> ConditionSamplers::processorPercent() {
 
 std::optional<std::uint64_t> ConditionSamplers::networkBytes() {
     if (!getIfTable_) return std::nullopt;
-    ULONG size = 0;
-    getIfTable_(nullptr, &size, FALSE);
-    std::vector<BYTE> buffer(size ? size : sizeof(MIB_IFTABLE));
-    size = static_cast<ULONG>(buffer.size());
-    if (getIfTable_(buffer.data(), &size, FALSE) != NO_ERROR) {
+    // one call a second where the table still fits the buffer kept from the
+    // last: each costs milliseconds under Wine
+    ULONG size = static_cast<ULONG>(ifTable_.size());
+    DWORD result = getIfTable_(ifTable_.data(), &size, FALSE);
+    if (result == ERROR_INSUFFICIENT_BUFFER && size > ifTable_.size()) {
+        ifTable_.resize(size);
+        result = getIfTable_(ifTable_.data(), &size, FALSE);
+    }
+    if (result != NO_ERROR) {
         lastOctets_.reset();
         return std::nullopt;
     }
-    const auto* table = reinterpret_cast<const MIB_IFTABLE*>(buffer.data());
+    const auto* table = reinterpret_cast<const MIB_IFTABLE*>(ifTable_.data());
     std::vector<InterfaceOctets> octets;
     for (DWORD i = 0; i < table->dwNumEntries; ++i) {
         const MIB_IFROW& row = table->table[i];

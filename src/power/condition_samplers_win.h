@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <iphlpapi.h>
+
 #include <optional>
 #include <vector>
 
@@ -53,5 +55,6 @@ private:
     std::optional<ProcessorTimes> lastTimes_;
 
     IfTableCall getIfTable_ = nullptr;
+    std::vector<BYTE> ifTable_ = std::vector<BYTE>(sizeof(MIB_IFTABLE));
     std::optional<std::vector<InterfaceOctets>> lastOctets_;
 };
