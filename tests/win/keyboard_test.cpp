@@ -22,18 +22,15 @@ void drain() {
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) dispatchProgramMessage(message);
 }
 
-// Presses the key with the modifiers held, and lets the loop take it.
+// Presses the key with the modifiers held (down in order, up in reverse),
+// and lets the loop take it.
 void press(WORD key, std::vector<WORD> held = {}) {
-    std::vector<INPUT> inputs;
-    const auto add = [&](WORD vk, DWORD flags) {
-        inputs.push_back({INPUT_KEYBOARD, {}});
-        inputs.back().ki.wVk = vk;
-        inputs.back().ki.dwFlags = flags;
-    };
-    for (WORD h : held) add(h, 0);
-    add(key, 0);
-    add(key, KEYEVENTF_KEYUP);
-    for (auto h = held.rbegin(); h != held.rend(); ++h) add(*h, KEYEVENTF_KEYUP);
+    held.push_back(key);
+    std::vector<INPUT> inputs(held.size() * 2, INPUT{INPUT_KEYBOARD, {}});
+    for (std::size_t i = 0, last = inputs.size() - 1; i < held.size(); ++i) {
+        inputs[i].ki.wVk = inputs[last - i].ki.wVk = held[i];
+        inputs[last - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     drain();
 }
