@@ -13,6 +13,7 @@
    wintool rect CLASS              prints the visible window's place on the
                                    screen: "X Y WIDTH HEIGHT"
    wintool wait CLASS SECONDS      waits until a window of CLASS exists
+   wintool gone CLASS SECONDS      waits until no window of CLASS is left
    wintool close CLASS SECONDS     asks every window of CLASS to close and
                                    waits until none is left
    wintool hold                    keeps a hidden window until closed, so the
@@ -96,6 +97,16 @@ static int find(const char *cls) {
 static int wait_for(const char *cls, int seconds) {
     DWORD end = GetTickCount() + (DWORD)seconds * 1000;
     while (!FindWindowA(cls, NULL)) {
+        if ((int)(GetTickCount() - end) > 0) return 1;
+        Sleep(50);
+    }
+    return 0;
+}
+
+/* Waits until no window of class CLS is left, at most SECONDS. */
+static int wait_gone(const char *cls, int seconds) {
+    DWORD end = GetTickCount() + (DWORD)seconds * 1000;
+    while (FindWindowA(cls, NULL)) {
         if ((int)(GetTickCount() - end) > 0) return 1;
         Sleep(50);
     }
@@ -796,6 +807,7 @@ int main(int argc, char **argv) {
         return 0;
     }
     if (argc >= 4 && !strcmp(argv[1], "wait")) return wait_for(argv[2], atoi(argv[3]));
+    if (argc >= 4 && !strcmp(argv[1], "gone")) return wait_gone(argv[2], atoi(argv[3]));
     if (argc >= 4 && !strcmp(argv[1], "close")) return close_all(argv[2], atoi(argv[3]));
     if (argc >= 2 && !strcmp(argv[1], "hold")) return hold();
     if (argc >= 2 && !strcmp(argv[1], "show")) return show(argc >= 3 && !strcmp(argv[2], "hung"));

@@ -70,8 +70,7 @@ round_trip() {
     wine "$DORMIVAL_WINTOOL" close "$class" 10 >/dev/null 2>&1 </dev/null
   fi
   # a busy machine's 64-bit Wine can take seconds to end a window
-  for _ in $(seq 100); do wintool find "$class" >/dev/null || { echo ok; return; }; sleep 0.1; done
-  echo "did not close"
+  wine "$DORMIVAL_WINTOOL" gone "$class" 10 >/dev/null 2>&1 </dev/null && echo ok || echo "did not close"
 }
 
 session

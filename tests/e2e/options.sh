@@ -117,7 +117,7 @@ stop
 start
 open_options
 wintool type tab down tab 5 enter
-for _ in $(seq 50); do [ "$(gone)" = gone ] && break; sleep 0.1; done
+wintool gone Optionen 5
 expect "window after Enter" "$(gone)" gone
 expect "schedule from the keyboard" \
   "$(stored_values | grep -oE '(action|minuten)=[^ ]*' | paste -sd' ' -)" "action=1 minuten=5"

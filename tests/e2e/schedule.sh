@@ -50,13 +50,9 @@ stop() {
 # The window opens at the first tick and shows the seconds left from the
 # second tick on.
 check_window() {
-  local title=
-  for _ in $(seq 50); do
-    title=$(wintool texts Apps | head -1)
-    [ -n "$title" ] && break
-    sleep 0.2
-  done
-  expect "warning title" "$title" Warning
+  # a busy machine's 64-bit Wine can take seconds to start the program
+  wine "$DORMIVAL_WINTOOL" wait Apps 20 >/dev/null 2>&1 </dev/null
+  expect "warning title" "$(wintool texts Apps | head -1)" Warning
   sleep 1.5
   local line
   line=$(wintool texts Apps | grep -oE 'StandBy-Mode in [0-9]+ seconds')

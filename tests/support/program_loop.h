@@ -7,15 +7,17 @@
 #include "common/feature_window_win.h"
 
 // The program's one loop, run by a test until something has happened: each
-// message goes through dispatchProgramMessage, as in the program. The
-// limit only keeps a broken test from hanging; the wait is on messages.
+// message goes through dispatchProgramMessage, as in the program, and
+// between messages it waits for the next one. The limit only keeps a
+// broken test from hanging.
 inline bool pumpUntil(const std::function<bool()>& done, DWORD limitMs = 10000) {
     const DWORD start = GetTickCount();
     while (!done()) {
-        if (GetTickCount() - start > limitMs) return false;
+        const DWORD waited = GetTickCount() - start;
+        if (waited > limitMs) return false;
         MSG message;
         if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, limitMs - waited, QS_ALLINPUT);
             continue;
         }
         if (message.message == WM_QUIT) {  // left for the loop that ends on it
