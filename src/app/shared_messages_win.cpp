@@ -105,7 +105,7 @@ LRESULT CALLBACK sharedMessages(HWND window, UINT message, WPARAM wParam, LPARAM
         detectWindowsVersion();
         return 0;
     case WM_DESTROY:
-        dropTrayIcon(window);
+        removeTrayIcon(window);
         return 0;
     case WM_COMMAND:
         runTrayCommand(window, wParam);

@@ -47,8 +47,6 @@ bool addTrayIcon(HWND owner) {
                     iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory));
 }
 
-void dropTrayIcon(HWND owner) { removeTrayIcon(owner); }
-
 bool modifyTrayIcon(const std::string& iconFile) {
     return showIcon(NIM_MODIFY, mainWindow(), iconFile);
 }

@@ -12,9 +12,6 @@
 // source file and the tooltip shown now.
 bool addTrayIcon(HWND owner);
 
-// Removes the window's icon.
-void dropTrayIcon(HWND owner);
-
 // Shows the small shell icon of another file in the main window's icon.
 bool modifyTrayIcon(const std::string& iconFile);
 

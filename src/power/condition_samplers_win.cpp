@@ -41,8 +41,12 @@ ConditionSamplers::ConditionSamplers() {
     lastInputTick_ = GetTickCount();
     if ((systemTimes_ = entryPoint<SystemTimesCall>("kernel32.dll", "GetSystemTimes")))
         processorSource_ = Source::SystemTimes;
-    else if ((querySystem_ = systemEntryPoint<QuerySystemCall>("ntdll.dll", "NtQuerySystemInformation")))
+    else if ((querySystem_ = systemEntryPoint<QuerySystemCall>("ntdll.dll", "NtQuerySystemInformation"))) {
         processorSource_ = Source::NtProcessorTimes;
+        SYSTEM_INFO system{};
+        GetSystemInfo(&system);
+        processors_ = system.dwNumberOfProcessors ? system.dwNumberOfProcessors : 1;
+    }
     else if (touchStatistic("PerfStats\\StartStat"))
         processorSource_ = Source::PerfStats;
     getIfTable_ = systemEntryPoint<IfTableCall>("iphlpapi.dll", "GetIfTable");
@@ -77,9 +81,7 @@ std::optional<ProcessorTimes> ConditionSamplers::processorTimes() const {
         if (!systemTimes_(&idle, &kernel, &user)) return std::nullopt;
         return ProcessorTimes{ticksOf(idle), ticksOf(kernel) + ticksOf(user)};
     }
-    SYSTEM_INFO system{};
-    GetSystemInfo(&system);
-    std::vector<ProcessorRecord> records(system.dwNumberOfProcessors ? system.dwNumberOfProcessors : 1);
+    std::vector<ProcessorRecord> records(processors_);
     ULONG size = 0;
     if (querySystem_(kProcessorPerformance, records.data(),
                      static_cast<ULONG>(records.size() * sizeof(ProcessorRecord)), &size) != 0)

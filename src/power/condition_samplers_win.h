@@ -52,6 +52,7 @@ private:
     Source processorSource_ = Source::None;
     SystemTimesCall systemTimes_ = nullptr;
     QuerySystemCall querySystem_ = nullptr;
+    std::size_t processors_ = 1;  // for NtQuerySystemInformation's records
     std::optional<ProcessorTimes> lastTimes_;
 
     IfTableCall getIfTable_ = nullptr;

@@ -35,11 +35,13 @@ void press(WORD key, std::vector<WORD> held = {}) {
     drain();
 }
 
-// The focused control as "class text" (a picker's text is the time of day)
+// The focused control as "class text" (a picker's text is the time of day,
+// a drop-down list's the setting it shows)
 std::string focused() {
     char cls[64] = "", text[128] = "";
     GetClassNameA(GetFocus(), cls, sizeof(cls));
-    if (lstrcmpiA(cls, "SysDateTimePick32") != 0) GetWindowTextA(GetFocus(), text, sizeof(text));
+    if (lstrcmpiA(cls, "SysDateTimePick32") != 0 && lstrcmpiA(cls, "ComboBox") != 0)
+        GetWindowTextA(GetFocus(), text, sizeof(text));
     return CharLowerA(cls) + std::string(" ") + text;
 }
 
