@@ -30,6 +30,8 @@ struct ProcessorRecord {
     LARGE_INTEGER idle, kernel, user, reserved[2];
     ULONG interrupts;
 };
+// The system's record is 48 bytes in 32-bit and 64-bit processes alike.
+static_assert(sizeof(ProcessorRecord) == 48);
 constexpr int kProcessorPerformance = 8;
 
 }  // namespace
