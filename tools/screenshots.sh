@@ -32,8 +32,7 @@ eval "$("$root/tools/wine-env.sh" vars $lane)"
 # the resolution, which Wine takes as its session starts
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
   >/dev/null 2>&1 </dev/null
-wineserver -k
-"$root/tools/wine-env.sh" ensure $lane
+"$root/tools/wine-env.sh" restart $lane
 # a place in a window, given at 96 DPI
 at() { echo "$(($1 * dpi / 96)) $(($2 * dpi / 96))"; }
 

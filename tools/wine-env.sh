@@ -12,6 +12,10 @@
 #
 #   wine-env.sh up [LANE...]      prepare (default: every lane the tests use)
 #   wine-env.sh ensure LANE       prepare one lane if needed; quick when ready
+#   wine-env.sh end LANE          end the lane's session and wait until it
+#                                 has ended (the next ensure starts it anew)
+#   wine-env.sh restart LANE      end it and start it anew (a setting Wine
+#                                 reads only as a session starts)
 #   wine-env.sh vars LANE         print the environment for running in LANE
 #   wine-env.sh down              stop only what up/ensure started
 #
@@ -278,14 +282,34 @@ down() {
   done
 }
 
+# Ends the session of one lane and waits for its server and holder to be
+# gone: a holder still alive a moment after the kill would pass for a
+# running session.
+end_session() {
+  local v=$1 f
+  WINEPREFIX=$(prefix_of "$v") wineserver -k >/dev/null 2>&1 || true
+  for f in "$dir/server-$v.pid" "$dir/holder-$v.pid"; do
+    for _ in $(seq 100); do pid_alive "$f" || break; sleep 0.1; done
+    if pid_alive "$f"; then
+      log "the $v session did not end"
+      exit 1
+    fi
+  done
+}
+
 cmd=${1:-}
 shift || true
 case $cmd in
   up) with_lock locked-up ${*:-$default_versions} ;;
   ensure) with_lock locked-up "$1" ;;
+  end) with_lock locked-end "$1" ;;
+  locked-end) end_session "$1" ;;
+  restart) with_lock locked-restart "$1" ;;
+  locked-restart) end_session "$1"; up_versions "$1" ;;
   locked-up) up_versions "$@" ;;
   vars) print_vars "$1" ;;
   down) with_lock locked-down ;;
   locked-down) down ;;
-  *) echo "usage: $0 up [VERSION...] | ensure VERSION | vars VERSION | down" >&2; exit 2 ;;
+  *) echo "usage: $0 up [VERSION...] | ensure VERSION | end VERSION | restart VERSION | vars VERSION | down" >&2
+     exit 2 ;;
 esac

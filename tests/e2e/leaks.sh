@@ -21,7 +21,7 @@ gdi_margin=10 user_margin=2 memory_margin_kb=256
 # Wine's desktop keeps a tooltip window for every tray icon ever added, and
 # each feature window adds one: the cycles run in a session of their own,
 # ended afterwards, so that the next test starts a fresh one.
-fresh_session() { session; wineserver -k; session; }
+fresh_session() { "$env_script" end "$lane"; session; }
 fresh_session
 regedit delete "$settings_key" /f
 # a standby an hour ahead, announced two hours ahead: the warning opens
@@ -72,5 +72,5 @@ within icons $user_margin
 within memory $memory_margin_kb
 stop_with_window Apps
 regedit delete "$settings_key" /f
-wineserver -k
+"$env_script" end "$lane"
 finish

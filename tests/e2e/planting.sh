@@ -111,5 +111,5 @@ want='C:\\windows\\system32\\rundll32.exe C:\\windows\\rundll.exe'
 expect "the system's programs by full path" "$started" "$want"
 stop_with_window "Process Viewer"
 expect "nothing planted loaded or run" "$(markers)" ""
-wineserver -k
+"$env_script" end "$lane"
 finish

@@ -17,9 +17,8 @@ set_dpi() {
     eval "$("$root/tools/wine-env.sh" vars "$lane")"
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
       >/dev/null 2>&1 </dev/null
-    wineserver -k
   )
-  "$root/tools/wine-env.sh" ensure "$lane"
+  "$root/tools/wine-env.sh" restart "$lane"
 }
 trap 'set_dpi 96' EXIT
 
@@ -27,6 +26,9 @@ status=0
 for dpi in "$@"; do
   set_dpi "$dpi"
   echo "== Layout.* at $dpi DPI"
-  "$root/tools/wine-run.sh" "$program" --gtest_filter='Layout.*' || status=1
+  "$root/tools/wine-run.sh" "$program" --gtest_filter='Layout.*' || {
+    echo "== Layout.* failed at $dpi DPI"
+    status=1
+  }
 done
 exit $status
