@@ -10,6 +10,7 @@
 #include "common/version.h"
 #include "options/options_ids.h"
 #include "options/options_view.h"
+#include "settings/action_items.h"
 #include "settings/settings.h"
 #include "win32/list_view_win.h"
 
@@ -160,17 +161,6 @@ constexpr const char* kTabs[][2] = {
     {"Netzwerk", "Network"},          {"Information", "Information"},
 };
 
-// The two lists, each item's index the code it stands for; Hibernate last,
-// and only while hibernation is offered.
-constexpr const char* kActions[][2] = {
-    {"System Herunterfahren", "ShutDown system"}, {"ReBoot des Systems", "reboot system "},
-    {"LogOff", "LogOff"}, {"StandBy", "StandBy"}};
-constexpr const char* kClickActions[][2] = {
-    {"System Herunterfahren", "ShutDown system"}, {"ReBoot des Systems", "reboot system "},
-    {"LogOff", "LogOff"}, {"StandBy", "StandBy"},
-    {"Netzwerk herunterfahren", "Shutdown network "}, {"Reboot Netzwerk", "Reboot network "},
-    {"Keine Aktion", "Do nothing"}};
-
 bool german() { return programFacts().german; }
 
 // The pickers and the list keep their own font; the others take the small one.
@@ -179,21 +169,13 @@ HFONT fontOf(Kind kind, HGDIOBJ small) {
     return own ? nullptr : static_cast<HFONT>(small);
 }
 
-template <std::size_t N>
-std::vector<std::string> listTexts(const char* const (&items)[N][2], bool withHibernate) {
-    std::vector<std::string> texts;
-    for (const auto& item : items) texts.push_back(bilingual(german(), item[0], item[1]));
-    if (withHibernate) texts.push_back("Hibernate");
-    return texts;
-}
-
 // Everything a control ever shows, so that the layout gives it room for
 // the widest: its text, a list's items, a picker's widest value.
 std::vector<std::string> shownTexts(const ControlSpec& spec, const OptionsContext& context) {
     const bool de = german(), hibernation = context.hibernationAvailable;
     switch (spec.control) {
-    case ActionList: return listTexts(kActions, hibernation);
-    case ClickList: return listTexts(kClickActions, hibernation);
+    case ActionList: return scheduledActionItems(de, hibernation);
+    case ClickList: return clickActionItems(de, hibernation);
     case Time:
     case DateTime: return {"00:00:00 "};
     case Date: return {"28.09.2026"};
@@ -207,12 +189,9 @@ std::vector<std::string> shownTexts(const ControlSpec& spec, const OptionsContex
     }
 }
 
-template <std::size_t N>
-void fillList(HWND list, const char* const (&items)[N][2], bool withHibernate) {
-    for (const auto& item : items)
-        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(bilingual(german(), item[0], item[1])));
-    if (withHibernate)
-        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Hibernate"));
+void fillList(HWND list, const std::vector<std::string>& items) {
+    for (const std::string& item : items)
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
 HWND createControl(HWND window, Controls& controls, const ControlSpec& spec,
@@ -264,8 +243,8 @@ Controls createControls(HWND window, const OptionsContext& context,
     for (const ControlSpec& spec : kControls)
         if (spec.control != ForceHibernate || hibernation)
             createControl(window, controls, spec, table[spec.control], layout);
-    fillList(controls[ActionList], kActions, hibernation);
-    fillList(controls[ClickList], kClickActions, hibernation);
+    fillList(controls[ActionList], scheduledActionItems(de, hibernation));
+    fillList(controls[ClickList], clickActionItems(de, hibernation));
     if (hibernation) SetWindowTextA(controls[StandbyGroup], kStandbyWithHibernate);
     SetWindowTextA(controls[WindowsName], context.windowsName.c_str());
     SetWindowTextA(controls[WindowsVersion], context.windowsVersion.c_str());
