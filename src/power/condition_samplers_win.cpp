@@ -2,6 +2,8 @@
 
 #include <iphlpapi.h>
 
+#include <algorithm>
+
 #include "win32/entry_point_win.h"
 #include "win32/system_library_win.h"
 
@@ -36,31 +38,66 @@ constexpr int kProcessorPerformance = 8;
 
 }  // namespace
 
-ConditionSamplers::ConditionSamplers() {
-    lastInput_ = entryPoint<LastInputCall>("user32.dll", "GetLastInputInfo");
+ConditionSamplers::ConditionSamplers(unsigned sources) {
+    if (sources & kLastInput)
+        lastInput_ = entryPoint<LastInputCall>("user32.dll", "GetLastInputInfo");
     GetCursorPos(&cursor_);
     foreground_ = GetForegroundWindow();
     lastInputTick_ = GetTickCount();
-    if ((systemTimes_ = entryPoint<SystemTimesCall>("kernel32.dll", "GetSystemTimes")))
+    if ((sources & kSystemTimes) &&
+        (systemTimes_ = entryPoint<SystemTimesCall>("kernel32.dll", "GetSystemTimes")))
         processorSource_ = Source::SystemTimes;
-    else if ((querySystem_ = systemEntryPoint<QuerySystemCall>("ntdll.dll", "NtQuerySystemInformation"))) {
+    else if ((sources & kNtProcessorTimes) &&
+             (querySystem_ = systemEntryPoint<QuerySystemCall>("ntdll.dll", "NtQuerySystemInformation"))) {
         processorSource_ = Source::NtProcessorTimes;
         SYSTEM_INFO system{};
         GetSystemInfo(&system);
         processors_ = system.dwNumberOfProcessors ? system.dwNumberOfProcessors : 1;
     }
-    else if (touchStatistic("PerfStats\\StartStat"))
+    else if ((sources & kPerfStats) && touchStatistic("PerfStats\\StartStat"))
         processorSource_ = Source::PerfStats;
-    getIfTable_ = systemEntryPoint<IfTableCall>("iphlpapi.dll", "GetIfTable");
+    if (sources & kHostTable)
+        hostTable_ = CreateFileA("Z:\\proc\\net\\dev", GENERIC_READ,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                 nullptr);
+    if ((sources & kIfTable) && hostTable_ == INVALID_HANDLE_VALUE)
+        getIfTable_ = systemEntryPoint<IfTableCall>("iphlpapi.dll", "GetIfTable");
 }
 
 ConditionSamplers::~ConditionSamplers() {
     if (processorSource_ == Source::PerfStats) touchStatistic("PerfStats\\StopStat");
+    if (hostTable_ != INVALID_HANDLE_VALUE) CloseHandle(hostTable_);
 }
 
 ConditionSample ConditionSamplers::sample() {
     return {idleSeconds(), processorPercent(), networkBytes()};
 }
+
+const ConditionSample& ConditionSamplers::sampleThisSecond() {
+    // two timers of a second each ask at their own moment: the later one
+    // gets the earlier one's measures, and the next second starts afresh
+    const DWORD now = GetTickCount();
+    if (!thisSecond_ || now - sampledAt_ >= 900) {
+        thisSecond_ = sample();
+        sampledAt_ = now;
+    }
+    return *thisSecond_;
+}
+
+namespace {
+
+unsigned allowedSources = ConditionSamplers::kEverySource;
+
+}  // namespace
+
+std::shared_ptr<ConditionSamplers> sharedConditionSamplers() {
+    static std::weak_ptr<ConditionSamplers> shared;
+    std::shared_ptr<ConditionSamplers> samplers = shared.lock();
+    if (!samplers) shared = samplers = std::make_shared<ConditionSamplers>(allowedSources);
+    return samplers;
+}
+
+void limitConditionSources(unsigned sources) { allowedSources = sources; }
 
 std::uint32_t ConditionSamplers::idleSeconds() {
     const DWORD now = GetTickCount();
@@ -116,20 +153,35 @@ std::optional<std::uint32_t> ConditionSamplers::processorPercent() {
     return percent;
 }
 
-std::optional<std::uint64_t> ConditionSamplers::networkBytes() {
-    if (!getIfTable_) return std::nullopt;
-    // one call a second where the table still fits the buffer kept from the
-    // last: each costs milliseconds under Wine
+// Read afresh from its start each time; its counters are 64-bit, and what
+// differences of their lower halves give is what they count.
+std::optional<std::vector<InterfaceOctets>> ConditionSamplers::hostOctets() {
+    char text[8192];
+    DWORD read = 0;
+    if (SetFilePointer(hostTable_, 0, nullptr, FILE_BEGIN) != 0 ||
+        !ReadFile(hostTable_, text, sizeof(text), &read, nullptr))
+        return std::nullopt;
+    std::vector<InterfaceOctets> octets;
+    for (const NamedOctets& named : hostInterfaceOctets(std::string(text, read))) {
+        auto place = std::find(hostNames_.begin(), hostNames_.end(), named.name);
+        if (place == hostNames_.end()) place = hostNames_.insert(place, named.name);
+        octets.push_back({static_cast<std::uint32_t>(place - hostNames_.begin()),
+                          static_cast<std::uint32_t>(named.received),
+                          static_cast<std::uint32_t>(named.sent)});
+    }
+    return octets;
+}
+
+std::optional<std::vector<InterfaceOctets>> ConditionSamplers::ifTableOctets() {
+    // where the table still fits the buffer kept from the last call, one
+    // call a second
     ULONG size = static_cast<ULONG>(ifTable_.size());
     DWORD result = getIfTable_(ifTable_.data(), &size, FALSE);
     if (result == ERROR_INSUFFICIENT_BUFFER && size > ifTable_.size()) {
         ifTable_.resize(size);
         result = getIfTable_(ifTable_.data(), &size, FALSE);
     }
-    if (result != NO_ERROR) {
-        lastOctets_.reset();
-        return std::nullopt;
-    }
+    if (result != NO_ERROR) return std::nullopt;
     const auto* table = reinterpret_cast<const MIB_IFTABLE*>(ifTable_.data());
     std::vector<InterfaceOctets> octets;
     for (DWORD i = 0; i < table->dwNumEntries; ++i) {
@@ -139,8 +191,23 @@ std::optional<std::uint64_t> ConditionSamplers::networkBytes() {
         if (up && row.dwType != MIB_IF_TYPE_LOOPBACK)
             octets.push_back({row.dwIndex, row.dwInOctets, row.dwOutOctets});
     }
+    return octets;
+}
+
+std::optional<std::uint64_t> ConditionSamplers::networkBytes() {
+    if (!networkMeasured()) return std::nullopt;
+    auto octets = hostTable_ != INVALID_HANDLE_VALUE ? hostOctets() : ifTableOctets();
+    if (!octets) {
+        lastOctets_.reset();
+        return std::nullopt;
+    }
+    const DWORD now = GetTickCount();
     std::optional<std::uint64_t> bytes;
-    if (lastOctets_) bytes = octetsBetween(*lastOctets_, octets);
-    lastOctets_ = std::move(octets);
+    if (lastOctets_) {
+        const DWORD elapsed = now - octetsAt_ ? now - octetsAt_ : 1;
+        bytes = octetsBetween(*lastOctets_, *octets) * 1000 / elapsed;
+    }
+    lastOctets_ = std::move(*octets);
+    octetsAt_ = now;
     return bytes;
 }

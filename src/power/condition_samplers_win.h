@@ -4,7 +4,9 @@
 
 #include <iphlpapi.h>
 
+#include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "power/conditions.h"
@@ -16,21 +18,34 @@
 //   foreground window counts as input (key presses alone are not seen);
 // - processor: GetSystemTimes; else NtQuerySystemInformation's processor
 //   times (NT 4, 2000); else Windows 9x's KERNEL\CPUUsage statistic;
-// - network: GetIfTable's octets of every interface that is up and not the
-//   loopback.
+// - network: the octets of every interface that is up and not the loopback:
+//   where the program runs under Wine on Linux, from the host's interface
+//   table (its Z: drive's \proc\net\dev, kept open: microseconds a read,
+//   where Wine takes milliseconds to answer GetIfTable); else GetIfTable.
 class ConditionSamplers {
 public:
-    ConditionSamplers();
+    // The sources it may use: all but where a test hides some, as a system
+    // without their entry points would.
+    enum SourceBit : unsigned {
+        kLastInput = 1, kSystemTimes = 2, kNtProcessorTimes = 4, kPerfStats = 8, kIfTable = 16,
+        kHostTable = 32, kEverySource = 63
+    };
+    explicit ConditionSamplers(unsigned sources = kEverySource);
     ~ConditionSamplers();
     ConditionSamplers(const ConditionSamplers&) = delete;
     ConditionSamplers& operator=(const ConditionSamplers&) = delete;
 
     bool processorMeasured() const { return processorSource_ != Source::None; }
-    bool networkMeasured() const { return getIfTable_ != nullptr; }
+    bool networkMeasured() const {
+        return hostTable_ != INVALID_HANDLE_VALUE || getIfTable_ != nullptr;
+    }
 
-    // This second's measures. The processor and the network give none at
-    // their first reading, which only starts their count.
+    // The measures since the last reading, the network's as bytes a
+    // second. The processor and the network give none at their first
+    // reading, which only starts their count.
     ConditionSample sample();
+    // This second's measures, the same for everyone who asks within it.
+    const ConditionSample& sampleThisSecond();
 
 private:
     enum class Source { None, SystemTimes, NtProcessorTimes, PerfStats };
@@ -42,6 +57,8 @@ private:
     std::uint32_t idleSeconds();
     std::optional<std::uint32_t> processorPercent();
     std::optional<std::uint64_t> networkBytes();
+    std::optional<std::vector<InterfaceOctets>> hostOctets();
+    std::optional<std::vector<InterfaceOctets>> ifTableOctets();
     std::optional<ProcessorTimes> processorTimes() const;
 
     LastInputCall lastInput_ = nullptr;
@@ -55,7 +72,20 @@ private:
     std::size_t processors_ = 1;  // for NtQuerySystemInformation's records
     std::optional<ProcessorTimes> lastTimes_;
 
+    DWORD sampledAt_ = 0;
+    std::optional<ConditionSample> thisSecond_;
+
+    HANDLE hostTable_ = INVALID_HANDLE_VALUE;
+    std::vector<std::string> hostNames_;  // an interface's number is its place here
     IfTableCall getIfTable_ = nullptr;
+    DWORD octetsAt_ = 0;
     std::vector<BYTE> ifTable_ = std::vector<BYTE>(sizeof(MIB_IFTABLE));
     std::optional<std::vector<InterfaceOctets>> lastOctets_;
 };
+
+// The one set of samplers the conditions' window and the armed conditions
+// share: made at the first ask, gone once nobody holds it (on Windows 9x
+// its life starts and stops the processor statistic).
+std::shared_ptr<ConditionSamplers> sharedConditionSamplers();
+// The sources the next shared samplers may use (tests).
+void limitConditionSources(unsigned sources);

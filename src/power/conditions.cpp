@@ -26,6 +26,33 @@ std::uint64_t octetsBetween(const std::vector<InterfaceOctets>& before,
     return octets;
 }
 
+// "  eth0: 536362149 14113 0 0 0 0 0 0 463324 6402 ...": the bytes received
+// first, the bytes sent ninth, after the two lines of headings.
+std::vector<NamedOctets> hostInterfaceOctets(const std::string& table) {
+    std::vector<NamedOctets> interfaces;
+    std::size_t start = 0;
+    while (start < table.size()) {
+        std::size_t end = table.find('\n', start);
+        if (end == std::string::npos) end = table.size();
+        const std::string line = table.substr(start, end - start);
+        start = end + 1;
+        const std::size_t colon = line.find(':');
+        if (colon == std::string::npos) continue;
+        const std::size_t first = line.find_first_not_of(' ');
+        std::uint64_t values[9] = {};
+        std::size_t at = colon + 1, count = 0;
+        for (; count < 9; ++count) {
+            at = line.find_first_not_of(' ', at);
+            if (at == std::string::npos || line[at] < '0' || line[at] > '9') break;
+            for (; at < line.size() && line[at] >= '0' && line[at] <= '9'; ++at)
+                values[count] = values[count] * 10 + static_cast<std::uint64_t>(line[at] - '0');
+        }
+        const std::string name = line.substr(first, colon - first);
+        if (count == 9 && name != "lo") interfaces.push_back({name, values[0], values[8]});
+    }
+    return interfaces;
+}
+
 void QuietSpan::add(std::uint64_t value) {
     spanSum_ += value;
     if (++spanSeconds_ < kSpanSeconds) return;
@@ -58,7 +85,8 @@ void ConditionWatch::restart() {
     if (processor_) processor_->restart();
     if (network_) network_->restart();
     watchedSeconds_ = 0;
-    idleHolds_ = false;
+    lastInput_ = 0;
+    ignoredUntil_.reset();
 }
 
 bool ConditionWatch::add(const ConditionSample& sample) {
@@ -67,9 +95,15 @@ bool ConditionWatch::add(const ConditionSample& sample) {
     bool all = true;
     if (armed_->idle) {
         // idle counts from the restart at most: the time before it was a pause
-        idleHolds_ = sample.idleSeconds &&
-                     std::min(*sample.idleSeconds, watchedSeconds_) >= idleNeeded_;
-        all = all && idleHolds_;
+        if (sample.idleSeconds) {
+            const std::uint32_t inputAt =
+                watchedSeconds_ - std::min(*sample.idleSeconds, watchedSeconds_);
+            // the seconds are whole: an input read a second or two off is
+            // still the one that went to the warning
+            const bool ignored = ignoredUntil_ && inputAt <= *ignoredUntil_ + 2;
+            if (!ignored) lastInput_ = std::max(lastInput_, inputAt);
+        }
+        all = all && sample.idleSeconds && watchedSeconds_ - lastInput_ >= idleNeeded_;
     }
     const auto feed = [&](std::optional<QuietSpan>& span, const auto& value) {
         if (!span) return;
@@ -84,48 +118,73 @@ bool ConditionWatch::add(const ConditionSample& sample) {
     return all;
 }
 
-std::string ConditionWatch::reason(bool german) const {
-    if (!armed_) return "";
-    std::vector<std::string> lines;
-    const auto minutes = [](std::uint32_t n) { return std::to_string(n); };
-    if (armed_->idle)
-        lines.push_back(bilingual(german, "Der Computer ist seit ", "The computer has been idle for ") +
-                        minutes(armed_->idleMinutes) +
-                        bilingual(german, " Minuten unbenutzt", " minutes"));
-    if (armed_->processor)
-        lines.push_back(bilingual(german, "Der Prozessor ist seit ",
-                                  "The processor has been quiet for ") +
-                        minutes(armed_->processorMinutes) +
-                        bilingual(german, " Minuten ruhig", " minutes"));
-    if (armed_->network)
-        lines.push_back(bilingual(german, "Das Netzwerk ist seit ",
-                                  "The network has been quiet for ") +
-                        minutes(armed_->networkMinutes) +
-                        bilingual(german, " Minuten ruhig", " minutes"));
-    std::string joined;
-    for (const std::string& line : lines) joined += (joined.empty() ? "" : "; ") + line;
-    return joined;
+namespace {
+
+// "before VALUE after" in each language, where it is on.
+struct Phrase {
+    bool on;
+    const char* de[2];
+    const char* en[2];
+    std::uint32_t value;
+};
+
+// The phrases that are on, joined.
+std::string joined(std::initializer_list<Phrase> phrases, bool german, const char* separator,
+                   std::string text = "") {
+    for (const Phrase& phrase : phrases) {
+        if (!phrase.on) continue;
+        const char* const* words = german ? phrase.de : phrase.en;
+        if (!text.empty()) text += separator;
+        text += words[0] + std::to_string(phrase.value) + words[1];
+    }
+    return text;
 }
 
-std::optional<std::string> ConditionWatch::text(Action action, bool german,
-                                                std::size_t maxLength) const {
+}  // namespace
+
+std::string ConditionWatch::reason(bool german) const {
+    if (!armed_) return "";
+    const ConditionFigures& f = *armed_;
+    return joined({{f.idle, {"Der Computer ist seit ", " Minuten unbenutzt"},
+                    {"The computer has been idle for ", " minutes"}, f.idleMinutes},
+                   {f.processor, {"Der Prozessor ist seit ", " Minuten ruhig"},
+                    {"The processor has been quiet for ", " minutes"}, f.processorMinutes},
+                   {f.network, {"Das Netzwerk ist seit ", " Minuten ruhig"},
+                    {"The network has been quiet for ", " minutes"}, f.networkMinutes}},
+                  german, "; ");
+}
+
+std::optional<std::string> ConditionWatch::text(Action action, const std::string& program,
+                                                bool german, std::size_t maxLength) const {
     if (action == Action::None || !armed_) return std::nullopt;
-    std::vector<std::string> parts;
-    if (armed_->idle)
-        parts.push_back(german ? std::to_string(armed_->idleMinutes) + " Min. unbenutzt"
-                               : "idle " + std::to_string(armed_->idleMinutes) + " min");
-    if (armed_->processor)
-        parts.push_back(bilingual(german, "Prozessor < ", "processor < ") +
-                        std::to_string(armed_->processorPercent) + " %");
-    if (armed_->network)
-        parts.push_back(bilingual(german, "Netzwerk < ", "network < ") +
-                        std::to_string(armed_->networkKBps) + " KB/s");
+    const ConditionFigures& f = *armed_;
+    const std::string parts = joined(
+        {{f.idle, {"", " Min. unbenutzt"}, {"idle ", " min"}, f.idleMinutes},
+         {f.processor, {"Prozessor < ", " %"}, {"processor < ", " %"}, f.processorPercent},
+         {f.network, {"Netzwerk < ", " KB/s"}, {"network < ", " KB/s"}, f.networkKBps}},
+        german, bilingual(german, " und ", " and "),
+        program.empty() ? "" : program + bilingual(german, " endet", " ends"));
     if (parts.empty()) return std::nullopt;
-    std::string line = std::string(actionName(action, german)) + bilingual(german, ", wenn ", " when ");
-    for (std::size_t i = 0; i < parts.size(); ++i)
-        line += (i ? bilingual(german, " und ", " and ") : "") + parts[i];
+    std::string line = std::string(actionName(action, german)) + bilingual(german, ", wenn ", " when ") + parts;
     if (line.size() > maxLength) line = line.substr(0, maxLength >= 3 ? maxLength - 3 : 0) + "...";
     return line;
+}
+
+bool conditionsSecond(PendingActions& pending, ConditionWatch& watch,
+                      const ConditionSample& sample, std::optional<bool> programEnded) {
+    if (!programEnded && !watch.armed()) return false;
+    const bool ended = programEnded.value_or(true);
+    if (!watch.armed()) return ended;
+    if (pending.paused()) {
+        watch.restart();
+        return false;
+    }
+    if (watch.add(sample)) return ended;
+    if (pending.due(Trigger::Conditions)) {
+        pending.withdraw(Trigger::Conditions);
+        watch.restart();
+    }
+    return false;
 }
 
 std::string processorNowText(std::uint32_t percent, bool german) {

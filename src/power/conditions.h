@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "power/action_codes.h"
+#include "power/pending_actions.h"
 
 // The conditions that say the work is done: nobody has touched the
 // computer for a while, the processor or the network has been quiet for a
@@ -50,6 +51,16 @@ struct InterfaceOctets {
 std::uint64_t octetsBetween(const std::vector<InterfaceOctets>& before,
                             const std::vector<InterfaceOctets>& now);
 
+// The interfaces of a Linux host's interface table (/proc/net/dev, which a
+// program under Wine reads far more cheaply than Wine answers GetIfTable):
+// each but the loopback, by name, with its 64-bit octet counters.
+struct NamedOctets {
+    std::string name;
+    std::uint64_t received = 0;
+    std::uint64_t sent = 0;
+};
+std::vector<NamedOctets> hostInterfaceOctets(const std::string& table);
+
 // "Quiet for N minutes": every 10-second average of the last N minutes
 // below the threshold. One busy span starts the count again.
 class QuietSpan {
@@ -73,7 +84,7 @@ private:
 struct ConditionSample {
     std::optional<std::uint32_t> idleSeconds;  // since the last input
     std::optional<std::uint32_t> processorPercent;
-    std::optional<std::uint64_t> networkBytes;  // in this second
+    std::optional<std::uint64_t> networkBytes;  // a second's, over the last second
 };
 
 // The armed conditions: each holds by itself, and the action falls due
@@ -90,19 +101,36 @@ public:
     // After a pause, or a countdown a condition broke: every condition's
     // time counts again from zero.
     void restart();
+    // The input until now went to the warning window (the cursor is on it,
+    // or the user answered it): answering the warning does not end "idle".
+    void inputWentToWarning() { ignoredUntil_ = watchedSeconds_; }
     // The warning's line: "The network has been quiet for 5 minutes".
     std::string reason(bool german) const;
     // The tooltip's line, at most maxLength characters: "ShutDown when idle
-    // 30 min and network < 20 KB/s".
-    std::optional<std::string> text(Action action, bool german, std::size_t maxLength) const;
+    // 30 min and network < 20 KB/s"; with a watched program first
+    // ("ShutDown when render.exe ends and idle 30 min").
+    std::optional<std::string> text(Action action, const std::string& program, bool german,
+                                    std::size_t maxLength) const;
 
 private:
     std::optional<ConditionFigures> armed_;
     std::optional<QuietSpan> processor_, network_;
     std::uint32_t idleNeeded_ = 0;
-    std::uint32_t watchedSeconds_ = 0;  // since armed or restarted
-    bool idleHolds_ = false;
+    // seconds since armed or restarted, and the second of the last input
+    // that counts; input up to ignoredUntil_ went to the warning
+    std::uint32_t watchedSeconds_ = 0;
+    std::uint32_t lastInput_ = 0;
+    std::optional<std::uint32_t> ignoredUntil_;
 };
+
+// One second of all that is armed besides the clock: the watched program
+// (none: none is watched) and the measured conditions, with this second's
+// sample. True when all of them hold: the conditions are to fall due.
+// While they are due (waiting, put off or counting), a measured condition
+// that stops holding withdraws them, and they are watched again from zero;
+// while paused they count from zero.
+bool conditionsSecond(PendingActions& pending, ConditionWatch& watch,
+                      const ConditionSample& sample, std::optional<bool> programEnded);
 
 // The values the window shows beside each condition, once a second: "now:
 // 37 %", "now: 1.2 MB/s" (KB/s below 1 MB/s), "idle for 3 min".

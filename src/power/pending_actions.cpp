@@ -93,7 +93,7 @@ std::optional<std::uint32_t> PendingActions::putOffUntil(Trigger trigger) const 
     return s.dueSince + s.request.periods.onTime;
 }
 
-// The one that fell due first; the clock schedule before a watch at a tie.
+// The one that fell due first; the clock schedule before the conditions at a tie.
 std::optional<Trigger> PendingActions::nextDue(std::uint32_t now) const {
     std::optional<Trigger> next;
     std::uint32_t longest = 0;

@@ -8,8 +8,10 @@
 #include "power/action_codes.h"
 
 // What may run a power action while nobody asked for it just then: the
-// clock schedule and a watched program's end.
-enum class Trigger { Schedule, Watch };
+// clock schedule, and the conditions that say the work is done (a watched
+// program's end, the computer idle, the processor or the network quiet),
+// which fall due together when all that are armed hold.
+enum class Trigger { Schedule, Conditions };
 constexpr std::size_t kTriggerCount = 2;
 
 // The warning a trigger asks for when it falls due: its whole period when
@@ -67,7 +69,8 @@ public:
     // The trigger has fallen due and asks for its warning. Nothing while
     // paused, or while it is due already (waiting, counting or put off).
     void fallDue(Trigger trigger, const WarningRequest& request, std::uint32_t now);
-    // The trigger is gone (a watch replaced or dropped): its countdown too.
+    // The trigger is gone (replaced, dropped, or a condition stopped
+    // holding): its countdown too.
     void withdraw(Trigger trigger);
     // One second has passed. Count: a countdown runs (see countdown());
     // Fire: the trigger's countdown is over and its action is to run now.

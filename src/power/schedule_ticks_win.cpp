@@ -6,6 +6,7 @@
 #include "common/feature_window_win.h"
 #include "common/program_facts.h"
 #include "common/text.h"
+#include "power/condition_trigger_win.h"
 #include "power/power_calls_win.h"
 #include "power/power_entries.h"
 #include "power/program_watch_win.h"
@@ -17,12 +18,37 @@ namespace {
 
 Action storedAction() { return parseAction(currentSettings().TaskManagerAktion); }
 
-// A watch warns for the settings' period, or 30 s where none is set.
-WarningRequest watchWarning() {
+// The conditions warn for the settings' period, or 30 s where none is set,
+// naming what holds.
+WarningRequest conditionsWarning() {
     const auto period =
         static_cast<std::uint32_t>(std::max(0, settingAsInt(currentSettings().showwarning)));
     const std::uint32_t whole = period > 0 ? period : Scheduler::kMissedWarningSeconds;
-    return {{whole, whole}, storedAction(), programWatch().reason(programFacts().german)};
+    const bool german = programFacts().german;
+    std::string reason = programWatch().armed() ? programWatch().reason(german) : "";
+    if (conditionWatch().armed())
+        reason += (reason.empty() ? "" : "; ") + conditionWatch().reason(german);
+    return {{whole, whole}, conditionsAction(), reason};
+}
+
+// Input where the cursor is on the warning window went to its buttons.
+void noteInputOnWarning() {
+    RECT place;
+    POINT cursor;
+    if (warningWindow() && GetWindowRect(warningWindow(), &place) && GetCursorPos(&cursor) &&
+        cursor.x >= place.left && cursor.x < place.right && cursor.y >= place.top &&
+        cursor.y < place.bottom)
+        conditionWatch().inputWentToWarning();
+}
+
+// Everything armed besides the clock, this second.
+bool conditionsHold(PendingActions& pending) {
+    const bool measured = conditionWatch().armed() && !pending.paused();
+    if (measured) noteInputOnWarning();
+    return conditionsSecond(pending, conditionWatch(),
+                            measured ? sampleArmedConditions() : ConditionSample{},
+                            programWatch().armed() ? std::optional<bool>(watchedProgramEnded())
+                                                   : std::nullopt);
 }
 
 void answerWarning(int id);
@@ -44,21 +70,24 @@ void showCountdown() {
     updateWarningCountdown(shown->remaining(readClock().uptimeSeconds), request.action);
 }
 
-void endWatch() {
-    pendingActions().withdraw(Trigger::Watch);
+// Everything that is not the clock schedule ends, with its countdown.
+void endConditions() {
+    pendingActions().withdraw(Trigger::Conditions);
     dropProgramWatch();
+    dropMeasuredConditions();
 }
 
 // Cancel stops the countdown shown and its trigger: a clock schedule
-// until the options' OK, a watch for good. Later puts it off.
+// until the options' OK, the conditions for good. Later puts it off.
 void answerWarning(int id) {
     PendingActions& pending = pendingActions();
+    conditionWatch().inputWentToWarning();
     if (id == kWarningOkId) pending.sendAway();
     if (id == kWarningLaterId) pending.postponeShown(readClock().uptimeSeconds);
     if (id == kWarningCancelId) {
         const auto cancelled = pending.cancelShown();
         if (cancelled == Trigger::Schedule) scheduler().cancel();
-        if (cancelled == Trigger::Watch) endWatch();
+        if (cancelled == Trigger::Conditions) endConditions();
     }
     showCountdown();
     scheduleChanged();
@@ -68,8 +97,9 @@ void carryOut(Trigger trigger, const SchedulerClock& clock) {
     if (trigger == Trigger::Schedule)
         scheduler().acted(clock);  // a daily time arms its next day
     else
-        endWatch();
-    const bool goesOn = scheduler().state().mode != 0 || programWatch().armed();
+        endConditions();
+    const bool goesOn =
+        scheduler().state().mode != 0 || programWatch().armed() || conditionWatch().armed();
     scheduleChanged();  // the system may sleep now, as the action may ask it to
     PowerEntryContext context = powerEntryContext();
     runScheduledAction(context);
@@ -84,8 +114,8 @@ void step(const std::optional<WarningPeriods>& clockDue) {
     PendingActions& pending = pendingActions();
     if (clockDue)
         pending.fallDue(Trigger::Schedule, {*clockDue, storedAction(), ""}, clock.uptimeSeconds);
-    if (programWatch().armed() && watchedProgramEnded())
-        pending.fallDue(Trigger::Watch, watchWarning(), clock.uptimeSeconds);
+    if (conditionsHold(pending))
+        pending.fallDue(Trigger::Conditions, conditionsWarning(), clock.uptimeSeconds);
     const PendingActions::Step next = pending.tick(clock.uptimeSeconds);
     showCountdown();
     if (next.kind == PendingActions::StepKind::Fire) carryOut(next.trigger, clock);
@@ -99,6 +129,7 @@ void onSchedulerTick() { step(scheduler().tick(readClock())); }
 void onPowerResume() {
     const SchedulerClock clock = readClock();
     pendingActions().restart(clock.uptimeSeconds);
+    conditionWatch().restart();
     step(scheduler().resume(clock));
 }
 
@@ -115,7 +146,7 @@ namespace {
 // only once the user agrees.
 bool mayWatch(const std::string& program) {
     const bool german = programFacts().german;
-    if (storedAction() == Action::None) {
+    if (conditionsAction() == Action::None) {
         MessageBoxA(nullptr,
                     bilingual(german, "In den Optionen ist keine Aktion gewählt.",
                               "The options hold no action to carry out."),
@@ -140,10 +171,29 @@ bool watchProgramEnd(HANDLE process, const std::string& program) {
         CloseHandle(process);
         return false;
     }
-    endWatch();  // the one it replaces, with its countdown
+    // the one it replaces, with the countdown of what was armed with it
+    pendingActions().withdraw(Trigger::Conditions);
+    dropProgramWatch();
     keepWatchedProcess(process);
     programWatch().arm(program);
     showCountdown();
     scheduleChanged();
     return true;
+}
+
+void armConditions(const std::optional<ConditionFigures>& measured, bool keepProgram) {
+    pendingActions().withdraw(Trigger::Conditions);
+    if (!keepProgram) dropProgramWatch();
+    if (measured)
+        armMeasuredConditions(*measured);
+    else
+        dropMeasuredConditions();
+    showCountdown();
+    scheduleChanged();
+}
+
+void disarmConditions() {
+    endConditions();
+    showCountdown();
+    scheduleChanged();
 }

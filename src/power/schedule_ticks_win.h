@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
-// What the clock schedule's and the program watch's ticks bring about: the
+#include "power/conditions.h"
+
+// What the clock schedule's and the conditions' ticks bring about: the
 // triggers fall due, the one countdown runs in the warning window, and its
 // action runs at zero; the window's answers, the options and standby act
 // on them.
@@ -26,3 +29,11 @@ void pauseSchedule();
 // where another program is watched, the user is asked first. True when the
 // process is watched.
 bool watchProgramEnd(HANDLE process, const std::string& program);
+
+// The conditions' window's Arm: the measured conditions replace those
+// armed (none: none are); the watched program stays or goes. What of them
+// was due or counting is withdrawn.
+void armConditions(const std::optional<ConditionFigures>& measured, bool keepProgram);
+
+// Everything but the clock schedule ends: the conditions' Disarm.
+void disarmConditions();

@@ -6,6 +6,7 @@
 
 #include "common/feature_window_win.h"
 #include "common/program_facts.h"
+#include "power/condition_trigger_win.h"
 #include "power/program_watch_win.h"
 #include "settings/current_settings_win.h"
 #include "win32/entry_point_win.h"
@@ -30,7 +31,8 @@ void holdSystemAwake(bool hold) {
 // A countdown belongs to one of them: what is due or counting is armed too.
 bool anythingArmed() {
     const Scheduler::State& clock = scheduler().state();
-    return (clock.mode != 0 && !clock.suspended) || programWatch().armed();
+    return (clock.mode != 0 && !clock.suspended) || programWatch().armed() ||
+           conditionWatch().armed();
 }
 
 // The timer runs while anything is armed; the main window's end takes it.
@@ -82,7 +84,10 @@ void setScheduleObserver(void (*newObserver)()) { observer = newObserver; }
 
 void scheduleChanged() {
     tickWhileArmed();
-    holdSystemAwake(pendingActions().countdown() || scheduler().keepAwake());
+    // armed conditions too: the system's own idle sleep would defeat "idle
+    // for 30 minutes"
+    holdSystemAwake(pendingActions().countdown() || scheduler().keepAwake() ||
+                    conditionWatch().armed());
     if (observer) observer();
 }
 
@@ -98,9 +103,12 @@ std::optional<std::string> armedActionLine() {
         return secondsLeftText(shown, countdown->remaining(clock.uptimeSeconds), german);
     }
     // room beside "Dormival" in the tooltip's 63 characters
-    if (programWatch().armed() && !pending.due(Trigger::Watch))
-        return programWatch().text(action, german, 53);
-    for (const Trigger trigger : {Trigger::Schedule, Trigger::Watch})
+    if (!pending.due(Trigger::Conditions)) {
+        if (conditionWatch().armed())
+            return conditionWatch().text(conditionsAction(), programWatch().program(), german, 53);
+        if (programWatch().armed()) return programWatch().text(conditionsAction(), german, 53);
+    }
+    for (const Trigger trigger : {Trigger::Schedule, Trigger::Conditions})
         if (const auto until = pending.putOffUntil(trigger))
             return dueActionText(pending.request(trigger).action,
                                  clock.now + static_cast<std::time_t>(*until - clock.uptimeSeconds),

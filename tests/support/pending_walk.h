@@ -27,12 +27,12 @@ public:
                 if (std::string broken = tick(1); !broken.empty()) return broken;
             return tick(1);
         case 2: fallDue(Trigger::Schedule, {figure % 3 ? figure % 40 : 0, 30}); break;
-        case 3: fallDue(Trigger::Watch, {figure % 50 + 1, figure % 50 + 1}); break;
+        case 3: fallDue(Trigger::Conditions, {figure % 50 + 1, figure % 50 + 1}); break;
         case 4: pending.sendAway(); screen.sentAway = screen.showing; break;
         case 5: case 6: {
             const auto acted = event == 5 ? pending.cancelShown() : pending.postponeShown(now);
             if (acted.has_value() != (screen.showing && !screen.sentAway)) return "answered unseen";
-            for (const Trigger t : {Trigger::Schedule, Trigger::Watch})
+            for (const Trigger t : {Trigger::Schedule, Trigger::Conditions})
                 if (t != acted && dues()[index(t)] != dueBefore[index(t)])
                     return "an answer moved a countdown not shown";
             if (!acted) break;
@@ -46,9 +46,9 @@ public:
         case 9: now += 100 + figure % 900; interrupt(); pending.restart(now); break;
         case 10: interrupt(); return tick(PendingActions::kLateSeconds + 1 + figure % 30);
         case 11:
-            pending.withdraw(Trigger::Watch);
+            pending.withdraw(Trigger::Conditions);
             expect[1] = {};
-            if (screen.trigger == Trigger::Watch) screen = {};
+            if (screen.trigger == Trigger::Conditions) screen = {};
             break;
         }
         return sync();
@@ -67,7 +67,7 @@ private:
     };
     static int index(Trigger t) { return static_cast<int>(t); }
     std::array<bool, 2> dues() const {
-        return {pending.due(Trigger::Schedule), pending.due(Trigger::Watch)};
+        return {pending.due(Trigger::Schedule), pending.due(Trigger::Conditions)};
     }
     void fallDue(Trigger t, WarningPeriods periods) {
         if (pending.paused() || pending.due(t)) return;  // as the program feeds it

@@ -14,10 +14,10 @@ TEST(PendingActions, LaterPutsTheCountdownOff) {
     for (const auto& [period, warnsAt, firesAt] :
          {std::tuple{30u, 680u, 710u}, {3600u, 3640u, 3700u}}) {
         PendingActions p;
-        p.fallDue(Trigger::Watch, {{period, period}, Action::Shutdown, ""}, 100);
+        p.fallDue(Trigger::Conditions, {{period, period}, Action::Shutdown, ""}, 100);
         p.tick(100);
-        EXPECT_EQ(p.postponeShown(110), Trigger::Watch);
-        EXPECT_EQ(p.putOffUntil(Trigger::Watch), firesAt);
+        EXPECT_EQ(p.postponeShown(110), Trigger::Conditions);
+        EXPECT_EQ(p.putOffUntil(Trigger::Conditions), firesAt);
         std::uint32_t started = 0, fired = 0;
         for (std::uint32_t t = 111; t <= firesAt && !fired; ++t) {
             const auto step = p.tick(t);

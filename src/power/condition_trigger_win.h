@@ -1,0 +1,31 @@
+#pragma once
+
+#include "power/condition_choice.h"
+#include "power/conditions.h"
+
+// The measured conditions (idle, processor, network) as the program holds
+// them while they are armed, and the choice its window keeps.
+
+// Where the choice is kept, under HKEY_CURRENT_USER.
+constexpr const char* kConditionsKeyPath = "Software\\Dormival\\Options\\Conditions";
+
+// The program's one watch of the measured conditions; nothing is stored.
+ConditionWatch& conditionWatch();
+
+// Arms them (replacing what was armed), with samplers of their own from
+// now on; drop ends both.
+void armMeasuredConditions(const ConditionFigures& figures);
+void dropMeasuredConditions();
+
+// This second's measures for the armed conditions; none while nothing is
+// armed.
+ConditionSample sampleArmedConditions();
+
+// The stored choice; the defaults where the key or a value is missing.
+ConditionChoice storedConditionChoice();
+// False where the key cannot be written.
+bool storeConditionChoice(const ConditionChoice& choice);
+
+// The action of everything that is not the clock schedule: the stored
+// choice's, else the settings' scheduled action.
+Action conditionsAction();
