@@ -4,7 +4,7 @@
 # action, the warning window counting down, each tab of the options window
 # (the first in German too), the display-mode window and its confirmation
 # view, the favourites window, the process viewer and its module usage
-# window. Each is cut to its window and written as PNG to doc/, or at
+# window, the conditions' window (in German too). Each is cut to its window and written as PNG to doc/, or at
 # another resolution to doc/DPI/ (on a desktop large enough for it). Run
 # after tools/build.sh; needs ImageMagick (installed when missing). Look at
 # each picture before committing it.
@@ -130,6 +130,18 @@ wintool post "Process Viewer" 0x111 236 0 >/dev/null
 wintool wait "Process DLLViewer" 10 >/dev/null
 shot module-usage "Process DLLViewer"
 stop "Process DLLViewer" "Process Viewer" Notepad
+
+# the conditions' window with its values now, in English and in German
+for name in conditions conditions-de; do
+  [ $name = conditions-de ] && printf 1 >"$home/language.dat"
+  start
+  wintool post Dormival 0x111 249 0 >/dev/null
+  wintool wait Wenn 10 >/dev/null
+  sleep 2  # a second's values
+  shot $name Wenn
+  stop Wenn
+done
+rm -f "$home/language.dat"
 
 # the tray icon's tooltip while a daily standby is armed, with the icon
 regedit add "$key\\ShutDownOptions" /v action /d 2 /f

@@ -73,6 +73,8 @@
                                    (SendInput: to whichever window of this
                                    session has the keyboard): tab, up,
                                    down, left, right, enter, esc, a digit
+   wintool move X Y                moves the mouse to X,Y on the screen as
+                                   the user does (SendInput)
    wintool menu SECONDS [KEY...]   waits for a popup menu, prints it and
                                    everything below it (menudump.dll, beside
                                    wintool.exe, reads it inside its program),
@@ -546,6 +548,17 @@ static int type_keys(int keys, char **key) {
     return 0;
 }
 
+/* The mouse moved to X,Y of the screen, as a hand moves it. */
+static int move_mouse(int x, int y) {
+    INPUT input;
+    memset(&input, 0, sizeof input);
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return SendInput(1, &input, sizeof(INPUT)) == 1 ? 0 : 1;
+}
+
 /* The GDI and USER objects of the program that owns window CLS, as its
    hook counts them: "gdi=N windows=N menus=N icons=N". */
 static int objects(const char *cls) {
@@ -765,6 +778,7 @@ int main(int argc, char **argv) {
     if (argc >= 4 && !strcmp(argv[1], "trayplace")) return tray_icon(argv[2], atoi(argv[3]), 1);
     if (argc >= 3 && !strcmp(argv[1], "menu")) return menu(atoi(argv[2]), argc - 3, argv + 3);
     if (argc >= 3 && !strcmp(argv[1], "type")) return type_keys(argc - 2, argv + 2);
+    if (argc >= 4 && !strcmp(argv[1], "move")) return move_mouse(atoi(argv[2]), atoi(argv[3]));
     if (argc >= 3 && !strcmp(argv[1], "find")) return find(argv[2]);
     if (argc >= 3 && !strcmp(argv[1], "objects")) return objects(argv[2]);
     if (argc >= 4 && !strcmp(argv[1], "cycle")) return cycle(atoi(argv[2]), argc - 3, argv + 3);

@@ -11,6 +11,7 @@
 #include "display/display_window_win.h"
 #include "favourites/favourites_window_win.h"
 #include "options/options_window_win.h"
+#include "power/conditions_window_win.h"
 #include "power/network_shutdown_win.h"
 #include "power/power_calls_win.h"
 #include "power/power_entries.h"
@@ -51,6 +52,7 @@ void runTrayCommand(HWND window, WPARAM id) {
     // the window whose icon was clicked; for the main window the program ends
     case cmd::kTerminate: DestroyWindow(window); break;
     case cmd::kOptions: openOptionsWindow(); break;
+    case cmd::kActWhen: openConditionsWindow(); break;
     case cmd::kFavourites: openFavourites(); break;
     case cmd::kDisplayModes: openDisplayModes(); break;
     case cmd::kProcessViewer: openProcessViewer(); break;

@@ -5,8 +5,10 @@
 #include "app/session_end_win.h"
 #include "app/tray_icon_win.h"
 #include "common/feature_window_win.h"
+#include "power/conditions_window_win.h"
 #include "power/power_calls_win.h"
 #include "power/schedule_ticks_win.h"
+#include "process_viewer/process_records_win.h"
 #include "process_viewer/row_commands_win.h"
 #include "power/scheduler_win.h"
 #include "settings/current_settings_win.h"
@@ -24,6 +26,16 @@ bool residentCopyRunning() {
         if (pid != GetCurrentProcessId()) return true;
     }
     return false;
+}
+
+// The programs the conditions' window offers to wait for, named as the
+// process viewer's row menu names them: without their folder.
+std::vector<RunningProgram> runningPrograms() {
+    std::vector<RunningProgram> programs;
+    for (const ProcessRecord& process : processSnapshot())
+        programs.push_back(
+            {process.pid, process.exeName.substr(process.exeName.find_last_of("\\/") + 1)});
+    return programs;
 }
 
 }  // namespace
@@ -48,6 +60,7 @@ int runDormival(HINSTANCE instance) {
     setBeforeSessionEnd(storeOpenLists);
     setScheduleObserver(showScheduleInTray);
     setProgramEndWatch(watchProgramEnd);
+    setRunningProgramsSource(runningPrograms);
     registerMainWindowClass(instance);
     createMainWindow(instance);
     hideMainWindow();

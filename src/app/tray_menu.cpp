@@ -33,6 +33,7 @@ void buildRoot(TrayMenuModel& model, const TrayMenuContext& c) {
     MenuWriter root(model, TrayMenu::Root, c.german);
     root.command("&Optionen", "&Options", id::kOptions);
     if (!a) root.markLastDefault();
+    root.command("Aktion, &wenn ...", "Act &when ...", id::kActWhen);
     root.separator();
     root.command("&Favoriten", "&Favorites", id::kFavourites);
     root.submenu("&Desktop", "&Desktop", TrayMenu::Desktop);

@@ -25,6 +25,7 @@ constexpr unsigned kStandby = 223;
 constexpr unsigned kNetworkShutdown = 229;
 constexpr unsigned kNetworkReboot = 230;
 constexpr unsigned kHibernate = 247;
+constexpr unsigned kActWhen = 249;
 constexpr unsigned kProcessViewer = 1495;
 constexpr unsigned kDisplayModes = 1498;
 // the CD-drive submenu: three ids per drive letter from here
@@ -41,7 +42,7 @@ constexpr unsigned kShared[] = {
     tray_command::kRefreshDesktop, tray_command::kRebuildIcons,      tray_command::kDisplayProperties,
     tray_command::kOptions,        tray_command::kFavourites,        tray_command::kStandby,
     tray_command::kNetworkShutdown, tray_command::kNetworkReboot,    tray_command::kHibernate,
-    tray_command::kProcessViewer,  tray_command::kDisplayModes,
+    tray_command::kProcessViewer,  tray_command::kDisplayModes,     tray_command::kActWhen,
 };
 
 constexpr bool isShared(unsigned id) {

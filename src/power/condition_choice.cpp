@@ -58,9 +58,11 @@ ConditionChoice readConditionChoice(SettingsStore& store) {
 std::vector<StoredValue> conditionChoiceValues(const ConditionChoice& choice) {
     std::vector<StoredValue> values;
     if (parseAction(choice.action) != Action::None) values.push_back({"Action", choice.action});
-    for (const Tick& tick : kTicks) values.push_back({tick.name, choice.figures.*tick.value ? "1" : "0"});
+    for (const Tick& tick : kTicks)
+        values.push_back({tick.name, choice.figures.*tick.value ? "1" : "0"});
     for (const Figure& figure : kFigures)
-        if (figure.value != &ConditionFigures::secondsPerMinute || choice.figures.secondsPerMinute != 60)
+        if (figure.value != &ConditionFigures::secondsPerMinute ||
+            choice.figures.secondsPerMinute != 60)
             values.push_back({figure.name, std::to_string(choice.figures.*figure.value)});
     return values;
 }

@@ -47,14 +47,13 @@ ConditionSamplers::ConditionSamplers(unsigned sources) {
     if ((sources & kSystemTimes) &&
         (systemTimes_ = entryPoint<SystemTimesCall>("kernel32.dll", "GetSystemTimes")))
         processorSource_ = Source::SystemTimes;
-    else if ((sources & kNtProcessorTimes) &&
-             (querySystem_ = systemEntryPoint<QuerySystemCall>("ntdll.dll", "NtQuerySystemInformation"))) {
+    else if ((sources & kNtProcessorTimes) && (querySystem_ = systemEntryPoint<QuerySystemCall>(
+                                                   "ntdll.dll", "NtQuerySystemInformation"))) {
         processorSource_ = Source::NtProcessorTimes;
         SYSTEM_INFO system{};
         GetSystemInfo(&system);
         processors_ = system.dwNumberOfProcessors ? system.dwNumberOfProcessors : 1;
-    }
-    else if ((sources & kPerfStats) && touchStatistic("PerfStats\\StartStat"))
+    } else if ((sources & kPerfStats) && touchStatistic("PerfStats\\StartStat"))
         processorSource_ = Source::PerfStats;
     if (sources & kHostTable)
         hostTable_ = CreateFileA("Z:\\proc\\net\\dev", GENERIC_READ,
@@ -129,7 +128,8 @@ std::optional<ProcessorTimes> ConditionSamplers::processorTimes() const {
     for (std::size_t i = 0; i < size / sizeof(ProcessorRecord) && i < records.size(); ++i) {
         times.idle += static_cast<std::uint64_t>(records[i].idle.QuadPart);
         // the kernel's time includes its idle time
-        times.total += static_cast<std::uint64_t>(records[i].kernel.QuadPart + records[i].user.QuadPart);
+        times.total +=
+            static_cast<std::uint64_t>(records[i].kernel.QuadPart + records[i].user.QuadPart);
     }
     return times;
 }
@@ -138,11 +138,13 @@ std::optional<std::uint32_t> ConditionSamplers::processorPercent() {
     if (processorSource_ == Source::None) return std::nullopt;
     if (processorSource_ == Source::PerfStats) {
         HKEY stats;
-        if (RegOpenKeyExA(HKEY_DYN_DATA, "PerfStats\\StatData", 0, KEY_READ, &stats) != ERROR_SUCCESS)
+        if (RegOpenKeyExA(HKEY_DYN_DATA, "PerfStats\\StatData", 0, KEY_READ, &stats) !=
+            ERROR_SUCCESS)
             return std::nullopt;
         DWORD percent = 0, size = sizeof(percent);
-        const bool read = RegQueryValueExA(stats, kStatistic, nullptr, nullptr,
-                                           reinterpret_cast<BYTE*>(&percent), &size) == ERROR_SUCCESS;
+        const bool read =
+            RegQueryValueExA(stats, kStatistic, nullptr, nullptr, reinterpret_cast<BYTE*>(&percent),
+                             &size) == ERROR_SUCCESS;
         RegCloseKey(stats);
         return read && percent <= 100 ? std::optional<std::uint32_t>(percent) : std::nullopt;
     }

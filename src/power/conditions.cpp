@@ -76,7 +76,8 @@ void ConditionWatch::arm(const ConditionFigures& figures) {
     if (figures.processor)
         processor_.emplace(figures.processorPercent, figures.processorMinutes * minute);
     if (figures.network)
-        network_.emplace(std::uint64_t{figures.networkKBps} * 1024, figures.networkMinutes * minute);
+        network_.emplace(std::uint64_t{figures.networkKBps} * 1024,
+                         figures.networkMinutes * minute);
     idleNeeded_ = figures.idleMinutes * minute;
     restart();
 }
@@ -165,7 +166,8 @@ std::optional<std::string> ConditionWatch::text(Action action, const std::string
         german, bilingual(german, " und ", " and "),
         program.empty() ? "" : program + bilingual(german, " endet", " ends"));
     if (parts.empty()) return std::nullopt;
-    std::string line = std::string(actionName(action, german)) + bilingual(german, ", wenn ", " when ") + parts;
+    std::string line =
+        std::string(actionName(action, german)) + bilingual(german, ", wenn ", " when ") + parts;
     if (line.size() > maxLength) line = line.substr(0, maxLength >= 3 ? maxLength - 3 : 0) + "...";
     return line;
 }

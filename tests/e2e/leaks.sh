@@ -40,6 +40,7 @@ steps=(menu
   open Dormival 217 Optionen press Optionen 224 wait Apps press Apps 118
   open Dormival 1498 Aufloesung close Aufloesung
   open Dormival 218 Favoriten close Favoriten
+  open Dormival 249 Wenn press Wenn 422
   open Dormival 1495 "Process Viewer" open "Process Viewer" 236 "Process DLLViewer"
   close "Process DLLViewer" close "Process Viewer")
 # "gdi=N windows=N menus=N icons=N memory=KB"

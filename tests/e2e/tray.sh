@@ -44,7 +44,7 @@ submenus() { grep -E '^ {2}[^ ].*>$' | sed 's/^ *//' | paste -sd'|' -; }
 
 root_b_english() {
   local fast=$1
-  printf '%s|' '&Options=217*' - '&Favorites=218' '&Desktop>' 'System>' '&Tools>' - \
+  printf '%s|' '&Options=217*' 'Act &when ...=249' - '&Favorites=218' '&Desktop>' 'System>' '&Tools>' - \
     'Reboot Network=230' 'ShutDown Network=229' 'Log off=202' 'Standby Mode=223'
   [ "$fast" = yes ] && printf '%s|' '&fast Reboot=201'
   printf '%s|' '&Complete Reboot=200' 'Hibernate=247' '&Shutdown=123' - \
@@ -53,7 +53,7 @@ root_b_english() {
 }
 
 root_a_english() {
-  printf '%s|' '&Options=217' - '&Favorites=218' '&Desktop>' 'System>' '&Tools>' - \
+  printf '%s|' '&Options=217' 'Act &when ...=249' - '&Favorites=218' '&Desktop>' 'System>' '&Tools>' - \
     'ShutDown Network=229' 'Rebbot Network=230' '&log off=202' 'Standby mode=223' \
     'fast reboot=201' 'complete reboot=200' 'Hibernate=247' 'Shutdown=123' - \
     'Terminate Dormival=205'
@@ -112,8 +112,8 @@ if [ "$mode" = full ]; then
   expect "tray icon started elsewhere" \
     "$(wintool trayicon "$(winepath_of "$work/home/Dormival.exe")" 30)" shown
   menu=$(right_click esc)
-  expect "German root menu" "$(top_level <<<"$menu" | cut -d'|' -f1-3,8-)" \
-    '&Optionen=217*|-|&Favoriten=218|&Reboot Netzwerk =230|&Shutdown Netzwerk =229|&neu anmelden=202|&Standby Modus =223|&kompletter Reboot=200|Hibernate=247|&Shutdown=123|-|&Dormival beenden=205|Anzeigefenster &schliessen=0'
+  expect "German root menu" "$(top_level <<<"$menu" | cut -d'|' -f1-4,9-)" \
+    '&Optionen=217*|Aktion, &wenn ...=249|-|&Favoriten=218|&Reboot Netzwerk =230|&Shutdown Netzwerk =229|&neu anmelden=202|&Standby Modus =223|&kompletter Reboot=200|Hibernate=247|&Shutdown=123|-|&Dormival beenden=205|Anzeigefenster &schliessen=0'
   stop
 fi
 finish

@@ -50,29 +50,60 @@ TEST(Conditions, SeriesThatHoldAndSeriesThatDoNot) {
     processor.processorMinutes = 1;
     const Series series[] = {
         {"a download that slows down and stops", network,
-         [](int s) { return ConditionSample{{}, {}, s < 30 ? 500 * kB : s < 50 ? 30 * kB : 0}; },
+         [](int s) {
+             return ConditionSample{{}, {}, s < 30 ? 500 * kB : s < 50 ? 30 * kB : 0};
+         },
          50 + 60},
         {"a spike inside the quiet span", network,
-         [](int s) { return ConditionSample{{}, {}, s == 35 ? 300 * kB : 1 * kB}; }, 40 + 60},
+         [](int s) {
+             return ConditionSample{{}, {}, s == 35 ? 300 * kB : 1 * kB};
+         },
+         40 + 60},
         {"just below the threshold on average", network,
-         [](int s) { return ConditionSample{{}, {}, s % 2 ? 39 * kB : 0}; }, 60},
+         [](int s) {
+             return ConditionSample{{}, {}, s % 2 ? 39 * kB : 0};
+         },
+         60},
         {"no network figures", network, [](int) { return ConditionSample{}; }, -1},
-        {"a quiet processor", processor, [](int s) { return ConditionSample{{}, s < 20 ? 80u : 3u, {}}; },
+        {"a quiet processor", processor,
+         [](int s) {
+             return ConditionSample{{}, s < 20 ? 80u : 3u, {}};
+         },
          20 + 60},
         {"idle broken at 59 of 60 seconds", idle,
-         [](int s) { return ConditionSample{static_cast<std::uint32_t>(s < 59 ? s : s - 59), {}, {}}; },
+         [](int s) {
+             return ConditionSample{static_cast<std::uint32_t>(s < 59 ? s : s - 59), {}, {}};
+         },
          59 + 60},
-        {"idle since before it was armed", idle, [](int) { return ConditionSample{3600u, {}, {}}; }, 60},
+        {"idle since before it was armed", idle,
+         [](int) {
+             return ConditionSample{3600u, {}, {}};
+         },
+         60},
         {"an answer to the warning is not input", idle,
-         [](int s) { return ConditionSample{static_cast<std::uint32_t>(s < 30 ? 3600 : s - 30), {}, {}}; },
+         [](int s) {
+             return ConditionSample{static_cast<std::uint32_t>(s < 30 ? 3600 : s - 30), {}, {}};
+         },
          60, 30},
         {"input after the answer is", idle,
          [](int s) {
-             return ConditionSample{static_cast<std::uint32_t>(s < 30 ? 3600 : s < 40 ? s - 30 : s - 40), {}, {}};
+             return ConditionSample{static_cast<std::uint32_t>(s < 30   ? 3600
+                                                               : s < 40 ? s - 30
+                                                                        : s - 40),
+                                    {},
+                                    {}};
          },
          40 + 60, 30},
-        {"two conditions, one holds", both, [](int) { return ConditionSample{3600u, {}, 90 * kB}; }, -1},
-        {"two conditions, both hold", both, [](int) { return ConditionSample{3600u, {}, 0}; }, 60},
+        {"two conditions, one holds", both,
+         [](int) {
+             return ConditionSample{3600u, {}, 90 * kB};
+         },
+         -1},
+        {"two conditions, both hold", both,
+         [](int) {
+             return ConditionSample{3600u, {}, 0};
+         },
+         60},
     };
     for (const Series& s : series) {
         ConditionWatch watch;
@@ -108,11 +139,13 @@ TEST(Conditions, Texts) {
     figures.idle = figures.network = true;
     ConditionWatch watch;
     watch.arm(figures);
-    EXPECT_EQ(watch.text(Action::Shutdown, "", false, 63), "ShutDown when idle 30 min and network < 20 KB/s");
+    EXPECT_EQ(watch.text(Action::Shutdown, "", false, 63),
+              "ShutDown when idle 30 min and network < 20 KB/s");
     EXPECT_EQ(watch.text(Action::Shutdown, "", false, 20), "ShutDown when idl...");
     EXPECT_EQ(watch.text(Action::None, "", false, 63), std::nullopt);
-    EXPECT_EQ(watch.reason(false),
-              "The computer has been idle for 30 minutes; The network has been quiet for 5 minutes");
+    EXPECT_EQ(
+        watch.reason(false),
+        "The computer has been idle for 30 minutes; The network has been quiet for 5 minutes");
     EXPECT_EQ(watch.reason(true),
               "Der Computer ist seit 30 Minuten unbenutzt; Das Netzwerk ist seit 5 Minuten ruhig");
     EXPECT_EQ(networkNowText(1258291, false), "now: 1.2 MB/s");

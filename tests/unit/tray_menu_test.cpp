@@ -28,20 +28,20 @@ using Lines = std::vector<std::string>;
 TEST(TrayMenuModel, Windows95EnglishRoot) {
     const auto model = buildTrayMenuModel(context(true, 0, false, false));
     EXPECT_EQ(lines(model, TrayMenu::Root),
-              (Lines{"&Options=217", "-", "&Favorites=218", "&Desktop>", "System>", "&Tools>", "-",
-                     "ShutDown Network=229", "Rebbot Network=230", "&log off=202",
-                     "Standby mode=223", "fast reboot=201", "complete reboot=200", "Shutdown=123",
-                     "-", "Terminate Dormival=205", "Close &popup=0"}));
+              (Lines{"&Options=217", "Act &when ...=249", "-", "&Favorites=218", "&Desktop>",
+                     "System>", "&Tools>", "-", "ShutDown Network=229", "Rebbot Network=230",
+                     "&log off=202", "Standby mode=223", "fast reboot=201", "complete reboot=200",
+                     "Shutdown=123", "-", "Terminate Dormival=205", "Close &popup=0"}));
 }
 
 TEST(TrayMenuModel, OtherSystemsGermanRootWithHibernation) {
     const auto model = buildTrayMenuModel(context(false, 0, true, true));
     EXPECT_EQ(lines(model, TrayMenu::Root),
-              (Lines{"&Optionen=217*", "-", "&Favoriten=218", "&Desktop>", "System>", "&Tools>", "-",
-                     "&Reboot Netzwerk =230", "&Shutdown Netzwerk =229", "&neu anmelden=202",
-                     "&Standby Modus =223", "&schneller Reboot=201", "&kompletter Reboot=200",
-                     "Hibernate=247", "&Shutdown=123", "-", "&Dormival beenden=205",
-                     "Anzeigefenster &schliessen=0"}));
+              (Lines{"&Optionen=217*", "Aktion, &wenn ...=249", "-", "&Favoriten=218", "&Desktop>",
+                     "System>", "&Tools>", "-", "&Reboot Netzwerk =230", "&Shutdown Netzwerk =229",
+                     "&neu anmelden=202", "&Standby Modus =223", "&schneller Reboot=201",
+                     "&kompletter Reboot=200", "Hibernate=247", "&Shutdown=123", "-",
+                     "&Dormival beenden=205", "Anzeigefenster &schliessen=0"}));
 }
 
 TEST(TrayMenuModel, FastRebootOnlyOnWindows9xInVariantB) {
@@ -57,10 +57,10 @@ TEST(TrayMenuModel, FastRebootOnlyOnWindows9xInVariantB) {
 
     const auto nt = buildTrayMenuModel(context(false, 3, false, true));
     EXPECT_EQ(lines(nt, TrayMenu::Root),
-              (Lines{"&Options=217*", "-", "&Favorites=218", "&Desktop>", "System>", "&Tools>", "-",
-                     "Reboot Network=230", "ShutDown Network=229", "Log off=202",
-                     "Standby Mode=223", "&Complete Reboot=200", "Hibernate=247", "&Shutdown=123",
-                     "-", "&Terminate Dormival=205", "Close &PopupWindow=0"}));
+              (Lines{"&Options=217*", "Act &when ...=249", "-", "&Favorites=218", "&Desktop>",
+                     "System>", "&Tools>", "-", "Reboot Network=230", "ShutDown Network=229",
+                     "Log off=202", "Standby Mode=223", "&Complete Reboot=200", "Hibernate=247",
+                     "&Shutdown=123", "-", "&Terminate Dormival=205", "Close &PopupWindow=0"}));
 }
 
 TEST(TrayMenuModel, SubmenusPerVariant) {

@@ -26,7 +26,8 @@ TEST(ConditionSamplers, EachSourceReadsAPlausibleValue) {
             for (unsigned i = 0; i < 1000000; ++i) spin = spin + i;
             const ConditionSample next = samplers.sample();
             percent = next.processorPercent;
-            EXPECT_EQ(next.networkBytes.has_value(), samplers.networkMeasured()) << "the second reading";
+            EXPECT_EQ(next.networkBytes.has_value(), samplers.networkMeasured())
+                << "the second reading";
         }
         ASSERT_TRUE(percent) << "the processor's counters never moved";
         EXPECT_LE(*percent, 100u);

@@ -7,6 +7,7 @@
 #include "display/display_window_win.h"
 #include "favourites/favourites_window_win.h"
 #include "options/options_window_win.h"
+#include "power/conditions_window_win.h"
 #include "power/warning_window_win.h"
 #include "process_viewer/process_records_win.h"
 #include "process_viewer/viewer_window_win.h"
@@ -89,6 +90,13 @@ TEST_F(Keyboard, TabOrderEnterAndEscInEveryWindow) {
         {createDisplayWindow, {"syslistview32 ", "syslistview32 ", "button &Add", "button &Delete"},
          VK_RETURN, "open, action none button &Undo"},
         {createProcessViewerWindow, {"syslistview32 "}, VK_ESCAPE, "closed, action none"},
+        // with nothing ticked Arm is disabled, and no stop for Tab
+        {createConditionsWindow,
+         {"combobox ", "button the c&omputer has been idle for", "edit 30",
+          "button the &processor has been below", "edit 10", "edit 5",
+          "button the &network has carried less than", "edit 20", "edit 5",
+          "button this pro&gram has ended:", "combobox ", "button &Cancel"},
+         VK_ESCAPE, "closed, action none"},
     };
     for (const auto& c : cases) {
         const HWND w = c.open();
@@ -96,7 +104,8 @@ TEST_F(Keyboard, TabOrderEnterAndEscInEveryWindow) {
         showFeatureWindow(w);
         drain();
         std::vector<std::string> walked;
-        for (std::size_t i = 0; i <= c.tabOrder.size(); ++i, press(VK_TAB)) walked.push_back(focused());
+        for (std::size_t i = 0; i <= c.tabOrder.size(); ++i, press(VK_TAB))
+            walked.push_back(focused());
         press(VK_TAB, {VK_SHIFT});
         walked.push_back(focused());
         std::vector<std::string> want = c.tabOrder;

@@ -15,6 +15,7 @@
 #include "display/display_window_win.h"
 #include "favourites/favourites_window_win.h"
 #include "options/options_window_win.h"
+#include "power/conditions_window_win.h"
 #include "power/warning_window_win.h"
 #include "process_viewer/module_window_win.h"
 #include "process_viewer/nt4_viewer_window_win.h"
@@ -290,6 +291,7 @@ TEST_F(Layout, EveryOtherWindow) {
             {"favourites", createFavouritesWindow},
             {"NT 4 process viewer", createNt4ViewerWindow},
             {"process viewer", createProcessViewerWindow},
+            {"conditions", createConditionsWindow},
         };
         for (const auto& [name, create] : windows) {
             const HWND w = create();
