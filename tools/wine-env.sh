@@ -52,6 +52,10 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC
 
 log() { echo "wine-env: $*" >&2; }
 
+# The user's own display, as the script was started: a lane's session sets
+# DISPLAY to its own, which must not pass for the user's in the next lane.
+user_display=${DISPLAY:-}
+
 desktop_size() { case $1 in *-dpi) echo 2048x1536 ;; *) echo 1024x768 ;; esac; }
 
 # A socket file alone can outlive its server (a restarted machine): ask the
@@ -69,8 +73,8 @@ ensure_display() {
   if [ -f "$dir/display-$lane" ] && display_alive "$(cat "$dir/display-$lane")"; then
     return
   fi
-  if [ -n "${DISPLAY:-}" ] && DISPLAY=$DISPLAY xdpyinfo >/dev/null 2>&1; then
-    echo "$DISPLAY" >"$dir/display-$lane"
+  if [ -n "$user_display" ] && DISPLAY=$user_display xdpyinfo >/dev/null 2>&1; then
+    echo "$user_display" >"$dir/display-$lane"
     return
   fi
   local n=90
@@ -280,6 +284,8 @@ down() {
     fi
     rm -f "$f" "$dir/display-$v"
   done
+  # a lane on the user's display, too, chooses its display anew next time
+  rm -f "$dir"/display-*
 }
 
 # Ends the session of one lane and waits for its server and holder to be
