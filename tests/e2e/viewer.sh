@@ -26,10 +26,11 @@ viewer="Process Viewer"
 start() { start_with_settings "$@"; }
 stop() { stop_with_window "$viewer"; }
 
-# The tray icon's right click, then System, then "&Process Viewer".
+# The tray icon's right click, then System (its fifth entry), then
+# "&Process Viewer".
 open_viewer() {
   wine "$DORMIVAL_WINTOOL" post Dormival 1034 1 516 >/dev/null 2>&1 </dev/null
-  wintool menu 15 down down down down enter down enter >/dev/null
+  wintool menu 15 down down down down down enter down enter >/dev/null
   wine "$DORMIVAL_WINTOOL" wait "$viewer" 10 >/dev/null 2>&1 </dev/null
   sleep 1
 }
