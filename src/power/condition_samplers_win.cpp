@@ -2,7 +2,7 @@
 
 #include <iphlpapi.h>
 
-#include <algorithm>
+#include <string>
 
 #include "win32/entry_point_win.h"
 #include "win32/system_library_win.h"
@@ -55,7 +55,8 @@ ConditionSamplers::ConditionSamplers(unsigned sources) {
         processors_ = system.dwNumberOfProcessors ? system.dwNumberOfProcessors : 1;
     } else if ((sources & kPerfStats) && touchStatistic("PerfStats\\StartStat"))
         processorSource_ = Source::PerfStats;
-    if (sources & kHostTable)
+    // only under Wine: on Windows, Z: may be a network drive that is slow to answer
+    if ((sources & kHostTable) && entryPoint<void*>("ntdll.dll", "wine_get_version"))
         hostTable_ = CreateFileA("Z:\\proc\\net\\dev", GENERIC_READ,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
                                  nullptr);
@@ -86,15 +87,23 @@ const ConditionSample& ConditionSamplers::sampleThisSecond() {
 namespace {
 
 unsigned allowedSources = ConditionSamplers::kEverySource;
+ConditionSamplers* shared = nullptr;
+unsigned holds = 0;
 
 }  // namespace
 
-std::shared_ptr<ConditionSamplers> sharedConditionSamplers() {
-    static std::weak_ptr<ConditionSamplers> shared;
-    std::shared_ptr<ConditionSamplers> samplers = shared.lock();
-    if (!samplers) shared = samplers = std::make_shared<ConditionSamplers>(allowedSources);
-    return samplers;
+SamplersHold::SamplersHold() {
+    if (holds++ == 0) shared = new ConditionSamplers(allowedSources);
 }
+
+SamplersHold::~SamplersHold() {
+    if (--holds == 0) {
+        delete shared;
+        shared = nullptr;
+    }
+}
+
+ConditionSamplers* SamplersHold::operator->() const { return shared; }
 
 void limitConditionSources(unsigned sources) { allowedSources = sources; }
 
@@ -155,22 +164,33 @@ std::optional<std::uint32_t> ConditionSamplers::processorPercent() {
     return percent;
 }
 
-// Read afresh from its start each time; its counters are 64-bit, and what
-// differences of their lower halves give is what they count.
+namespace {
+
+// An interface's number: its name's FNV-1a hash, the same every reading.
+std::uint32_t numberOf(const std::string& name) {
+    std::uint32_t hash = 2166136261u;
+    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    return hash;
+}
+
+}  // namespace
+
+// Read afresh from its start each time, to its end; its counters are
+// 64-bit, and what differences of their lower halves give is what they
+// count.
 std::optional<std::vector<InterfaceOctets>> ConditionSamplers::hostOctets() {
-    char text[8192];
+    if (SetFilePointer(hostTable_, 0, nullptr, FILE_BEGIN) != 0) return std::nullopt;
+    std::string table;
+    char chunk[4096];
     DWORD read = 0;
-    if (SetFilePointer(hostTable_, 0, nullptr, FILE_BEGIN) != 0 ||
-        !ReadFile(hostTable_, text, sizeof(text), &read, nullptr))
-        return std::nullopt;
+    do {
+        if (!ReadFile(hostTable_, chunk, sizeof(chunk), &read, nullptr)) return std::nullopt;
+        table.append(chunk, read);
+    } while (read > 0 && table.size() < (1u << 20));
     std::vector<InterfaceOctets> octets;
-    for (const NamedOctets& named : hostInterfaceOctets(std::string(text, read))) {
-        auto place = std::find(hostNames_.begin(), hostNames_.end(), named.name);
-        if (place == hostNames_.end()) place = hostNames_.insert(place, named.name);
-        octets.push_back({static_cast<std::uint32_t>(place - hostNames_.begin()),
-                          static_cast<std::uint32_t>(named.received),
+    for (const NamedOctets& named : hostInterfaceOctets(table))
+        octets.push_back({numberOf(named.name), static_cast<std::uint32_t>(named.received),
                           static_cast<std::uint32_t>(named.sent)});
-    }
     return octets;
 }
 

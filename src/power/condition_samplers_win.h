@@ -4,9 +4,7 @@
 
 #include <iphlpapi.h>
 
-#include <memory>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "power/conditions.h"
@@ -19,9 +17,10 @@
 // - processor: GetSystemTimes; else NtQuerySystemInformation's processor
 //   times (NT 4, 2000); else Windows 9x's KERNEL\CPUUsage statistic;
 // - network: the octets of every interface that is up and not the loopback:
-//   where the program runs under Wine on Linux, from the host's interface
-//   table (its Z: drive's \proc\net\dev, kept open: microseconds a read,
-//   where Wine takes milliseconds to answer GetIfTable); else GetIfTable.
+//   where the program runs under Wine (its ntdll has wine_get_version), from
+//   the Linux host's interface table (the Z: drive's \proc\net\dev, kept
+//   open: microseconds a read, where Wine takes milliseconds to answer
+//   GetIfTable); else GetIfTable.
 class ConditionSamplers {
 public:
     // The sources it may use: all but where a test hides some, as a system
@@ -76,16 +75,23 @@ private:
     std::optional<ConditionSample> thisSecond_;
 
     HANDLE hostTable_ = INVALID_HANDLE_VALUE;
-    std::vector<std::string> hostNames_;  // an interface's number is its place here
     IfTableCall getIfTable_ = nullptr;
     DWORD octetsAt_ = 0;
     std::vector<BYTE> ifTable_ = std::vector<BYTE>(sizeof(MIB_IFTABLE));
     std::optional<std::vector<InterfaceOctets>> lastOctets_;
 };
 
-// The one set of samplers the conditions' window and the armed conditions
-// share: made at the first ask, gone once nobody holds it (on Windows 9x
-// its life starts and stops the processor statistic).
-std::shared_ptr<ConditionSamplers> sharedConditionSamplers();
+// A hold on the one set of samplers the conditions' window and the armed
+// conditions share: made with the first hold, gone with the last (on
+// Windows 9x its life starts and stops the processor statistic).
+class SamplersHold {
+public:
+    SamplersHold();
+    ~SamplersHold();
+    SamplersHold(const SamplersHold&) = delete;
+    SamplersHold& operator=(const SamplersHold&) = delete;
+    ConditionSamplers* operator->() const;
+};
+
 // The sources the next shared samplers may use (tests).
 void limitConditionSources(unsigned sources);

@@ -1,6 +1,6 @@
 #include "power/condition_trigger_win.h"
 
-#include <memory>
+#include <optional>
 
 #include "power/condition_samplers_win.h"
 #include "settings/current_settings_win.h"
@@ -8,7 +8,9 @@
 
 namespace {
 
-std::shared_ptr<ConditionSamplers> armedSamplers;
+std::optional<SamplersHold> armedSamplers;
+// the choice as last read or stored: the tooltip asks for its action every second
+std::optional<ConditionChoice> knownChoice;
 
 }  // namespace
 
@@ -18,7 +20,7 @@ ConditionWatch& conditionWatch() {
 }
 
 void armMeasuredConditions(const ConditionFigures& figures) {
-    armedSamplers = sharedConditionSamplers();
+    if (!armedSamplers) armedSamplers.emplace();
     conditionWatch().arm(figures);
 }
 
@@ -28,20 +30,23 @@ void dropMeasuredConditions() {
 }
 
 ConditionSample sampleArmedConditions() {
-    return armedSamplers ? armedSamplers->sampleThisSecond() : ConditionSample{};
+    return armedSamplers ? (*armedSamplers)->sampleThisSecond() : ConditionSample{};
 }
 
 ConditionChoice storedConditionChoice() {
     RegistrySettingsStore store(RegistrySettingsStore::Opening::ExistingOnly, kConditionsKeyPath);
-    return readConditionChoice(store);
+    knownChoice = readConditionChoice(store);
+    return *knownChoice;
 }
 
 bool storeConditionChoice(const ConditionChoice& choice) {
+    knownChoice = choice;
     RegistrySettingsStore store(RegistrySettingsStore::Opening::CreateMissing, kConditionsKeyPath);
-    return store.open() && replaceStoredValues(store, conditionChoiceValues(choice),
-                                               StaleValues::KeepOtherTypes);
+    return store.open() &&
+           replaceStoredValues(store, conditionChoiceValues(choice), StaleValues::KeepOtherTypes);
 }
 
 Action conditionsAction() {
-    return conditionsAction(storedConditionChoice(), currentSettings().TaskManagerAktion);
+    return conditionsAction(knownChoice ? *knownChoice : storedConditionChoice(),
+                            currentSettings().TaskManagerAktion);
 }

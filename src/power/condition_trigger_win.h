@@ -21,11 +21,13 @@ void dropMeasuredConditions();
 // armed.
 ConditionSample sampleArmedConditions();
 
-// The stored choice; the defaults where the key or a value is missing.
+// The stored choice, read afresh; the defaults where the key or a value is
+// missing.
 ConditionChoice storedConditionChoice();
-// False where the key cannot be written.
+// The choice holds from now on; false where the key cannot be written (it
+// then holds until the program ends).
 bool storeConditionChoice(const ConditionChoice& choice);
 
-// The action of everything that is not the clock schedule: the stored
-// choice's, else the settings' scheduled action.
+// The action of everything that is not the clock schedule: the choice's as
+// last read or stored, else the settings' scheduled action.
 Action conditionsAction();

@@ -174,9 +174,8 @@ std::optional<std::string> ConditionWatch::text(Action action, const std::string
 
 bool conditionsSecond(PendingActions& pending, ConditionWatch& watch,
                       const ConditionSample& sample, std::optional<bool> programEnded) {
-    if (!programEnded && !watch.armed()) return false;
+    if (!watch.armed()) return programEnded.value_or(false);
     const bool ended = programEnded.value_or(true);
-    if (!watch.armed()) return ended;
     if (pending.paused()) {
         watch.restart();
         return false;

@@ -21,6 +21,7 @@
 #include "settings/current_settings_win.h"
 #include "win32/owned_handles_win.h"
 #include "win32/small_font_win.h"
+#include "win32/system_error_text_win.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ RunningPrograms runningPrograms = nullptr;
 
 struct ConditionsState {
     OwnedGdiObject font;
-    std::shared_ptr<ConditionSamplers> samplers = sharedConditionSamplers();
+    SamplersHold samplers;
 };
 
 using Kind = ControlKind;
@@ -163,26 +164,26 @@ LRESULT placeByName(HWND list, const std::string& name) {
     return low;
 }
 
-void addProgram(HWND list, const RunningProgram& program, LRESULT place) {
+void addProgram(HWND list, const std::string& name, LPARAM pid, LRESULT place) {
     const LRESULT item = SendMessageA(list, CB_INSERTSTRING, static_cast<WPARAM>(place),
-                                      reinterpret_cast<LPARAM>(program.name.c_str()));
-    SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(item), program.pid);
-    if (program.name == programWatch().program()) SendMessageA(list, CB_SETCURSEL, item, 0);
+                                      reinterpret_cast<LPARAM>(name.c_str()));
+    SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(item), pid);
 }
 
-// The running programs by name, the watched one first where it no longer
-// runs; the watched one (or the first) chosen.
+// The running programs by name; first, and chosen, the item that stands
+// for the program watched now, whichever process of that name runs.
 void showPrograms(HWND window) {
     const HWND list = GetDlgItem(window, id::kProgramList);
     if (runningPrograms)
         for (const RunningProgram& program : runningPrograms())
             if (program.pid != GetCurrentProcessId())
-                addProgram(list, program, placeByName(list, program.name));
-    const std::string& watched = programWatch().program();
-    if (!watched.empty() && SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(watched.c_str())) == CB_ERR)
-        addProgram(list, {0, watched}, 0);
-    if (SendMessageA(list, CB_GETCURSEL, 0, 0) < 0) SendMessageA(list, CB_SETCURSEL, 0, 0);
+                addProgram(list, program.name, program.pid, placeByName(list, program.name));
+    if (programWatch().armed())
+        addProgram(list,
+                   programWatch().program() +
+                       bilingual(programFacts().german, " (überwacht)", " (watched)"),
+                   0, 0);
+    SendMessageA(list, CB_SETCURSEL, 0, 0);
     SendMessageA(GetDlgItem(window, id::kProgram), BM_SETCHECK, programWatch().armed(), 0);
 }
 
@@ -228,6 +229,19 @@ ConditionChoice choiceFromControls(HWND window) {
     return choice;
 }
 
+// The process of a listed program, where it still runs that program: an
+// id the system gave to another process since the list was read is not it.
+HANDLE openListed(DWORD pid, const std::string& name) {
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    if (!process) return nullptr;
+    if (runningPrograms)
+        for (const RunningProgram& program : runningPrograms())
+            if (program.pid == pid && program.name == name) return process;
+    CloseHandle(process);
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+}
+
 // The program ticked: the one watched stays; another is watched from now on
 // (where the user agrees to give up the one watched). False where it is not.
 bool armProgram(HWND window, bool& keep) {
@@ -236,32 +250,46 @@ bool armProgram(HWND window, bool& keep) {
     const HWND list = GetDlgItem(window, id::kProgramList);
     const auto item = SendMessageA(list, CB_GETCURSEL, 0, 0);
     if (item < 0) return false;
+    keep = item == 0 && programWatch().armed();
+    if (keep) return true;
     char name[MAX_PATH] = "";
     SendMessageA(list, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(name));
-    keep = programWatch().armed() && programWatch().program() == name;
-    if (keep) return true;
     const auto pid = static_cast<DWORD>(SendMessageA(list, CB_GETITEMDATA, item, 0));
-    const HANDLE process = pid ? OpenProcess(SYNCHRONIZE, FALSE, pid) : nullptr;
+    const HANDLE process = openListed(pid, name);
     if (!process) {
+        // an id no process has any more is a program that has ended
+        const DWORD error = GetLastError();
         const bool german = programFacts().german;
-        MessageBoxA(window, bilingual(german, "Dieses Programm ist schon beendet.",
-                                      "This program has ended already."),
-                    "Dormival", MB_ICONINFORMATION);
+        const std::string text =
+            error == ERROR_INVALID_PARAMETER
+                ? bilingual(german, "Dieses Programm ist schon beendet.",
+                            "This program has ended already.")
+                : SystemErrorText(error).value_or("OpenProcess()");
+        MessageBoxA(window, text.c_str(), "Dormival", MB_ICONINFORMATION);
         return false;
     }
     keep = watchProgramEnd(process, name);
     return keep;
 }
 
-// The choice is stored, then armed; the window closes where it was.
+// The choice is stored, then armed, and the window closes; where the
+// program cannot be watched, the choice stays as it was and so does the
+// window. The window takes no input while a question is asked.
 void arm(HWND window) {
     const ConditionChoice choice = choiceFromControls(window);
     const ConditionFigures& f = choice.figures;
     const bool program = checked(window, id::kProgram);
     if (!program && !f.idle && !f.processor && !f.network) return;
-    storeConditionChoice(choice);
+    const ConditionChoice before = storedConditionChoice();
+    storeConditionChoice(choice);  // the action a program's watch asks for
+    EnableWindow(window, FALSE);
     bool keepProgram = false;
-    if (!armProgram(window, keepProgram)) return;
+    const bool watched = armProgram(window, keepProgram);
+    EnableWindow(window, TRUE);
+    if (!watched) {
+        storeConditionChoice(before);
+        return;
+    }
     armConditions(f.idle || f.processor || f.network ? std::optional<ConditionFigures>(f)
                                                      : std::nullopt,
                   keepProgram);

@@ -31,11 +31,22 @@ WarningRequest conditionsWarning() {
     return {{whole, whole}, conditionsAction(), reason};
 }
 
-// Input where the cursor is on the warning window went to its buttons.
+// Input with the cursor on the warning window went to it: the cursor moved
+// there, or the window opened beneath it (which Wine counts as a move). Keys
+// typed while the cursor rests there went to another window, as the warning
+// never takes the keyboard.
 void noteInputOnWarning() {
-    RECT place;
+    static POINT lastCursor{};
+    static HWND lastWarning = nullptr;
+    const HWND warning = warningWindow();
     POINT cursor;
-    if (warningWindow() && GetWindowRect(warningWindow(), &place) && GetCursorPos(&cursor) &&
+    if (!GetCursorPos(&cursor)) return;
+    const bool moved = cursor.x != lastCursor.x || cursor.y != lastCursor.y;
+    const bool opened = warning != lastWarning;
+    lastCursor = cursor;
+    lastWarning = warning;
+    RECT place;
+    if ((moved || opened) && warning && GetWindowRect(warning, &place) &&
         cursor.x >= place.left && cursor.x < place.right && cursor.y >= place.top &&
         cursor.y < place.bottom)
         conditionWatch().inputWentToWarning();

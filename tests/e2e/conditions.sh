@@ -2,9 +2,10 @@
 # The conditions on the real Dormival.exe under Wine: "Act when ..." (249)
 # opens the window of class Wenn, whose Arm arms what it shows. The idle
 # condition, armed with the testers' short minute (SecondsPerMinute),
-# brings the warning that names it, and the standby follows; a mouse move
-# outside the warning during the countdown ends it, and the conditions are
-# watched again from zero, until the warning's Cancel drops them.
+# brings the warning that names it, and the standby follows, with the mouse
+# moved onto the warning or resting where it opens; a mouse move outside
+# the warning during the countdown ends it, and the conditions are watched
+# again from zero, until the warning's Cancel drops them.
 #   conditions.sh full|brief DORMIVAL.EXE
 set -uo pipefail
 mode=$1
@@ -40,14 +41,22 @@ expect "the warning opens" "$(wintool wait Apps 30 >/dev/null && echo open)" ope
 expect "it names the condition" \
   "$(wintool texts Apps | grep -o 'The computer has been idle for 3 minutes')" \
   "The computer has been idle for 3 minutes"
+# the mouse moved onto the warning, towards its buttons, is not a return
+read -r x y w h <<<"$(wintool rect Apps)"
+wintool move "$((x + w / 2))" "$((y + h / 2))" >/dev/null
 wait_for_call kernel32.SetSystemPowerState 20
 expect "the standby follows" "$(calls_in "$trace")" "$standby"
 stop
 
 if [ "$mode" = full ]; then
+  # the cursor rests where the warning opens: its opening is not input
+  start_armed
+  wait_for_call kernel32.SetSystemPowerState 30
+  expect "a warning opened beneath the cursor counts down" "$(calls_in "$trace")" "$standby"
+  stop
+
   start_armed
   wintool wait Apps 30 >/dev/null
-  read -r x y w h <<<"$(wintool rect Apps)"
   # below the warning, twice: the first move may land where the cursor is
   wintool move "$((x + w / 2))" "$((y + h + 40))" >/dev/null
   wintool move "$((x + w / 2 + 20))" "$((y + h + 60))" >/dev/null
