@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "app/facts_refresh_win.h"
 #include "app/shared_messages_win.h"
-#include "app/window_creation_win.h"
 #include "common/feature_window_win.h"
 #include "common/file_icon_win.h"
 #include "power/network_shutdown_win.h"

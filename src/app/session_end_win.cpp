@@ -3,11 +3,11 @@
 #include <windows.h>
 
 #include "display/display_window_win.h"
-#include "favourites/favourites_window_win.h"
 #include "power/schedule_ticks_win.h"
+#include "program_favourites/program_favourites_window_win.h"
 
 void storeOpenLists() {
-    storeFavouritePrograms(favouritesWindow());
+    storeProgramFavourites(programFavouritesWindow());
     storeFavouriteModes(displayWindow());
 }
 

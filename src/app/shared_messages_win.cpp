@@ -1,15 +1,14 @@
 #include "app/shared_messages_win.h"
 
+#include "app/facts_refresh_win.h"
 #include "app/session_end_win.h"
-#include "app/tray_icon_win.h"
+#include "app/tray_icon_shell_win.h"
 #include "app/tray_menu_win.h"
-#include "app/window_creation_win.h"
 #include "common/command_ids.h"
 #include "common/program_facts.h"
-#include "common/tray_icon_win.h"
+#include "common/tray_icon_record_win.h"
 #include "common/windows_version_win.h"
 #include "display/display_window_win.h"
-#include "favourites/favourites_window_win.h"
 #include "options/options_window_win.h"
 #include "power/conditions_window_win.h"
 #include "power/network_shutdown_win.h"
@@ -18,6 +17,7 @@
 #include "power/schedule_ticks_win.h"
 #include "power/scheduler_win.h"
 #include "process_viewer/viewer_window_win.h"
+#include "program_favourites/program_favourites_window_win.h"
 #include "settings/current_settings_win.h"
 #include "systools/cd_drives_win.h"
 #include "systools/desktop_tools_win.h"
@@ -53,7 +53,7 @@ void runTrayCommand(HWND window, WPARAM id) {
     case cmd::kTerminate: DestroyWindow(window); break;
     case cmd::kOptions: openOptionsWindow(); break;
     case cmd::kActWhen: openConditionsWindow(); break;
-    case cmd::kFavourites: openFavourites(); break;
+    case cmd::kFavourites: openProgramFavourites(); break;
     case cmd::kDisplayModes: openDisplayModes(); break;
     case cmd::kProcessViewer: openProcessViewer(); break;
     case cmd::kCloseAllWindows: postToAllWindows(SC_CLOSE); break;

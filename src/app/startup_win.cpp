@@ -3,17 +3,17 @@
 #include "app/command_line.h"
 #include "app/main_window_win.h"
 #include "app/session_end_win.h"
-#include "app/tray_icon_win.h"
+#include "app/tray_icon_shell_win.h"
 #include "common/feature_window_win.h"
+#include "common/windows_version_win.h"
 #include "power/conditions_window_win.h"
 #include "power/power_calls_win.h"
 #include "power/schedule_ticks_win.h"
+#include "power/scheduler_win.h"
 #include "process_viewer/process_records_win.h"
 #include "process_viewer/row_commands_win.h"
-#include "power/scheduler_win.h"
 #include "settings/current_settings_win.h"
 #include "systools/browser_cache_win.h"
-#include "common/windows_version_win.h"
 
 namespace {
 

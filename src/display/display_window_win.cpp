@@ -8,8 +8,8 @@
 #include "common/command_ids.h"
 #include "common/control_table_win.h"
 #include "common/decimal.h"
-#include "common/feature_window_win.h"
 #include "common/dialog_keys_win.h"
+#include "common/feature_window_win.h"
 #include "common/file_icon_win.h"
 #include "common/open_windows_win.h"
 #include "common/program_facts.h"
@@ -28,7 +28,7 @@
 
 namespace {
 
-static_assert(noneShared({kModeListId, kFavouriteListId, display_command::kKeep,
+static_assert(noneShared({kModeListId, kFavouriteModeListId, display_command::kKeep,
                           display_command::kUndo, display_command::kAddFavourite,
                           display_command::kDeleteFavourite}));
 
@@ -47,7 +47,7 @@ struct DisplayState {
 // The lists and their buttons, at 96 DPI in a client area of 224 x 315.
 constexpr PlainControl kListView[] = {
     {ControlKind::List, {0, 0, 220, 190}, "", "", kModeListId},
-    {ControlKind::List, {0, 194, 220, 90}, "", "", kFavouriteListId},
+    {ControlKind::List, {0, 194, 220, 90}, "", "", kFavouriteModeListId},
     {ControlKind::Push, {5, 285, 100, 25}, "&Add", "&Add", display_command::kAddFavourite},
     {ControlKind::Push, {110, 285, 100, 25}, "&Delete", "&Delete",
      display_command::kDeleteFavourite},
@@ -69,7 +69,7 @@ constexpr PlainControl kCountdownView[] = {
 bool german() { return programFacts().german; }
 
 void loadFavourites(const DisplayState& s) {
-    for (const ListedValue& favourite : loadValueList(kFavouritesKeyPath))
+    for (const ListedValue& favourite : loadValueList(kFavouriteModesKeyPath))
         if (favourite.text) appendListCells(s.favourites, {favourite.name, *favourite.text});
 }
 
@@ -104,7 +104,7 @@ void onDoubleClick(HWND window, DisplayState& s, int listId) {
     const int row = selectedListRow(list);
     if (row < 0) return;
     std::optional<int> modeNumber = row;
-    if (listId == kFavouriteListId) {
+    if (listId == kFavouriteModeListId) {
         modeNumber = favouriteModeNumber(displayModes(), settingAsInt(listCellText(list, row, 0)),
                                          listCellText(list, row, 1));
         if (!modeNumber) {
@@ -163,7 +163,7 @@ bool onCommand(HWND window, DisplayState& s, WPARAM id) {
     // Enter: the double-click of the list with the focus (the modes' by default)
     case IDOK:
         if (!s.countdown.active())
-            onDoubleClick(window, s, GetFocus() == s.favourites ? kFavouriteListId : kModeListId);
+            onDoubleClick(window, s, GetFocus() == s.favourites ? kFavouriteModeListId : kModeListId);
         return true;
     // Esc: Undo while counting, else as the close box
     case IDCANCEL:
@@ -193,7 +193,7 @@ LRESULT CALLBACK displayProcedure(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_NOTIFY: {
         const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
         if (s && header.code == static_cast<UINT>(NM_DBLCLK) &&
-            (header.idFrom == kModeListId || header.idFrom == kFavouriteListId)) {
+            (header.idFrom == kModeListId || header.idFrom == kFavouriteModeListId)) {
             onDoubleClick(window, *s, static_cast<int>(header.idFrom));
             return 0;
         }
@@ -285,7 +285,7 @@ void storeFavouriteModes(HWND window) {
         favourites.push_back(
             {listCellText(s->favourites, row, 0), listCellText(s->favourites, row, 1)});
     // values of another type were never listed, and stay
-    storeValueList(kFavouritesKeyPath, favouritesToStore(favourites), StaleValues::KeepOtherTypes);
+    storeValueList(kFavouriteModesKeyPath, favouriteModesToStore(favourites), StaleValues::KeepOtherTypes);
 }
 
 void stopDisplayCountdown(HWND window) {

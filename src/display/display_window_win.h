@@ -8,10 +8,10 @@
 // favourite modes; a double-click sets a mode and turns the window into a
 // confirmation with an undo countdown. Class "Aufloesung".
 constexpr const char* kDisplayClass = "Aufloesung";
-constexpr const char* kFavouritesKeyPath = "Software\\Dormival\\Options\\Favorites";
+constexpr const char* kFavouriteModesKeyPath = "Software\\Dormival\\Options\\Favorites";
 
 constexpr int kModeListId = 209;
-constexpr int kFavouriteListId = 210;
+constexpr int kFavouriteModeListId = 210;
 constexpr unsigned kDisplayTimerId = 1;
 
 namespace display_command {

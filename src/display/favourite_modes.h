@@ -14,4 +14,4 @@ struct FavouriteMode {
 
 // The stored form: one text value per mode number, named by it, in list
 // order; a mode listed twice is stored once, with the later description.
-std::vector<StoredValue> favouritesToStore(const std::vector<FavouriteMode>& favourites);
+std::vector<StoredValue> favouriteModesToStore(const std::vector<FavouriteMode>& favourites);

@@ -1,6 +1,6 @@
 #include "options/options_record.h"
 
-#include "settings/network_drives.h"
+#include "settings/network_computers.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 
@@ -28,7 +28,7 @@ ScheduleTexts scheduleTexts(const OptionsRecord& c) {
 
 std::vector<StoredValue> valuesToSave(const OptionsRecord& c, bool hibernationAvailable) {
     std::vector<StoredValue> values = {
-        {"NetworkDrives", joinNetworkDrives(c.networkComputers)},
+        {"NetworkDrives", joinNetworkComputers(c.networkComputers)},
         {"forceshutdown", flag(c.forceShutdown)},
         {"forcenetshutdown", flag(c.forceNetShutdown)},
         {"shownetworkwarning", c.networkWarningSecondsText},

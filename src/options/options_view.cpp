@@ -2,7 +2,7 @@
 
 #include "common/decimal.h"
 #include "common/text.h"
-#include "settings/network_drives.h"
+#include "settings/network_computers.h"
 #include "settings/settings.h"
 
 int storedListItem(const std::string& stored, int count) {
@@ -49,7 +49,7 @@ OptionsView optionsView(const Settings& stored) {
     v.forceHibernate = stored.forcehibernate != "0";
     v.emptyCache = stored.emptyIEFiles != "0";
     v.autostart = stored.startupLink == "exist";
-    v.networkComputers = parseNetworkDrives(stored.NetworkDrives);
+    v.networkComputers = parseNetworkComputers(stored.NetworkDrives);
     return v;
 }
 

@@ -17,7 +17,7 @@
 #include "options/options_controls_win.h"
 #include "options/options_fields_win.h"
 #include "settings/current_settings_win.h"
-#include "settings/network_drives.h"
+#include "settings/network_computers.h"
 #include "settings/settings.h"
 #include "settings/settings_registry_win.h"
 #include "settings/startup_link_win.h"
@@ -211,7 +211,7 @@ void openCommandLineHelp(HWND window) {
 void addOptionsComputer(HWND window, const std::string& name) {
     const OptionsState* s = stateOfWindow(window);
     if (name.empty() || !s || !s->controls[ComputerList]) return;
-    if (!networkDrivesTake(listedComputers(s->controls), name)) {
+    if (!networkComputersTake(listedComputers(s->controls), name)) {
         refuse(window,
                "Dieser Computer passt nicht mehr in die Liste: alle Namen zusammen dürfen höchstens "
                "249 Zeichen lang sein.",

@@ -7,7 +7,7 @@
 #include "common/command_ids.h"
 #include "common/decimal.h"
 #include "common/text.h"
-#include "settings/network_drives.h"
+#include "settings/network_computers.h"
 #include "settings/settings.h"
 
 namespace {
@@ -43,7 +43,7 @@ void NetworkShutdowns::start(Settings& s, bool reboot, bool german,
                : bilingual(german, "Netzwerk wird heruntergefahren", "Shutting down Network");
     requests_.clear();
     std::optional<NetworkRequest> localRequest;
-    for (const std::string& computer : parseNetworkDrives(s.NetworkDrives)) {
+    for (const std::string& computer : parseNetworkComputers(s.NetworkDrives)) {
         const auto same = [&](const NetworkRequest& r) {
             return sameComputer(r.computer, computer);
         };

@@ -5,13 +5,13 @@
 
 #include <string>
 
-#include "win32/entry_point_win.h"
+#include "common/feature_window_win.h"
 #include "common/program_facts.h"
+#include "common/tray_icon_record_win.h"
+#include "settings/current_settings_win.h"
+#include "win32/entry_point_win.h"
 #include "win32/system_library_win.h"
 #include "win32/token_privilege_win.h"
-#include "common/tray_icon_win.h"
-#include "common/feature_window_win.h"
-#include "settings/current_settings_win.h"
 
 namespace {
 

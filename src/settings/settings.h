@@ -25,7 +25,7 @@ struct Settings {
     std::string checkscreen;
     std::string emptyIEFiles;
     std::string AppIcon;             // icon source file, "" = our own exe
-    std::string NetworkDrives;       // see network_drives.h
+    std::string NetworkDrives;       // the network computers, see network_computers.h
     std::string forcenetshutdown;
     std::string shownetworkwarning;
     std::string Hibernate;

@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "common/decimal.h"
-#include "support/fake_settings_store.h"
 #include "display/favourite_modes.h"
 #include "display/undo_countdown.h"
-#include "favourites/program_favourites.h"
 #include "options/options_view.h"
 #include "power/scheduler.h"
+#include "program_favourites/program_favourites.h"
 #include "settings/settings.h"
 #include "settings/stored_values.h"
+#include "support/fake_settings_store.h"
 
 namespace {
 
@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     std::vector<FavouriteMode> modes;
     for (std::size_t i = 0; i + 1 < texts.size(); i += 2) modes.push_back({texts[i], texts[i + 1]});
-    checkUniqueNames(favouritesToStore(modes));
+    checkUniqueNames(favouriteModesToStore(modes));
     checkUniqueNames(programFavouritesToStore(texts));
     return 0;
 }

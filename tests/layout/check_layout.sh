@@ -37,9 +37,9 @@ for file in $(find src -name '*.cpp' | sort); do
 done
 
 # folder order: a folder may include itself and the ones after it
-order="app power options display favourites process_viewer systools settings common win32"
+order="app power options display program_favourites process_viewer systools settings common win32"
 rank() { local i=0 f; for f in $order; do [ "$f" = "$1" ] && { echo $i; return; }; i=$((i + 1)); done; echo 99; }
-features="power options display favourites process_viewer systools"
+features="power options display program_favourites process_viewer systools"
 edges=$(mktemp)
 trap 'rm -f "$edges"' EXIT
 for file in $(find src -name '*.cpp' -o -name '*.h' | sort); do

@@ -91,11 +91,11 @@ TEST(UndoCountdown, TicksDownThenRestores) {
 
 TEST(Favourites, StoredOncePerModeTheLaterDescriptionWinning) {
     const auto values =
-        favouritesToStore({{"5", "first"}, {"2", "two"}, {"5", "second"}});
+        favouriteModesToStore({{"5", "first"}, {"2", "two"}, {"5", "second"}});
     ASSERT_EQ(values.size(), 2u);
     EXPECT_EQ(values[0].name + "=" + values[0].text, "5=second");
     EXPECT_EQ(values[1].name + "=" + values[1].text, "2=two");
-    EXPECT_TRUE(favouritesToStore({}).empty());
+    EXPECT_TRUE(favouriteModesToStore({}).empty());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "favourites/program_favourites.h"
+#include "program_favourites/program_favourites.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/window_creation_win.h"
+#include "app/facts_refresh_win.h"
 #include "common/open_windows_win.h"
 #include "power/condition_samplers_win.h"
 #include "power/condition_trigger_win.h"

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "common/command_ids.h"
-#include "win32/list_view_win.h"
-#include "support/modal_watch.h"
-#include "support/child_places.h"
-#include "support/resident_fixture.h"
 #include "display/display_modes.h"
+#include "support/child_places.h"
+#include "support/modal_watch.h"
+#include "support/resident_fixture.h"
+#include "win32/list_view_win.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ class DisplayWindow : public ResidentProgramTest {
 protected:
     void SetUp() override {
         ResidentProgramTest::SetUp();
-        RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kFavouriteModesKeyPath);
         setDisplayChangeCall(fakeChange);
         changes.clear();
         testAnswer = DISP_CHANGE_SUCCESSFUL;
@@ -69,7 +69,7 @@ protected:
     void TearDown() override {
         if (IsWindow(displayWindow())) DestroyWindow(displayWindow());
         setDisplayChangeCall(nullptr);
-        RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kFavouriteModesKeyPath);
         ResidentProgramTest::TearDown();
     }
     // Destroys the window and takes back the quit its destruction posted,
@@ -94,12 +94,12 @@ protected:
         SendMessageA(displayWindow(), WM_NOTIFY, id, reinterpret_cast<LPARAM>(&click));
     }
     static std::string cell(int row, int column) {
-        return listCellText(list(kFavouriteListId), row, column);
+        return listCellText(list(kFavouriteModeListId), row, column);
     }
     // name=text of the stored favourites in the registry's order; "no key"
     static std::string storedFavourites() {
         HKEY key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kFavouritesKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, kFavouriteModesKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
             return "no key";
         std::string all;
         char name[64], data[300];
@@ -127,7 +127,7 @@ TEST_F(DisplayWindow, WindowAndControls) {
     EXPECT_EQ(r.bottom - r.top, 340);
     EXPECT_EQ(r.left, (desktop.right - 230) / 2);
     expectChildPlaces(w, {{kModeListId, 0, 0, 220, 190, ""},
-                           {kFavouriteListId, 0, 194, 220, 90, ""},
+                           {kFavouriteModeListId, 0, 194, 220, 90, ""},
                            {115, 5, 285, 100, 25, "&Add"}, {116, 110, 285, 100, 25, "&Delete"}});
     // one row per mode, the current one selected
     DEVMODEA mode{};
@@ -229,16 +229,16 @@ TEST_F(DisplayWindow, AFavouriteFindsItsModeByItsText) {
     for (const auto& [text, want] :
          {std::pair{lastText, modeName(last) + " test"},
           {"1 x 1 x 1 Hz 1 -Bit ", "This display mode is no longer offered. Nothing is changed."}}) {
-        RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kFavouriteModesKeyPath);
         HKEY key;
-        RegCreateKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath, &key);
+        RegCreateKeyA(HKEY_CURRENT_USER, kFavouriteModesKeyPath, &key);
         RegSetValueExA(key, "0", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                        static_cast<DWORD>(text.size() + 1));
         RegCloseKey(key);
         createDisplayWindow();
-        select(kFavouriteListId, 0);
+        select(kFavouriteModeListId, 0);
         changes.clear();
-        const auto shown = watchModals([] { doubleClick(kFavouriteListId); });
+        const auto shown = watchModals([] { doubleClick(kFavouriteModeListId); });
         EXPECT_EQ(changes.empty() ? shown.text : changes[0], want);
         closeWindow();
     }
@@ -246,26 +246,26 @@ TEST_F(DisplayWindow, AFavouriteFindsItsModeByItsText) {
 
 TEST_F(DisplayWindow, FavouritesLoadAddAndDelete) {
     HKEY key;
-    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath, &key), ERROR_SUCCESS);
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kFavouriteModesKeyPath, &key), ERROR_SUCCESS);
     RegSetValueExA(key, "1", 0, REG_SZ, reinterpret_cast<const BYTE*>("one"), 4);
     const DWORD number = 7;
     RegSetValueExA(key, "7", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof(number));
     RegCloseKey(key);
     createDisplayWindow();
-    ASSERT_EQ(rows(kFavouriteListId), 1) << "only texts are favourites";
+    ASSERT_EQ(rows(kFavouriteModeListId), 1) << "only texts are favourites";
     EXPECT_EQ(cell(0, 0) + " " + cell(0, 1), "1 one");
 
     select(kModeListId, 2);
     addFavouriteMode(displayWindow());
     addFavouriteMode(displayWindow());
-    ASSERT_EQ(rows(kFavouriteListId), 3);
+    ASSERT_EQ(rows(kFavouriteModeListId), 3);
     EXPECT_EQ(cell(2, 0), "2");
     EXPECT_EQ(cell(2, 1).find(" x "), 3u) << cell(2, 1);
     deleteFavouriteMode(displayWindow());  // nothing selected
-    EXPECT_EQ(rows(kFavouriteListId), 3);
-    select(kFavouriteListId, 0);
+    EXPECT_EQ(rows(kFavouriteModeListId), 3);
+    select(kFavouriteModeListId, 0);
     deleteFavouriteMode(displayWindow());
-    EXPECT_EQ(rows(kFavouriteListId), 2);
+    EXPECT_EQ(rows(kFavouriteModeListId), 2);
     SendMessageA(displayWindow(), WM_CLOSE, 0, 0);
     const std::string stored = " " + storedFavourites();
     EXPECT_NE(stored.find(" 2="), std::string::npos);
@@ -288,7 +288,7 @@ TEST_F(DisplayWindow, FavouritesSurviveEveryWayOfClosing) {
          [] { SendMessageA(displayWindow(), WM_COMMAND, tray_command::kTerminate, 0); }},
     };
     for (const auto& [ending, end] : endings) {
-        RegDeleteKeyA(HKEY_CURRENT_USER, kFavouritesKeyPath);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kFavouriteModesKeyPath);
         createDisplayWindow();
         select(kModeListId, 1);
         addFavouriteMode(displayWindow());
@@ -306,15 +306,15 @@ TEST_F(DisplayWindow, FavouritesSurviveEveryWayOfClosing) {
 // The change from a favourite uses the number in its first column; the
 // countdown runs the checkscreen seconds and then sets the old mode again.
 TEST_F(DisplayWindow, DoubleClickChangesAndTheCountdownRestores) {
-    doubleClick(kFavouriteListId);  // no window, no favourites: nothing
+    doubleClick(kFavouriteModeListId);  // no window, no favourites: nothing
     createDisplayWindow();
-    doubleClick(kFavouriteListId);
+    doubleClick(kFavouriteModeListId);
     EXPECT_TRUE(changes.empty()) << "an empty list changes nothing";
     store("checkscreen", "3");
     loadSettings();
     addFavouriteMode(displayWindow());  // the remembered mode is selected
-    select(kFavouriteListId, 0);
-    doubleClick(kFavouriteListId);
+    select(kFavouriteModeListId, 0);
+    doubleClick(kFavouriteModeListId);
     ASSERT_TRUE(displayCountdownActive(displayWindow()));
     EXPECT_EQ(changes.size(), 2u);
     EXPECT_FALSE(IsWindowVisible(list(kModeListId)));

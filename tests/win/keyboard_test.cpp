@@ -5,12 +5,12 @@
 
 #include "common/open_windows_win.h"
 #include "display/display_window_win.h"
-#include "favourites/favourites_window_win.h"
 #include "options/options_window_win.h"
 #include "power/conditions_window_win.h"
 #include "power/warning_window_win.h"
 #include "process_viewer/process_records_win.h"
 #include "process_viewer/viewer_window_win.h"
+#include "program_favourites/program_favourites_window_win.h"
 #include "support/program_loop.h"
 #include "support/resident_fixture.h"
 
@@ -84,7 +84,7 @@ TEST_F(Keyboard, TabOrderEnterAndEscInEveryWindow) {
     } cases[] = {
         {[&] { return options(); }, optionsOrder, VK_RETURN, "closed, action 0"},
         {[&] { return options(); }, optionsOrder, VK_ESCAPE, "closed, action none"},
-        {createFavouritesWindow, {"syslistview32 ", "button &Add", "button &Remove", "button &Run"},
+        {createProgramFavouritesWindow, {"syslistview32 ", "button &Add", "button &Remove", "button &Run"},
          VK_ESCAPE, "closed, action none"},
         // Enter sets the selected mode, and Undo has the focus; Esc undoes
         {createDisplayWindow, {"syslistview32 ", "syslistview32 ", "button &Add", "button &Delete"},
@@ -142,7 +142,7 @@ TEST_F(Keyboard, ArrowsPagesAndMnemonicsInTheOptions) {
     step('E', {VK_MENU});
     step(VK_TAB, {VK_CONTROL, VK_SHIFT});
     step('S', {VK_MENU});  // the "&StandbyModus / Hibernate" group box
-    showFeatureWindow(createFavouritesWindow());
+    showFeatureWindow(createProgramFavouritesWindow());
     SetForegroundWindow(w);
     drain();
     walked.push_back(focused());
@@ -162,7 +162,7 @@ TEST_F(Keyboard, ArrowsPagesAndMnemonicsInTheOptions) {
 // activates it, Enter presses nothing (OK is never the default) and Esc is
 // its Cancel.
 TEST_F(Keyboard, TheWarningNeverTakesTheKeyboard) {
-    const HWND other = createFavouritesWindow();
+    const HWND other = createProgramFavouritesWindow();
     showFeatureWindow(other);
     static int answered;
     answered = 0;

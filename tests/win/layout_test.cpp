@@ -11,9 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/window_creation_win.h"
+#include "app/facts_refresh_win.h"
 #include "display/display_window_win.h"
-#include "favourites/favourites_window_win.h"
 #include "options/options_window_win.h"
 #include "power/conditions_window_win.h"
 #include "power/warning_window_win.h"
@@ -21,6 +20,7 @@
 #include "process_viewer/nt4_viewer_window_win.h"
 #include "process_viewer/process_records_win.h"
 #include "process_viewer/viewer_window_win.h"
+#include "program_favourites/program_favourites_window_win.h"
 #include "support/resident_fixture.h"
 #include "win32/list_view_win.h"
 #include "win32/small_font_win.h"
@@ -288,7 +288,7 @@ TEST_F(Layout, EveryOtherWindow) {
         const std::pair<const char*, std::function<HWND()>> windows[] = {
             {"warning", [] { return createWarningWindow("render.exe has ended"); }},
             {"display modes", createDisplayWindow},
-            {"favourites", createFavouritesWindow},
+            {"favourites", createProgramFavouritesWindow},
             {"NT 4 process viewer", createNt4ViewerWindow},
             {"process viewer", createProcessViewerWindow},
             {"conditions", createConditionsWindow},

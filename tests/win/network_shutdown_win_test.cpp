@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <mutex>
 
-#include "app/tray_icon_win.h"
+#include "app/tray_icon_shell_win.h"
 #include "common/feature_window_win.h"
 #include "support/resident_fixture.h"
-#include "win32/system_error_text_win.h"
 #include "support/token_state.h"
+#include "win32/system_error_text_win.h"
 
 namespace {
 

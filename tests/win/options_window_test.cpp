@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "app/window_creation_win.h"
+#include "app/facts_refresh_win.h"
 #include "common/command_ids.h"
-#include "win32/file_dialog_win.h"
-#include "support/modal_watch.h"
-#include "support/resident_fixture.h"
 #include "common/version.h"
 #include "power/scheduler_win.h"
+#include "support/modal_watch.h"
+#include "support/resident_fixture.h"
+#include "win32/file_dialog_win.h"
 
 namespace {
 

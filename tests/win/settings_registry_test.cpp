@@ -6,11 +6,11 @@
 
 #include <algorithm>
 
-#include "app/window_creation_win.h"
+#include "app/facts_refresh_win.h"
 #include "common/program_facts.h"
+#include "options/options_window_win.h"
 #include "power/power_calls_win.h"
 #include "settings/current_settings_win.h"
-#include "options/options_window_win.h"
 #include "settings/startup_link_win.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <ctime>
 
-#include "app/tray_icon_win.h"
+#include "app/tray_icon_shell_win.h"
 #include "app/tray_menu.h"
 #include "common/feature_window_win.h"
 #include "common/windows_version_win.h"

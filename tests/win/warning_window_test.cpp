@@ -6,11 +6,11 @@
 #include <ctime>
 #include <string>
 
-#include "app/window_creation_win.h"
-#include "support/resident_fixture.h"
-#include "power/schedule_ticks_win.h"
+#include "app/facts_refresh_win.h"
 #include "power/program_watch_win.h"
+#include "power/schedule_ticks_win.h"
 #include "power/scheduler_win.h"
+#include "support/resident_fixture.h"
 
 namespace {
 

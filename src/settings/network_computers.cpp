@@ -1,8 +1,8 @@
-#include "settings/network_drives.h"
+#include "settings/network_computers.h"
 
 #include "settings/settings.h"
 
-std::vector<std::string> parseNetworkDrives(const std::string& text) {
+std::vector<std::string> parseNetworkComputers(const std::string& text) {
     std::vector<std::string> names;
     std::string::size_type start = 0;
     while (start < text.size()) {
@@ -15,7 +15,7 @@ std::vector<std::string> parseNetworkDrives(const std::string& text) {
     return names;
 }
 
-std::string joinNetworkDrives(const std::vector<std::string>& names) {
+std::string joinNetworkComputers(const std::vector<std::string>& names) {
     std::string text;
     for (const std::string& name : names) {
         if (name.empty() || name.find('|') != std::string::npos) continue;
@@ -25,8 +25,8 @@ std::string joinNetworkDrives(const std::vector<std::string>& names) {
     return text;
 }
 
-bool networkDrivesTake(const std::vector<std::string>& names, const std::string& name) {
+bool networkComputersTake(const std::vector<std::string>& names, const std::string& name) {
     std::vector<std::string> added = names;
     added.push_back(name);
-    return joinNetworkDrives(added).size() == joinNetworkDrives(names).size() + name.size() + 1;
+    return joinNetworkComputers(added).size() == joinNetworkComputers(names).size() + name.size() + 1;
 }

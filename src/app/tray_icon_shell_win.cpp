@@ -1,4 +1,4 @@
-#include "app/tray_icon_win.h"
+#include "app/tray_icon_shell_win.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "favourites/program_favourites.h"
+#include "program_favourites/program_favourites.h"
 
 std::vector<StoredValue> programFavouritesToStore(const std::vector<std::string>& paths) {
     std::vector<StoredValue> values;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "common/tray_icon_win.h"
+#include "common/tray_icon_record_win.h"
 
 // Adds the icon that the given window owns: the small shell icon of the icon
 // source file and the tooltip shown now.

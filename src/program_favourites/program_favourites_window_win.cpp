@@ -1,4 +1,4 @@
-#include "favourites/favourites_window_win.h"
+#include "program_favourites/program_favourites_window_win.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -14,7 +14,7 @@
 #include "common/program_facts.h"
 #include "common/text.h"
 #include "common/window_state_win.h"
-#include "favourites/program_favourites.h"
+#include "program_favourites/program_favourites.h"
 #include "settings/current_settings_win.h"
 #include "settings/value_list_win.h"
 #include "win32/common_controls_win.h"
@@ -26,10 +26,10 @@
 
 namespace {
 
-static_assert(noneShared({kFavouritesListId, favourites_command::kRemove, favourites_command::kAdd,
-                          favourites_command::kRun}));
+static_assert(noneShared({kProgramFavouritesListId, program_favourites_command::kRemove, program_favourites_command::kAdd,
+                          program_favourites_command::kRun}));
 
-struct FavouritesState {
+struct ProgramFavouritesState {
     HWND list = nullptr;
     OwnedGdiObject font;
 };
@@ -39,10 +39,10 @@ constexpr int kEntryWidth = 360;  // at 96 DPI
 // The window's controls at 96 DPI, in a client area of 394 x 285: the list,
 // and the buttons below it.
 constexpr PlainControl kControls[] = {
-    {ControlKind::List, {4, 10, 385, 220}, "", "", kFavouritesListId},
-    {ControlKind::Push, {5, 235, 100, 25}, "&Hinzufügen", "&Add", favourites_command::kAdd},
-    {ControlKind::Push, {110, 235, 100, 25}, "&Entfernen", "&Remove", favourites_command::kRemove},
-    {ControlKind::Push, {220, 235, 100, 25}, "&Ausführen", "&Run", favourites_command::kRun},
+    {ControlKind::List, {4, 10, 385, 220}, "", "", kProgramFavouritesListId},
+    {ControlKind::Push, {5, 235, 100, 25}, "&Hinzufügen", "&Add", program_favourites_command::kAdd},
+    {ControlKind::Push, {110, 235, 100, 25}, "&Entfernen", "&Remove", program_favourites_command::kRemove},
+    {ControlKind::Push, {220, 235, 100, 25}, "&Ausführen", "&Run", program_favourites_command::kRun},
 };
 
 void appendFavourite(HWND list, const std::string& path) {
@@ -60,41 +60,41 @@ void addFavourite(HWND window) {
     const std::string path = chooseAnyFile(
         mainWindow(), de,
         bilingual(de, "Programm zur Favoritengruppe hinzufügen", "Add program to favorites group"));
-    const FavouritesState* s = IsWindow(window) ? stateOf<FavouritesState>(window) : nullptr;
+    const ProgramFavouritesState* s = IsWindow(window) ? stateOf<ProgramFavouritesState>(window) : nullptr;
     if (s && !path.empty()) appendFavourite(s->list, path);
 }
 
-void removeFavourite(const FavouritesState& s) {
+void removeFavourite(const ProgramFavouritesState& s) {
     const int row = selectedListRow(s.list);
     if (row >= 0) SendMessageA(s.list, LVM_DELETEITEM, row, 0);
 }
 
-void runFavourite(const FavouritesState& s) {
+void runFavourite(const ProgramFavouritesState& s) {
     const int row = selectedListRow(s.list);
     if (row < 0) return;
     ShellExecuteA(mainWindow(), "Open", listCellText(s.list, row, 0).c_str(), "", "",
                   SW_SHOWNORMAL);
 }
 
-LRESULT CALLBACK favouritesProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const FavouritesState* s = windowState<FavouritesState>(window, message, lParam);
+LRESULT CALLBACK programFavouritesProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const ProgramFavouritesState* s = windowState<ProgramFavouritesState>(window, message, lParam);
     switch (message) {
     case WM_DESTROY:  // every way of closing keeps the user's changes
-        storeFavouritePrograms(window);
+        storeProgramFavourites(window);
         break;
     case DM_GETDEFID:
-        return MAKELRESULT(favourites_command::kRun, DC_HASDEFID);
+        return MAKELRESULT(program_favourites_command::kRun, DC_HASDEFID);
     case WM_COMMAND:
         if (!s) break;
         switch (wParam) {
-        case favourites_command::kAdd: addFavourite(window); return 0;
-        case favourites_command::kRemove: removeFavourite(*s); return 0;
-        case favourites_command::kRun: runFavourite(*s); return 0;
+        case program_favourites_command::kAdd: addFavourite(window); return 0;
+        case program_favourites_command::kRemove: removeFavourite(*s); return 0;
+        case program_favourites_command::kRun: runFavourite(*s); return 0;
         }
         break;
     case WM_NOTIFY: {
         const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-        if (s && header.code == static_cast<UINT>(NM_DBLCLK) && header.idFrom == kFavouritesListId) {
+        if (s && header.code == static_cast<UINT>(NM_DBLCLK) && header.idFrom == kProgramFavouritesListId) {
             runFavourite(*s);
             return 0;
         }
@@ -106,17 +106,17 @@ LRESULT CALLBACK favouritesProcedure(HWND window, UINT message, WPARAM wParam, L
 
 }  // namespace
 
-void openFavourites() { openFeatureWindow(kFavouritesClass, createFavouritesWindow); }
+void openProgramFavourites() { openFeatureWindow(kProgramFavouritesClass, createProgramFavouritesWindow); }
 
-HWND createFavouritesWindow() {
+HWND createProgramFavouritesWindow() {
     const bool de = programFacts().german;
     useCommonControls();
-    auto state = std::make_unique<FavouritesState>();
+    auto state = std::make_unique<ProgramFavouritesState>();
     const HWND window = createFeatureWindow(
-        kFavouritesClass, favouritesProcedure,
+        kProgramFavouritesClass, programFavouritesProcedure,
         iconSourceFile(currentSettings().AppIcon, programFacts().homeDirectory),
         bilingual(de, "Favoritenliste", "Favorites list"), &state);
-    FavouritesState* s = stateOf<FavouritesState>(window);
+    ProgramFavouritesState* s = stateOf<ProgramFavouritesState>(window);
     if (!s) return nullptr;
     s->font.reset(createSmallFont());
     const std::vector<TableControl> table =
@@ -140,10 +140,10 @@ HWND createFavouritesWindow() {
     return window;
 }
 
-HWND favouritesWindow() { return openWindowOfClass(kFavouritesClass); }
+HWND programFavouritesWindow() { return openWindowOfClass(kProgramFavouritesClass); }
 
-void storeFavouritePrograms(HWND window) {
-    const FavouritesState* s = stateOf<FavouritesState>(window);
+void storeProgramFavourites(HWND window) {
+    const ProgramFavouritesState* s = stateOf<ProgramFavouritesState>(window);
     if (!s || !IsWindow(s->list)) return;
     std::vector<std::string> paths;
     for (int row = 0; row < listRowCount(s->list); ++row) paths.push_back(listCellText(s->list, row, 0));

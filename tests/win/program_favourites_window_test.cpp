@@ -1,4 +1,4 @@
-#include "favourites/favourites_window_win.h"
+#include "program_favourites/program_favourites_window_win.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "common/command_ids.h"
-#include "win32/file_dialog_win.h"
-#include "win32/list_view_win.h"
+#include "program_favourites/program_favourites.h"
 #include "support/child_places.h"
 #include "support/resident_fixture.h"
-#include "favourites/program_favourites.h"
+#include "win32/file_dialog_win.h"
+#include "win32/list_view_win.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ BOOL WINAPI fakeOpenFile(OPENFILENAMEA* dialog) {
     return TRUE;
 }
 
-class FavouritesWindow : public ResidentProgramTest {
+class ProgramFavouritesWindow : public ResidentProgramTest {
 protected:
     void SetUp() override {
         ResidentProgramTest::SetUp();
@@ -46,12 +46,12 @@ protected:
         winIni = std::string(windowsDirectory) + "\\win.ini";
     }
     void TearDown() override {
-        if (IsWindow(favouritesWindow())) DestroyWindow(favouritesWindow());
+        if (IsWindow(programFavouritesWindow())) DestroyWindow(programFavouritesWindow());
         setOpenFileCall(nullptr);
         RegDeleteKeyA(HKEY_CURRENT_USER, kProgramFavouritesKeyPath);
         ResidentProgramTest::TearDown();
     }
-    static HWND list() { return GetDlgItem(favouritesWindow(), kFavouritesListId); }
+    static HWND list() { return GetDlgItem(programFavouritesWindow(), kProgramFavouritesListId); }
     static int rows() { return static_cast<int>(SendMessageA(list(), LVM_GETITEMCOUNT, 0, 0)); }
     static std::string row(int index) { return listCellText(list(), index, 0); }
     static void select(int index) {
@@ -90,8 +90,8 @@ protected:
     std::string notepad, winIni;
 };
 
-TEST_F(FavouritesWindow, WindowAndControls) {
-    const HWND w = createFavouritesWindow();
+TEST_F(ProgramFavouritesWindow, WindowAndControls) {
+    const HWND w = createProgramFavouritesWindow();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(textOf(w), "Favorites list");
     char className[32] = "";
@@ -104,7 +104,7 @@ TEST_F(FavouritesWindow, WindowAndControls) {
     EXPECT_EQ(r.bottom - r.top, 310);
     EXPECT_EQ(r.left, (desktop.right - 400) / 2);
     EXPECT_EQ(r.top, (desktop.bottom - 290) / 2);
-    expectChildPlaces(w, {{kFavouritesListId, 4, 10, 385, 220, ""},
+    expectChildPlaces(w, {{kProgramFavouritesListId, 4, 10, 385, 220, ""},
                            {120, 5, 235, 100, 25, "&Add"},
                            {119, 110, 235, 100, 25, "&Remove"},
                            {220, 220, 235, 100, 25, "&Run"}});
@@ -116,9 +116,9 @@ TEST_F(FavouritesWindow, WindowAndControls) {
 
 // Stored entries show with their shell icons; add, remove and the store
 // after a close.
-TEST_F(FavouritesWindow, LoadAddRemoveAndStore) {
+TEST_F(ProgramFavouritesWindow, LoadAddRemoveAndStore) {
     store(notepad);
-    createFavouritesWindow();
+    createProgramFavouritesWindow();
     ASSERT_EQ(rows(), 1);
     EXPECT_EQ(row(0), notepad);
     LVITEMA item{};
@@ -129,7 +129,7 @@ TEST_F(FavouritesWindow, LoadAddRemoveAndStore) {
     EXPECT_EQ(item.iImage, info.iIcon);
 
     chosenFile = "";  // cancelled
-    SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kAdd, 0);
+    SendMessageA(programFavouritesWindow(), WM_COMMAND, program_favourites_command::kAdd, 0);
     EXPECT_EQ(rows(), 1);
     EXPECT_STREQ(askedFor.lpstrTitle, "Add program to favorites group");
     EXPECT_STREQ(askedFor.lpstrFilter, "All files *.*");
@@ -138,63 +138,63 @@ TEST_F(FavouritesWindow, LoadAddRemoveAndStore) {
               static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY));
     for (const std::string& file : {winIni, notepad}) {
         chosenFile = file;
-        SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kAdd, 0);
+        SendMessageA(programFavouritesWindow(), WM_COMMAND, program_favourites_command::kAdd, 0);
     }
     ASSERT_EQ(rows(), 3);
     EXPECT_EQ(row(1), winIni);
     EXPECT_EQ(stored(), notepad + "=") << "the store waits for the window to close";
 
-    SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kRemove, 0);
+    SendMessageA(programFavouritesWindow(), WM_COMMAND, program_favourites_command::kRemove, 0);
     EXPECT_EQ(rows(), 3) << "nothing selected, nothing removed";
-    SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kRun, 0);  // nor run
+    SendMessageA(programFavouritesWindow(), WM_COMMAND, program_favourites_command::kRun, 0);  // nor run
     select(0);
-    SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kRemove, 0);
+    SendMessageA(programFavouritesWindow(), WM_COMMAND, program_favourites_command::kRemove, 0);
     ASSERT_EQ(rows(), 2);
     EXPECT_EQ(row(0), winIni);
-    SendMessageA(favouritesWindow(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(favouritesWindow()));
+    SendMessageA(programFavouritesWindow(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(programFavouritesWindow()));
     EXPECT_EQ(stored(), notepad + "= " + winIni + "=");
 
     // an empty list leaves no key
-    createFavouritesWindow();
+    createProgramFavouritesWindow();
     for (int i = 0; i < 2; ++i) {
         select(0);
-        SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kRemove, 0);
+        SendMessageA(programFavouritesWindow(), WM_COMMAND, program_favourites_command::kRemove, 0);
     }
-    SendMessageA(favouritesWindow(), WM_CLOSE, 0, 0);
+    SendMessageA(programFavouritesWindow(), WM_CLOSE, 0, 0);
     EXPECT_EQ(stored(), "no key");
 }
 
 // However the window ends, the list as the user left it is stored.
-TEST_F(FavouritesWindow, TheListSurvivesEveryWayOfClosing) {
+TEST_F(ProgramFavouritesWindow, TheListSurvivesEveryWayOfClosing) {
     const std::pair<const char*, std::function<void()>> endings[] = {
-        {"close box", [] { SendMessageA(favouritesWindow(), WM_CLOSE, 0, 0); }},
+        {"close box", [] { SendMessageA(programFavouritesWindow(), WM_CLOSE, 0, 0); }},
         {"its icon's terminate entry",
-         [] { SendMessageA(favouritesWindow(), WM_COMMAND, tray_command::kTerminate, 0); }},
-        {"the program ending", [] { DestroyWindow(favouritesWindow()); }},
+         [] { SendMessageA(programFavouritesWindow(), WM_COMMAND, tray_command::kTerminate, 0); }},
+        {"the program ending", [] { DestroyWindow(programFavouritesWindow()); }},
     };
     for (const auto& [ending, end] : endings) {
         RegDeleteKeyA(HKEY_CURRENT_USER, kProgramFavouritesKeyPath);
         store(winIni);
-        createFavouritesWindow();
+        createProgramFavouritesWindow();
         select(0);
-        SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kRemove, 0);
+        SendMessageA(programFavouritesWindow(), WM_COMMAND, program_favourites_command::kRemove, 0);
         chosenFile = notepad;
-        SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kAdd, 0);
+        SendMessageA(programFavouritesWindow(), WM_COMMAND, program_favourites_command::kAdd, 0);
         end();
-        EXPECT_FALSE(IsWindow(favouritesWindow())) << ending;
+        EXPECT_FALSE(IsWindow(programFavouritesWindow())) << ending;
         EXPECT_EQ(stored(), notepad + "=") << ending;
     }
 }
 
 // The end of the session stores the open list, as no close comes; an end
 // called off stores nothing. Nobody is kept waiting.
-TEST_F(FavouritesWindow, TheListIsStoredWhenTheSessionEnds) {
-    createFavouritesWindow();
+TEST_F(ProgramFavouritesWindow, TheListIsStoredWhenTheSessionEnds) {
+    createProgramFavouritesWindow();
     chosenFile = notepad;
-    SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kAdd, 0);
+    SendMessageA(programFavouritesWindow(), WM_COMMAND, program_favourites_command::kAdd, 0);
     for (const BOOL ending : {FALSE, TRUE}) {
-        EXPECT_EQ(SendMessageA(favouritesWindow(), WM_QUERYENDSESSION, 0, 0), TRUE);
+        EXPECT_EQ(SendMessageA(programFavouritesWindow(), WM_QUERYENDSESSION, 0, 0), TRUE);
         SendMessageA(main, WM_ENDSESSION, ending, 0);
         EXPECT_EQ(stored(), ending ? notepad + "=" : "");
     }
@@ -202,16 +202,16 @@ TEST_F(FavouritesWindow, TheListIsStoredWhenTheSessionEnds) {
 
 // The registry knows a path in other letters as the same value: replacing
 // it by its other spelling must not delete it.
-TEST_F(FavouritesWindow, APathInOtherCaseStaysStored) {
+TEST_F(ProgramFavouritesWindow, APathInOtherCaseStaysStored) {
     std::string upper = notepad;
     for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
     store(upper);
-    createFavouritesWindow();
+    createProgramFavouritesWindow();
     select(0);
-    SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kRemove, 0);
+    SendMessageA(programFavouritesWindow(), WM_COMMAND, program_favourites_command::kRemove, 0);
     chosenFile = notepad;
-    SendMessageA(favouritesWindow(), WM_COMMAND, favourites_command::kAdd, 0);
-    SendMessageA(favouritesWindow(), WM_CLOSE, 0, 0);
+    SendMessageA(programFavouritesWindow(), WM_COMMAND, program_favourites_command::kAdd, 0);
+    SendMessageA(programFavouritesWindow(), WM_CLOSE, 0, 0);
     EXPECT_NE(stored(), "no key");
     EXPECT_EQ(stored().size(), notepad.size() + 1);
 }

@@ -1,4 +1,4 @@
-#include "common/tray_icon_win.h"
+#include "common/tray_icon_record_win.h"
 
 #include <shellapi.h>
 

@@ -1,11 +1,11 @@
-#include "app/window_creation_win.h"
+#include "app/facts_refresh_win.h"
 
 #include <windows.h>
 
 #include "common/program_facts.h"
+#include "common/windows_version_win.h"
 #include "power/power_calls_win.h"
 #include "settings/current_settings_win.h"
-#include "common/windows_version_win.h"
 
 namespace {
 
