@@ -210,11 +210,12 @@ void showNow(HWND window, ConditionsState& s) {
                        networkNowText(*now.networkBytes, german).c_str());
 }
 
-ConditionChoice choiceFromControls(HWND window) {
+// What the controls hold; the tester's minute as the stored choice has it.
+ConditionChoice choiceFromControls(HWND window, const ConditionChoice& stored) {
     ConditionChoice choice;
     const auto item = SendMessageA(GetDlgItem(window, id::kActionList), CB_GETCURSEL, 0, 0);
     if (item >= 0) choice.action = std::to_string(item);
-    choice.figures.secondsPerMinute = storedConditionChoice().figures.secondsPerMinute;
+    choice.figures.secondsPerMinute = stored.figures.secondsPerMinute;
     for (const ConditionRow& row : kRows) {
         choice.figures.*row.ticked = checked(window, row.check);
         for (const auto& figure : row.figures) {
@@ -276,11 +277,11 @@ bool armProgram(HWND window, bool& keep) {
 // program cannot be watched, the choice stays as it was and so does the
 // window. The window takes no input while a question is asked.
 void arm(HWND window) {
-    const ConditionChoice choice = choiceFromControls(window);
+    const ConditionChoice before = storedConditionChoice();
+    const ConditionChoice choice = choiceFromControls(window, before);
     const ConditionFigures& f = choice.figures;
     const bool program = checked(window, id::kProgram);
     if (!program && !f.idle && !f.processor && !f.network) return;
-    const ConditionChoice before = storedConditionChoice();
     storeConditionChoice(choice);  // the action a program's watch asks for
     EnableWindow(window, FALSE);
     bool keepProgram = false;
