@@ -78,13 +78,19 @@ ended_within() {
   echo running
 }
 
-# Waits up to SECONDS (five by default) for a call to FUNCTION in the trace.
-wait_for_call() {
+# Waits up to SECONDS (five by default) until the trace holds COUNT (one
+# by default) lines that match the extended regular expression.
+wait_for_trace() {
   for _ in $(seq $(( ${2:-5} * 10 ))); do
-    grep -aqi "Call $1(" "$trace" && return
+    local found
+    found=$(grep -aciE "$1" "$trace" 2>/dev/null)
+    [ "${found:-0}" -ge "${3:-1}" ] && return
     sleep 0.1
   done
 }
+
+# Waits up to SECONDS (five by default) for a call to FUNCTION in the trace.
+wait_for_call() { wait_for_trace "Call $1\(" "${2:-5}"; }
 
 # Closes the window of CLASS, if open, and the program, then makes sure it
 # has ended.

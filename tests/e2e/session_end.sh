@@ -53,9 +53,8 @@ start_with_settings
 open_window 1498 Aufloesung
 post Aufloesung 115
 wintool at Aufloesung 15 220 dblclick >/dev/null
-# the change is in the trace at once; the screen follows it a moment later
-for _ in $(seq 100); do [ "$(flags 0)" -ge 1 ] && break; sleep 0.1; done
-for _ in $(seq 20); do [ "$(wintool mode)" = 800x600 ] && break; sleep 0.1; done
+# both calls, the test and the change, have returned: the screen has the mode
+wait_for_trace 'Ret  user32\.ChangeDisplaySettingsA\(' 10 2
 expect "800x600 tested, then set for this session" "$(wintool mode) $(flags 2) $(flags 0)" "800x600 1 1"
 end_session "display modes"
 expect "the added favourite stored, the mode on trial not" "$(values "$modes") $(flags 1)" "2 0"
