@@ -13,6 +13,7 @@
 #include "process_viewer/process_records_win.h"
 #include "process_viewer/row_commands_win.h"
 #include "settings/current_settings_win.h"
+#include "settings/settings.h"
 #include "systools/browser_cache_win.h"
 
 namespace {
@@ -70,7 +71,7 @@ int runDormival(HINSTANCE instance) {
     // Loaded again after the browser cache is emptied: the schedule uses
     // the settings of that moment.
     loadSettings();
-    if (currentSettings().emptyIEFiles == "1") emptyBrowserCache();
+    if (settingOn(currentSettings(), &Settings::emptyIEFiles)) emptyBrowserCache();
     loadSettings();
     armScheduler();
 

@@ -20,6 +20,7 @@
 #include "display/favourite_modes.h"
 #include "display/undo_countdown.h"
 #include "settings/current_settings_win.h"
+#include "settings/settings.h"
 #include "settings/value_list_win.h"
 #include "win32/common_controls_win.h"
 #include "win32/list_view_win.h"
@@ -115,7 +116,7 @@ void onDoubleClick(HWND window, DisplayState& s, int listId) {
             return;
         }
     }
-    const int length = UndoCountdown::lengthFor(currentSettings().checkscreen);
+    const int length = settingValue(currentSettings(), &Settings::checkscreen);
     if (applyDisplayMode(*modeNumber, length > 0)) {
         s.trial = modeNumbered(*modeNumber);
         startCountdownView(window, s, length);

@@ -6,11 +6,8 @@
 // the one before comes back one tick after the label reached 0.
 class UndoCountdown {
 public:
-    // The countdown's length in seconds from checkscreen: "0" none (the new
-    // mode is kept at once), 1 to 3600 that many, anything else ten.
-    static int lengthFor(const std::string& checkscreen);
-
-    // A new mode was set; length from lengthFor.
+    // A new mode was set; length in seconds from checkscreen, 0 none (the
+    // new mode is kept at once).
     void start(int length);
     // Keep or undo: the countdown is over.
     void stop() { active_ = false; }

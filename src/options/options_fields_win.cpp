@@ -74,13 +74,12 @@ std::vector<std::string> listedComputers(const Controls& c) {
 }
 
 void showSettings(const Controls& c, const Settings& shownBefore) {
-    if (!shownBefore.TaskManagerAktion.empty())
-        SendMessageA(c[ActionList], CB_SETCURSEL,
-                     storedListItem(shownBefore.TaskManagerAktion, listCount(c[ActionList])), 0);
-    SendMessageA(c[ClickList], CB_SETCURSEL, 0, 0);
-    if (!shownBefore.mouseclick.empty())
-        SendMessageA(c[ClickList], CB_SETCURSEL,
-                     storedListItem(shownBefore.mouseclick, listCount(c[ClickList])), 0);
+    const auto showItem = [&](Control list, SettingText member) {
+        const int item = storedListItem(shownValue(shownBefore, member), listCount(c[list]));
+        SendMessageA(c[list], CB_SETCURSEL, item, 0);
+    };
+    showItem(ActionList, &Settings::TaskManagerAktion);
+    showItem(ClickList, &Settings::mouseclick);
     SetWindowTextA(c[IconPath], shownBefore.AppIcon.c_str());
 
     loadSettings();

@@ -27,19 +27,17 @@ ScheduleTexts scheduleTexts(const OptionsRecord& c) {
 }  // namespace
 
 std::vector<StoredValue> valuesToSave(const OptionsRecord& c, bool hibernationAvailable) {
-    std::vector<StoredValue> values = {
+    const ScheduleTexts schedule = scheduleTexts(c);
+    std::vector<StoredValue> offered = {
         {"NetworkDrives", joinNetworkComputers(c.networkComputers)},
         {"forceshutdown", flag(c.forceShutdown)},
         {"forcenetshutdown", flag(c.forceNetShutdown)},
         {"shownetworkwarning", c.networkWarningSecondsText},
         {"TaskManagerAktion", std::to_string(c.scheduledAction)},
         {"mouseclick", std::to_string(c.clickAction)},
-    };
-    const ScheduleTexts schedule = scheduleTexts(c);
-    if (!schedule.tag.empty()) values.push_back({"tag", schedule.tag});
-    if (!schedule.minuten.empty()) values.push_back({"minuten", schedule.minuten});
-    if (!schedule.zeit.empty()) values.push_back({"zeit", schedule.zeit});
-    values.insert(values.end(), {
+        {"tag", schedule.tag},
+        {"minuten", schedule.minuten},
+        {"zeit", schedule.zeit},
         {"action", std::to_string(c.scheduleMode)},
         {"showwarning", c.showWarning ? c.warningSecondsText : "0"},
         {"poweroff", flag(c.powerOff)},
@@ -49,13 +47,11 @@ std::vector<StoredValue> valuesToSave(const OptionsRecord& c, bool hibernationAv
         {"checkscreen", c.checkScreen ? c.restoreSecondsText : "0"},
         {"emptyIEFiles", flag(c.emptyCache)},
         {"AppIcon", c.iconPath},
-    });
-    if (hibernationAvailable) values.push_back({"forcehibernate", flag(c.forceHibernate)});
-    values.insert(values.end(), {
         {"standbyforce", flag(c.forceStandby)},
         {"usedblclick", flag(c.doubleClick)},
-    });
-    return values;
+    };
+    if (hibernationAvailable) offered.push_back({"forcehibernate", flag(c.forceHibernate)});
+    return inSavingOrder(offered);
 }
 
 bool saveOptionsRecord(Settings& settings, const OptionsRecord& controls,

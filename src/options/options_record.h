@@ -36,8 +36,8 @@ struct OptionsRecord {
     bool autostart = false;
 };
 
-// The values a save writes, in the order it writes them. Schedule texts are
-// written only for the modes that use them and only when not empty;
+// The values a save writes, in the table's order (settings.h).
+// Schedule texts are offered only for the modes that use them;
 // forcehibernate only while hibernation is available.
 std::vector<StoredValue> valuesToSave(const OptionsRecord& controls, bool hibernationAvailable);
 

@@ -41,7 +41,7 @@ OptionsView optionsView(const Settings& stored);
 
 // A list's item for a stored number (TaskManagerAktion, mouseclick): none
 // (-1) for a number the list of count items lacks.
-int storedListItem(const std::string& stored, int count);
+int storedListItem(int item, int count);
 
 // The Information tab's memory line: the total physical memory in KB.
 std::string physicalMemoryText(std::uint64_t totalBytes, bool german);

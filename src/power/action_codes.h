@@ -2,6 +2,8 @@
 
 #include <string>
 
+struct Settings;
+
 // The actions a stored or typed code names, each code set parsed here and
 // nowhere else. The scheduled action (TaskManagerAktion) and the command
 // line name the five local actions "0" to "4". The tray icon's click
@@ -25,3 +27,8 @@ enum class ClickAction {
 Action parseAction(const std::string& code);
 // Exactly one of "0".."7"; anything else is none, and nothing happens.
 ClickAction parseClickAction(const std::string& code);
+
+// The stored ones: the scheduled action (TaskManagerAktion) and the click's
+// (mouseclick).
+Action scheduledAction(const Settings& settings);
+ClickAction clickAction(const Settings& settings);

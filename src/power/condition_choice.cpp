@@ -67,7 +67,7 @@ std::vector<StoredValue> conditionChoiceValues(const ConditionChoice& choice) {
     return values;
 }
 
-Action conditionsAction(const ConditionChoice& choice, const std::string& scheduledAction) {
+Action conditionsAction(const ConditionChoice& choice, Action scheduled) {
     const Action chosen = parseAction(choice.action);
-    return chosen != Action::None ? chosen : parseAction(scheduledAction);
+    return chosen != Action::None ? chosen : scheduled;
 }

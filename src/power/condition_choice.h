@@ -36,5 +36,5 @@ std::vector<StoredValue> conditionChoiceValues(const ConditionChoice& choice);
 
 // The action of everything that is not the clock schedule (the conditions,
 // a watched program): the one chosen with the conditions, and where none
-// ever was, the scheduled action's.
-Action conditionsAction(const ConditionChoice& choice, const std::string& scheduledAction);
+// ever was, the scheduled action.
+Action conditionsAction(const ConditionChoice& choice, Action scheduled);

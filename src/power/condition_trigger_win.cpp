@@ -48,5 +48,5 @@ bool storeConditionChoice(const ConditionChoice& choice) {
 
 Action conditionsAction() {
     return conditionsAction(knownChoice ? *knownChoice : storedConditionChoice(),
-                            currentSettings().TaskManagerAktion);
+                            scheduledAction(currentSettings()));
 }

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "common/command_ids.h"
-#include "common/decimal.h"
 #include "common/text.h"
 #include "settings/network_computers.h"
 #include "settings/settings.h"
@@ -35,8 +34,8 @@ void NetworkShutdowns::start(Settings& s, bool reboot, bool german,
     const std::string local = remote.localComputerName();
     // a stored "-5" must not wrap to four billion seconds
     const auto delay = static_cast<unsigned>(
-        std::clamp(settingAsInt(s.shownetworkwarning), 0, kMaxDelaySeconds));
-    const bool force = settingAsInt(s.forcenetshutdown) != 0;
+        std::min(settingValue(s, &Settings::shownetworkwarning), kMaxDelaySeconds));
+    const bool force = settingOn(s, &Settings::forcenetshutdown);
     reload();
     const std::string message =
         reboot ? bilingual(german, "Es erfolgt ein Reboot des Netzwerks", "Reboot Network")

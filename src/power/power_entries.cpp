@@ -1,7 +1,6 @@
 #include "power/power_entries.h"
 
 #include "common/command_ids.h"
-#include "common/decimal.h"
 #include "settings/settings.h"
 
 namespace {
@@ -40,7 +39,7 @@ void runCommandLineAction(const CommandLineAction& request, const Settings& s,
 ClickOutcome runClickAction(PowerEntryContext& c) {
     forceStandbyAndHibernate(c.settings);
     c.reload();
-    switch (parseClickAction(c.settings.mouseclick)) {
+    switch (clickAction(c.settings)) {
     case ClickAction::Shutdown:
         c.power.removeTrayIcon();
         shutdown(c.settings, c.power);
@@ -56,7 +55,9 @@ ClickOutcome runClickAction(PowerEntryContext& c) {
     case ClickAction::Standby: standby(c.settings, c.power); break;
     case ClickAction::NetworkShutdown: return ClickOutcome::NetworkShutdown;
     case ClickAction::NetworkReboot: return ClickOutcome::NetworkReboot;
-    case ClickAction::Hibernate: hibernate(settingAsInt(c.settings.forcehibernate), c.power); break;
+    case ClickAction::Hibernate:
+        hibernate(settingValue(c.settings, &Settings::forcehibernate), c.power);
+        break;
     case ClickAction::Nothing:
     case ClickAction::None: break;
     }
@@ -88,7 +89,7 @@ bool runTrayPowerCommand(unsigned id, PowerEntryContext& c) {
         standby(c.settings, c.power);
         return true;
     case cmd::kHibernate:
-        hibernate(settingAsInt(c.settings.forcehibernate), c.power);
+        hibernate(settingValue(c.settings, &Settings::forcehibernate), c.power);
         return true;
     default:
         return false;
@@ -97,7 +98,7 @@ bool runTrayPowerCommand(unsigned id, PowerEntryContext& c) {
 
 void runScheduledAction(PowerEntryContext& c) {
     c.reload();
-    switch (parseAction(c.settings.TaskManagerAktion)) {
+    switch (scheduledAction(c.settings)) {
     case Action::Shutdown:
         c.reload();
         shutdown(c.settings, c.power);
@@ -115,7 +116,7 @@ void runScheduledAction(PowerEntryContext& c) {
     case Action::Hibernate:
         c.reload();
         c.power.removeTrayIcon();
-        hibernate(settingAsInt(c.settings.forcehibernate), c.power);
+        hibernate(settingValue(c.settings, &Settings::forcehibernate), c.power);
         break;
     case Action::None: break;
     }

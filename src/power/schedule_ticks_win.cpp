@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "common/decimal.h"
 #include "common/feature_window_win.h"
 #include "common/program_facts.h"
 #include "common/text.h"
@@ -13,16 +12,17 @@
 #include "power/scheduler_win.h"
 #include "power/warning_window_win.h"
 #include "settings/current_settings_win.h"
+#include "settings/settings.h"
 
 namespace {
 
-Action storedAction() { return parseAction(currentSettings().TaskManagerAktion); }
+Action storedAction() { return scheduledAction(currentSettings()); }
 
 // The conditions warn for the settings' period, or 30 s where none is set,
 // naming what holds.
 WarningRequest conditionsWarning() {
     const auto period =
-        static_cast<std::uint32_t>(std::max(0, settingAsInt(currentSettings().showwarning)));
+        static_cast<std::uint32_t>(settingValue(currentSettings(), &Settings::showwarning));
     const std::uint32_t whole = period > 0 ? period : Scheduler::kMissedWarningSeconds;
     const bool german = programFacts().german;
     std::string reason = programWatch().armed() ? programWatch().reason(german) : "";

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "common/decimal.h"
 #include "common/text.h"
 #include "settings/settings.h"
 
@@ -80,14 +79,15 @@ bool Scheduler::arm(const Settings& s, const SchedulerClock& clock) {
     state_.mode = 0;
     const auto now = static_cast<std::uint32_t>(clock.now);
     state_.current = now;
-    if (s.action == "1") {
+    const int mode = settingValue(s, &Settings::action);
+    if (mode == 1) {
         state_.current = clock.uptimeSeconds;
-        const long long target = static_cast<long long>(settingAsInt(s.minuten)) * 60;
+        const long long target = static_cast<long long>(settingValue(s, &Settings::minuten)) * 60;
         if (target >= 0 && target <= UINT32_MAX) {
             state_.target = static_cast<std::uint32_t>(target);
             if (state_.current < state_.target) state_.mode = 1;
         }
-    } else if (s.action == "2") {
+    } else if (mode == 2) {
         const auto time = readTimeOfDay(s.zeit);
         const auto target = time.valid ? dailyFrom(time.value, clock.now) : std::nullopt;
         if (target) {
@@ -95,7 +95,7 @@ bool Scheduler::arm(const Settings& s, const SchedulerClock& clock) {
             state_.target = static_cast<std::uint32_t>(*target);
             state_.mode = 2;
         }
-    } else if (s.action == "3") {
+    } else if (mode == 3) {
         const auto target = dateTarget(s);
         if (target && now < static_cast<std::uint32_t>(*target)) {
             state_.target = static_cast<std::uint32_t>(*target);
@@ -104,7 +104,7 @@ bool Scheduler::arm(const Settings& s, const SchedulerClock& clock) {
     }
     if (state_.mode < 1) return false;
     // a negative period is no warning at all
-    state_.warningSeconds = static_cast<std::uint32_t>(std::max(0, settingAsInt(s.showwarning)));
+    state_.warningSeconds = static_cast<std::uint32_t>(settingValue(s, &Settings::showwarning));
     state_.armed = true;
     setTarget(state_.target, clock);
     return true;

@@ -92,7 +92,7 @@ void scheduleChanged() {
 }
 
 std::optional<std::string> armedActionLine() {
-    const Action action = parseAction(currentSettings().TaskManagerAktion);
+    const Action action = scheduledAction(currentSettings());
     const bool german = programFacts().german;
     const PendingActions& pending = pendingActions();
     const SchedulerClock clock = readClock();

@@ -1,18 +1,13 @@
 #include "power/shutdown_flags.h"
 
-#include "common/decimal.h"
-
-unsigned shutdownFlags(std::string_view poweroff, std::string_view forceshutdown) {
-    unsigned flags = ewx::kShutdown;
-    if (settingAsInt(forceshutdown) == 1) flags |= ewx::kForce;
-    if (settingAsInt(poweroff) == 1) flags |= ewx::kPowerOff;
-    return flags;
+unsigned shutdownFlags(bool powerOff, bool force) {
+    return ewx::kShutdown | (force ? ewx::kForce : 0) | (powerOff ? ewx::kPowerOff : 0);
 }
 
-unsigned rebootFlags(std::string_view forcereboot) {
-    return forcereboot == "1" ? ewx::kReboot | ewx::kForce : ewx::kReboot;
+unsigned rebootFlags(bool force) {
+    return ewx::kReboot | (force ? ewx::kForce : 0);
 }
 
-unsigned logoffFlags(std::string_view forcelogoff) {
-    return forcelogoff == "1" ? ewx::kLogoff | ewx::kForce : ewx::kLogoff;
+unsigned logoffFlags(bool force) {
+    return ewx::kLogoff | (force ? ewx::kForce : 0);
 }

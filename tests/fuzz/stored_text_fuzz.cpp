@@ -12,7 +12,6 @@
 
 #include "common/decimal.h"
 #include "display/favourite_modes.h"
-#include "display/undo_countdown.h"
 #include "options/options_view.h"
 #include "power/scheduler.h"
 #include "program_favourites/program_favourites.h"
@@ -85,8 +84,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             localToCalendar(d.value, {12, 0, 0});
         }
         if (settingAsInt(text) != referenceInt(text)) __builtin_trap();
-        const int length = UndoCountdown::lengthFor(text);
+        const int length = readingOf(text, Reading::UndoSeconds);
         if (length < 0 || length > 3600) __builtin_trap();
+        for (Reading flag : {Reading::One, Reading::NumberOne, Reading::NumberNotZero,
+                             Reading::LeadingOne, Reading::NotZero})
+            if (readingOf(text, flag) >> 1) __builtin_trap();
 
     }
 

@@ -215,7 +215,8 @@ TEST(ConditionChoice, ReadAndStored) {
     const ConditionChoice defaults = readConditionChoice(store);
     EXPECT_EQ(defaults.action, "");
     EXPECT_EQ(defaults.figures.idleMinutes, 30u);
-    EXPECT_EQ(conditionsAction(defaults, "3"), Action::Standby) << "the scheduled action's";
+    EXPECT_EQ(conditionsAction(defaults, Action::Standby), Action::Standby)
+        << "the scheduled action's";
 
     store.setText("Action", "1");
     store.setText("Network", "1");
@@ -226,7 +227,7 @@ TEST(ConditionChoice, ReadAndStored) {
     store.setText("SecondsPerMinute", "1");
     store.setNumber("NetworkMinutes");
     const ConditionChoice read = readConditionChoice(store);
-    EXPECT_EQ(conditionsAction(read, "3"), Action::Reboot);
+    EXPECT_EQ(conditionsAction(read, Action::Standby), Action::Reboot);
     EXPECT_TRUE(read.figures.network);
     EXPECT_FALSE(read.figures.idle);
     EXPECT_EQ(read.figures.networkKBps, 250u);

@@ -3,6 +3,7 @@
 #include "display/display_modes.h"
 #include "display/favourite_modes.h"
 #include "display/undo_countdown.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -56,10 +57,13 @@ TEST(DisplayModes, AFavouriteFindsItsModeByItsText) {
 }
 
 TEST(UndoCountdown, LengthFromCheckscreen) {
+    Settings s;
     for (auto [text, seconds] : {std::pair{"0", 0}, {"", 10}, {"abc", 10}, {"-5", 10},
                                  {"99999", 10}, {"3601", 10}, {"1", 1}, {"3600", 3600},
-                                 {"10", 10}, {"7x", 10}})
-        EXPECT_EQ(UndoCountdown::lengthFor(text), seconds) << "'" << text << "'";
+                                 {"10", 10}, {"7x", 10}}) {
+        s.checkscreen = text;
+        EXPECT_EQ(settingValue(s, &Settings::checkscreen), seconds) << "'" << text << "'";
+    }
 }
 
 // N seconds: the label reads N-1 at the first tick and 0 at the N-th; the

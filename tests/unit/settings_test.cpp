@@ -169,4 +169,53 @@ TEST(LanguageFile, OnlyASingleOneMeansGerman) {
         EXPECT_FALSE(languageFileMeansGerman(other)) << other;
 }
 
+// Hand-edited forms of each value, read as the program and the options
+// window read them before the table: a flag as 1 or 0, a number as it is.
+TEST(StoredSettings, HandEditedFormsReadAsBefore) {
+    const char* forms[] = {"", "0", "1", "2", " 1", "01", "-1", "x"};
+    constexpr int kNotZero[] = {1, 0, 1, 1, 1, 1, 1, 1};
+    constexpr int kExactlyOne[] = {0, 0, 1, 0, 0, 0, 0, 0};
+    constexpr int kNumberOne[] = {0, 0, 1, 0, 1, 1, 0, 0};
+    constexpr int kNumber[] = {0, 0, 1, 2, 1, 1, -1, 0};
+    constexpr int kSeconds[] = {0, 0, 1, 2, 1, 1, 0, 0};
+    constexpr int kDigit[] = {-1, 0, 1, 2, -1, -1, -1, -1};
+    struct Row {
+        SettingText member;
+        const int* acted;
+        const int* shown;  // nullptr: shown as its text
+    };
+    const int netForced[] = {0, 0, 1, 1, 1, 1, 1, 0};
+    const int undoSeconds[] = {10, 0, 1, 2, 10, 1, 10, 10};
+    const int modeShown[] = {0, 0, 1, 2, -1, 0, -1, -1};
+    const int itemShown[] = {-1, 0, 1, 2, 1, 1, -1, 0};
+    const Row rows[] = {
+        {&Settings::forceshutdown, kNumberOne, kNotZero},
+        {&Settings::poweroff, kNumberOne, kNotZero},
+        {&Settings::forcereboot, kExactlyOne, kNotZero},
+        {&Settings::forcelogoff, kExactlyOne, kNotZero},
+        {&Settings::emptyIEFiles, kExactlyOne, kNotZero},
+        {&Settings::forcestandby, kNumber, kNotZero},
+        {&Settings::forcehibernate, kNumber, kNotZero},
+        {&Settings::forcenetshutdown, netForced, kExactlyOne},
+        {&Settings::showwarning, kSeconds, kNotZero},
+        {&Settings::shownetworkwarning, kSeconds, nullptr},
+        {&Settings::minuten, kNumber, nullptr},
+        {&Settings::checkscreen, undoSeconds, kNotZero},
+        {&Settings::action, kDigit, modeShown},
+        {&Settings::TaskManagerAktion, kDigit, itemShown},
+        {&Settings::mouseclick, kDigit, kNumber},
+        {&Settings::usedblclick, kNumber, kNumber},
+    };
+    Settings s;
+    for (const Row& row : rows)
+        for (std::size_t i = 0; i < std::size(forms); ++i) {
+            SCOPED_TRACE(std::to_string(&row - rows) + ": '" + forms[i] + "'");
+            s.*row.member = forms[i];
+            EXPECT_EQ(settingValue(s, row.member), row.acted[i]);
+            if (row.shown) {
+                EXPECT_EQ(shownValue(s, row.member), row.shown[i]);
+            }
+        }
+}
+
 }  // namespace
