@@ -1,13 +1,10 @@
 #pragma once
 
-#include "power/condition_choice.h"
+#include "settings/condition_choice.h"
 #include "power/conditions.h"
 
 // The measured conditions (idle, processor, network) as the program holds
 // them while they are armed, and the choice its window keeps.
-
-// Where the choice is kept, under HKEY_CURRENT_USER.
-constexpr const char* kConditionsKeyPath = "Software\\Dormival\\Options\\Conditions";
 
 // The program's one watch of the measured conditions; nothing is stored.
 ConditionWatch& conditionWatch();

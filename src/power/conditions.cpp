@@ -205,3 +205,8 @@ std::string idleNowText(std::uint32_t idleSeconds, bool german) {
     const std::string minutes = std::to_string(idleSeconds / 60);
     return german ? "seit " + minutes + " Min. unbenutzt" : "idle for " + minutes + " min";
 }
+
+Action conditionsAction(const ConditionChoice& choice, Action scheduled) {
+    const Action chosen = parseAction(choice.action);
+    return chosen != Action::None ? chosen : scheduled;
+}

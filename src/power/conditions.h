@@ -7,25 +7,12 @@
 #include <vector>
 
 #include "power/action_codes.h"
+#include "settings/condition_choice.h"
 #include "power/pending_actions.h"
 
 // The conditions that say the work is done: nobody has touched the
 // computer for a while, the processor or the network has been quiet for a
 // while. Decided from one sample a second, which the shell measures.
-
-// What the user chose, as stored: each condition on or off, with its
-// figures. secondsPerMinute is 60 but for testers, who may store fewer.
-struct ConditionFigures {
-    bool idle = false;
-    std::uint32_t idleMinutes = 30;
-    bool processor = false;
-    std::uint32_t processorMinutes = 5;
-    std::uint32_t processorPercent = 10;
-    bool network = false;
-    std::uint32_t networkMinutes = 5;
-    std::uint32_t networkKBps = 20;
-    std::uint32_t secondsPerMinute = 60;
-};
 
 // The processors' times since the system started, all processors together;
 // total includes idle.
@@ -137,3 +124,8 @@ bool conditionsSecond(PendingActions& pending, ConditionWatch& watch,
 std::string processorNowText(std::uint32_t percent, bool german);
 std::string networkNowText(std::uint64_t bytesPerSecond, bool german);
 std::string idleNowText(std::uint32_t idleSeconds, bool german);
+
+// The action of everything that is not the clock schedule (the conditions,
+// a watched program): the one chosen with the conditions, and where none
+// ever was, the scheduled action.
+Action conditionsAction(const ConditionChoice& choice, Action scheduled);

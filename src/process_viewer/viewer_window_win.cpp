@@ -22,12 +22,12 @@
 #include "process_viewer/version_info_win.h"
 #include "process_viewer/viewer_ids.h"
 #include "settings/current_settings_win.h"
+#include "settings/settings_registry_win.h"
+#include "settings/settings.h"
 #include "win32/common_controls_win.h"
 #include "win32/file_dialog_win.h"
 #include "win32/file_replace_win.h"
 #include "win32/list_view_win.h"
-#include "win32/owned_handles_win.h"
-#include "win32/registry_text_win.h"
 
 namespace {
 
@@ -40,8 +40,6 @@ static_assert(noneShared({kWindowListId, kViewerStatusId, id::kRefresh, id::kClo
                           kPriorityEntries[1].command, kPriorityEntries[2].command,
                           kPriorityEntries[3].command}));
 
-constexpr const char* kOptionsKeyPath = "Software\\Dormival\\Options";
-constexpr const char* kAlwaysOnTopValue = "ProcessViewAlwaysOnTop";
 
 struct ViewerState {
     HWND list = nullptr;
@@ -101,15 +99,14 @@ HMENU buildMenuBar() {
 }
 
 bool storedAlwaysOnTop() {
-    const OwnedKey key = openUserKey(kOptionsKeyPath, KEY_READ);
-    return key && readRegistryText(key.get(), kAlwaysOnTopValue, 1) == "1";
+    RegistrySettingsStore key(RegistrySettingsStore::Opening::ExistingOnly, kOptionsKeyPath);
+    return readAlwaysOnTop(key);
 }
 
 void storeAlwaysOnTop(bool on) {
     // only where the program's settings are: a missing key stays missing
-    if (const OwnedKey key = openUserKey(kOptionsKeyPath, KEY_SET_VALUE))
-        RegSetValueExA(key.get(), kAlwaysOnTopValue, 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(on ? "1" : "0"), 2);
+    RegistrySettingsStore key(RegistrySettingsStore::Opening::ExistingToWrite, kOptionsKeyPath);
+    writeAlwaysOnTop(key, on);
 }
 
 void setAlwaysOnTop(HWND viewer, bool on) {

@@ -55,6 +55,9 @@ constexpr StoredSetting kRows[] = {
 };
 // clang-format on
 
+constexpr StoredSetting kAlwaysOnTop{"ProcessViewAlwaysOnTop", nullptr,      Load::Keep,
+                                     Saving::Never,            Reading::One, Reading::One};
+
 const StoredSetting& rowOf(SettingText member) {
     for (const StoredSetting& row : kRows)
         if (row.member == member) return row;
@@ -116,6 +119,20 @@ std::vector<StoredValue> inSavingOrder(const std::vector<StoredValue>& offered) 
                 values.push_back(value);
     }
     return values;
+}
+
+bool readAlwaysOnTop(SettingsStore& optionsKey) {
+    if (!optionsKey.open()) return false;
+    const auto text = optionsKey.readText(kAlwaysOnTop.name, 1);
+    optionsKey.close();
+    return text && readingOf(*text, kAlwaysOnTop.reading);
+}
+
+bool writeAlwaysOnTop(SettingsStore& optionsKey, bool on) {
+    if (!optionsKey.open()) return false;
+    const bool written = optionsKey.writeText(kAlwaysOnTop.name, on ? "1" : "0");
+    optionsKey.close();
+    return written;
 }
 
 void resetToLoadDefaults(Settings& s) {

@@ -102,6 +102,12 @@ void loadAppIcon(Settings& settings, SettingsStore& store);
 // not written.
 std::vector<StoredValue> inSavingOrder(const std::vector<StoredValue>& offered);
 
+// The options key's own value, in the same form: the process viewer's
+// "Always On Top" (ProcessViewAlwaysOnTop), on only for exactly "1". The
+// write is "1" or "0", false where the key cannot take it.
+bool readAlwaysOnTop(SettingsStore& optionsKey);
+bool writeAlwaysOnTop(SettingsStore& optionsKey, bool on);
+
 // language.dat holds its first bytes (13 at most are read): German exactly
 // when they are the single character "1".
 bool languageFileMeansGerman(const std::string& firstBytes);

@@ -17,7 +17,9 @@ bool RegistrySettingsStore::open() {
                                  REG_OPTION_NON_VOLATILE, kSettingsAccess, nullptr, &key_,
                                  &disposition);
     } else {
-        result = RegOpenKeyExA(HKEY_CURRENT_USER, keyPath_, 0, KEY_READ, &key_);
+        const REGSAM access =
+            opening_ == Opening::ExistingOnly ? KEY_READ : KEY_READ | KEY_SET_VALUE;
+        result = RegOpenKeyExA(HKEY_CURRENT_USER, keyPath_, 0, access, &key_);
     }
     if (result != ERROR_SUCCESS) key_ = nullptr;
     return key_ != nullptr;

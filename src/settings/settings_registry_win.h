@@ -6,15 +6,20 @@
 
 #include "settings/settings_store.h"
 
-// Where the settings live, under HKEY_CURRENT_USER.
+// Where the settings live, under HKEY_CURRENT_USER: the options key holds a
+// value of its own (ProcessViewAlwaysOnTop) beside the keys of the settings
+// and of the conditions' choice.
+constexpr const char* kOptionsKeyPath = "Software\\Dormival\\Options";
 constexpr const char* kSettingsKeyPath = "Software\\Dormival\\Options\\ShutDownOptions";
+constexpr const char* kConditionsKeyPath = "Software\\Dormival\\Options\\Conditions";
 
 // A key of text values in the current user's registry: the settings key
 // unless another path is given. Values are REG_SZ, written with their
 // terminating zero.
 class RegistrySettingsStore final : public SettingsStore {
 public:
-    enum class Opening { CreateMissing, ExistingOnly };
+    // ExistingOnly reads; ExistingToWrite writes too, but never creates.
+    enum class Opening { CreateMissing, ExistingOnly, ExistingToWrite };
     explicit RegistrySettingsStore(Opening opening, const char* keyPath = kSettingsKeyPath)
         : opening_(opening), keyPath_(keyPath) {}
     ~RegistrySettingsStore() override { close(); }

@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "power/condition_choice.h"
 #include "power/conditions.h"
+#include "settings/condition_choice.h"
 #include "support/fake_settings_store.h"
 
 namespace {

@@ -13,6 +13,7 @@
 #include "power/program_watch_win.h"
 #include "power/schedule_ticks_win.h"
 #include "power/scheduler_win.h"
+#include "settings/settings_registry_win.h"
 #include "support/resident_fixture.h"
 
 namespace {

@@ -1,13 +1,26 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "power/action_codes.h"
-#include "power/conditions.h"
 #include "settings/stored_values.h"
 
 class SettingsStore;
+
+// What the user chose, as stored: each condition on or off, with its
+// figures. secondsPerMinute is 60 but for testers, who may store fewer.
+struct ConditionFigures {
+    bool idle = false;
+    std::uint32_t idleMinutes = 30;
+    bool processor = false;
+    std::uint32_t processorMinutes = 5;
+    std::uint32_t processorPercent = 10;
+    bool network = false;
+    std::uint32_t networkMinutes = 5;
+    std::uint32_t networkKBps = 20;
+    std::uint32_t secondsPerMinute = 60;
+};
 
 // What the conditions' window offers next time, kept in a key of its own:
 // the action and each condition with its figures. What is armed is never
@@ -33,8 +46,3 @@ ConditionChoice readConditionChoice(SettingsStore& store);
 // The values that store the choice (SecondsPerMinute only where it is not
 // 60, as a tester left it).
 std::vector<StoredValue> conditionChoiceValues(const ConditionChoice& choice);
-
-// The action of everything that is not the clock schedule (the conditions,
-// a watched program): the one chosen with the conditions, and where none
-// ever was, the scheduled action.
-Action conditionsAction(const ConditionChoice& choice, Action scheduled);
